@@ -1,0 +1,96 @@
+#pragma once
+
+#include "model/records/WidgetRecord.h"
+
+namespace zorv {
+
+// Bitmap data as it lies in a 1-bit bitmap file (rows bottom to top, padded to 32 bits, most
+// significant bit leftmost); pictures and custom light images hold at most this many bytes.
+constexpr std::size_t kBitmapCapacity = 12288;
+constexpr std::size_t kPictureNameSize = 128;
+// The symbol texts of lights and keys hold 0xFF and a glyph number (twice with the hand).
+constexpr std::size_t kSymbolTextCapacity = 11;
+
+// An indicator light that shows a bit.
+struct LedRecord : WidgetRecord<24880, WidgetKind::Led> {
+    static constexpr std::size_t kFlagsOff = 1, kStationOff = 6, kTypeOff = 7, kAddressOff = 8;
+    static constexpr std::size_t kDisplayTypeOff = 10;
+    static constexpr std::size_t kPosWidthOff = 16, kPosHeightOff = 18;
+    static constexpr std::size_t kNegWidthOff = 20, kNegHeightOff = 22;
+    static constexpr std::size_t kSymbolLengthOff = 24, kSymbolTextOff = 25, kWorkingOff = 36;
+    static constexpr std::size_t kPosBitmapOff = 40, kNegBitmapOff = 12328;
+    static constexpr std::size_t kPosCountOff = 24616, kNegCountOff = 24620;
+    static constexpr std::size_t kPosNameOff = 24624, kNegNameOff = 24752;
+
+    static constexpr uint8_t kNegativeLogic = 1u << 0, kCustomPictures = 1u << 1,
+                             kDoubleSize = 1u << 4;
+    enum DisplayType : uint16_t { Round = 0, Square = 1, Custom = 2 };
+    // The built-in symbols of the round and square lamps.
+    static constexpr uint8_t kRoundGlyph = 0x1B, kSquareGlyph = 0x1C;
+
+    static LedRecord makeDefault() {
+        LedRecord r;
+        r.setRegister({1, uint8_t(RegisterType::M), 0});
+        return r;
+    }
+
+    uint8_t flags() const { return u8(kFlagsOff); }
+    void setFlags(uint8_t v) { setU8(kFlagsOff, v); }
+    RegisterRef reg() const { return registerAt(kStationOff, kTypeOff, kAddressOff); }
+    void setRegister(const RegisterRef& v) { setRegisterAt(kStationOff, kTypeOff, kAddressOff, v); }
+    uint16_t displayType() const { return u16(kDisplayTypeOff) & 3; }
+    void setDisplayType(uint16_t t) {
+        setU16(kDisplayTypeOff, uint16_t((u16(kDisplayTypeOff) & ~3u) | (t & 3u)));
+    }
+
+    // Logic 0: positive picture, 1: negative picture.
+    uint16_t pictureWidth(int logic) const { return u16(logic == 0 ? kPosWidthOff : kNegWidthOff); }
+    uint16_t pictureHeight(int logic) const {
+        return u16(logic == 0 ? kPosHeightOff : kNegHeightOff);
+    }
+    void setPictureSize(int logic, uint16_t w, uint16_t h) {
+        setU16(logic == 0 ? kPosWidthOff : kNegWidthOff, w);
+        setU16(logic == 0 ? kPosHeightOff : kNegHeightOff, h);
+    }
+    static constexpr std::size_t bitmapOff(int logic) {
+        return logic == 0 ? kPosBitmapOff : kNegBitmapOff;
+    }
+    static constexpr std::size_t bitmapCountOff(int logic) {
+        return logic == 0 ? kPosCountOff : kNegCountOff;
+    }
+    static constexpr std::size_t nameOff(int logic) { return logic == 0 ? kPosNameOff : kNegNameOff; }
+    int32_t bitmapCount(int logic) const { return i32(bitmapCountOff(logic)); }
+    std::span<const uint8_t> bitmap(int logic) const {
+        const int32_t n = bitmapCount(logic);
+        return span(bitmapOff(logic), n < 0 ? 0 : std::min<std::size_t>(n, kBitmapCapacity));
+    }
+    // Bitmaps above 12288 bytes are cut to the capacity.
+    void setBitmap(int logic, std::span<const uint8_t> data) {
+        const std::size_t n = std::min(data.size(), kBitmapCapacity);
+        auto field = span(bitmapOff(logic), kBitmapCapacity);
+        std::fill(field.begin(), field.end(), uint8_t(0));
+        std::copy_n(data.begin(), n, field.begin());
+        setI32(bitmapCountOff(logic), int32_t(n));
+    }
+    std::string pictureName(int logic) const { return cStringAt(nameOff(logic), kPictureNameSize); }
+    void setPictureName(int logic, std::string_view name) {
+        setCStringAt(nameOff(logic), kPictureNameSize, name);
+    }
+
+    uint8_t symbolLength() const { return u8(kSymbolLengthOff); }
+    std::span<const uint8_t> symbolText() const {
+        return span(kSymbolTextOff, std::min<std::size_t>(symbolLength(), kSymbolTextCapacity));
+    }
+    void setSymbolText(std::span<const uint8_t> text) {
+        const std::size_t n = std::min(text.size(), kSymbolTextCapacity);
+        auto field = span(kSymbolTextOff, kSymbolTextCapacity);
+        std::fill(field.begin(), field.end(), uint8_t(0));
+        std::copy_n(text.begin(), n, field.begin());
+        setU8(kSymbolLengthOff, uint8_t(n));
+    }
+    int32_t working() const { return i32(kWorkingOff); }
+    void setWorking(int32_t v) { setI32(kWorkingOff, v); }
+};
+static_assert(sizeof(LedRecord) == 24880);
+
+} // namespace zorv

@@ -1,0 +1,20 @@
+#pragma once
+// Message boxes. The texts are the system's own and are passed unchanged.
+
+#include <string>
+
+namespace zorv {
+
+enum class PromptButtons { Ok, YesNo, YesNoCancel, OkCancel };
+enum class PromptAnswer { Ok, Yes, No, Cancel };
+
+class Prompt {
+public:
+    virtual ~Prompt() = default;
+    virtual PromptAnswer ask(const std::string& text, PromptButtons buttons) = 0;
+
+    void message(const std::string& text) { ask(text, PromptButtons::Ok); }
+    bool yes(const std::string& text) { return ask(text, PromptButtons::YesNo) == PromptAnswer::Yes; }
+};
+
+} // namespace zorv
