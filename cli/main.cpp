@@ -1,1 +1,63 @@
-int main() { return 0; }
+// zorv: the command-line face of the editor's core (projects, images, reports, transfers).
+
+#include <QCoreApplication>
+#include <algorithm>
+#include <cstdio>
+#include <string_view>
+
+#include "cli/Command.h"
+
+namespace zorv::cli {
+
+namespace {
+std::vector<Command>& registry() {
+    static std::vector<Command> list;
+    return list;
+}
+} // namespace
+
+CommandRegistration::CommandRegistration(Command command) {
+    registry().push_back(std::move(command));
+}
+
+const std::vector<Command>& commands() { return registry(); }
+
+int fail(const std::string& text) {
+    std::fprintf(stderr, "zorv: %s\n", text.c_str());
+    return 1;
+}
+
+int usageError(const Command& command) {
+    std::fprintf(stderr, "usage: zorv %s\n", command.usage);
+    return 2;
+}
+
+} // namespace zorv::cli
+
+namespace {
+void printHelp(FILE* out) {
+    std::fprintf(out, "usage: zorv COMMAND [ARGS]\n\ncommands:\n");
+    auto list = zorv::cli::commands();
+    std::sort(list.begin(), list.end(),
+              [](const auto& a, const auto& b) { return std::string_view(a.usage) < b.usage; });
+    for (const auto& c : list)
+        std::fprintf(out, "  zorv %-48s %s\n", c.usage, c.summary);
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty() || args[0] == "-h" || args[0] == "--help" || args[0] == "help") {
+        printHelp(args.isEmpty() ? stderr : stdout);
+        return args.isEmpty() ? 2 : 0;
+    }
+    const QString name = args.takeFirst();
+    for (const auto& command : zorv::cli::commands()) {
+        if (name == command.name)
+            return command.run(args);
+    }
+    std::fprintf(stderr, "zorv: unknown command \"%s\"\n", qPrintable(name));
+    printHelp(stderr);
+    return 2;
+}
