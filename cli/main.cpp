@@ -20,7 +20,9 @@ CommandRegistration::CommandRegistration(Command command) {
     registry().push_back(std::move(command));
 }
 
-const std::vector<Command>& commands() { return registry(); }
+const std::vector<Command>& commands() {
+    return registry();
+}
 
 int fail(const std::string& text) {
     std::fprintf(stderr, "zorv: %s\n", text.c_str());

@@ -11,7 +11,9 @@
 
 namespace zorv::le {
 
-inline uint16_t u16(const uint8_t* p) { return uint16_t(p[0] | (p[1] << 8)); }
+inline uint16_t u16(const uint8_t* p) {
+    return uint16_t(p[0] | (p[1] << 8));
+}
 inline uint32_t u32(const uint8_t* p) {
     return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
 }
@@ -54,7 +56,9 @@ template <std::size_t N> struct FixedRecord {
     int32_t i32(std::size_t off) const { return int32_t(u32(off)); }
     void setI32(std::size_t off, int32_t v) { setU32(off, uint32_t(v)); }
 
-    std::span<const uint8_t> span(std::size_t off, std::size_t len) const { return {at(off, len), len}; }
+    std::span<const uint8_t> span(std::size_t off, std::size_t len) const {
+        return {at(off, len), len};
+    }
     std::span<uint8_t> span(std::size_t off, std::size_t len) { return {at(off, len), len}; }
 
     bool operator==(const FixedRecord&) const = default;

@@ -23,9 +23,13 @@ int CHCData::indexOfNumber(uint16_t number) const {
     return -1;
 }
 
-CPage* CHCData::pageByNumber(uint16_t number) { return page(indexOfNumber(number)); }
+CPage* CHCData::pageByNumber(uint16_t number) {
+    return page(indexOfNumber(number));
+}
 
-const CPage* CHCData::pageByNumber(uint16_t number) const { return page(indexOfNumber(number)); }
+const CPage* CHCData::pageByNumber(uint16_t number) const {
+    return page(indexOfNumber(number));
+}
 
 CPage* CHCData::addPage(uint16_t number, PlaceMode mode) {
     return placePage(std::make_unique<CPage>(number), mode);
@@ -39,8 +43,8 @@ CPage* CHCData::copyPage(const CPage& source, uint16_t number, PlaceMode mode) {
 
 CPage* CHCData::placePage(std::unique_ptr<CPage> page, PlaceMode mode) {
     const uint16_t n = page->number();
-    auto it = std::find_if(pages_.begin(), pages_.end(),
-                           [n](const auto& p) { return p->number() >= n; });
+    auto it =
+        std::find_if(pages_.begin(), pages_.end(), [n](const auto& p) { return p->number() >= n; });
     if (it != pages_.end() && (*it)->number() == n && mode == PlaceMode::Cover) {
         *it = std::move(page);
         return it->get();

@@ -25,7 +25,9 @@ public:
     std::vector<uint16_t> fixedPartSizes;
 
     int pageCount() const { return int(pages_.size()); }
-    CPage* page(int index) { return index >= 0 && index < pageCount() ? pages_[index].get() : nullptr; }
+    CPage* page(int index) {
+        return index >= 0 && index < pageCount() ? pages_[index].get() : nullptr;
+    }
     const CPage* page(int index) const {
         return index >= 0 && index < pageCount() ? pages_[index].get() : nullptr;
     }

@@ -32,18 +32,30 @@ template <class R> std::vector<uint8_t> bytesOf(const R& r) {
 
 std::vector<uint8_t> defaultRecord(WidgetKind kind) {
     switch (kind) {
-    case WidgetKind::Led: return bytesOf(LedRecord::makeDefault());
-    case WidgetKind::Register: return bytesOf(RegisterRecord::makeDefault());
-    case WidgetKind::DynamicText: return bytesOf(DynamicTextRecord::makeDefault());
-    case WidgetKind::Bar: return bytesOf(BarRecord::makeDefault());
-    case WidgetKind::Trend: return bytesOf(TrendRecord::makeDefault());
-    case WidgetKind::Menu: return bytesOf(MenuRecord::makeDefault());
-    case WidgetKind::Password: return bytesOf(PasswordRecord::makeDefault());
-    case WidgetKind::Key: return bytesOf(KeyRecord::makeDefault());
-    case WidgetKind::StaticText: return bytesOf(StaticTextRecord::makeDefault());
-    case WidgetKind::Picture: return bytesOf(PictureRecord::makeDefault());
-    case WidgetKind::Alarm: return bytesOf(AlarmListRecord::makeDefault());
-    default: return {};
+    case WidgetKind::Led:
+        return bytesOf(LedRecord::makeDefault());
+    case WidgetKind::Register:
+        return bytesOf(RegisterRecord::makeDefault());
+    case WidgetKind::DynamicText:
+        return bytesOf(DynamicTextRecord::makeDefault());
+    case WidgetKind::Bar:
+        return bytesOf(BarRecord::makeDefault());
+    case WidgetKind::Trend:
+        return bytesOf(TrendRecord::makeDefault());
+    case WidgetKind::Menu:
+        return bytesOf(MenuRecord::makeDefault());
+    case WidgetKind::Password:
+        return bytesOf(PasswordRecord::makeDefault());
+    case WidgetKind::Key:
+        return bytesOf(KeyRecord::makeDefault());
+    case WidgetKind::StaticText:
+        return bytesOf(StaticTextRecord::makeDefault());
+    case WidgetKind::Picture:
+        return bytesOf(PictureRecord::makeDefault());
+    case WidgetKind::Alarm:
+        return bytesOf(AlarmListRecord::makeDefault());
+    default:
+        return {};
     }
 }
 

@@ -12,6 +12,8 @@ constexpr uint8_t kFlashing = 1u << 3;
 constexpr uint8_t kDoubleSize = 1u << 4;
 
 // Most cells a text may take: 24, or 12 with double size.
-constexpr int maxTextCells(bool doubleSize) { return doubleSize ? 12 : 24; }
+constexpr int maxTextCells(bool doubleSize) {
+    return doubleSize ? 12 : 24;
+}
 
 } // namespace zorv::attr

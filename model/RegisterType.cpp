@@ -11,21 +11,30 @@ bool isRegisterTypeCode(uint8_t code) {
 
 const char* registerLetter(uint8_t code) {
     switch (RegisterType(code)) {
-    case RegisterType::M: return "M";
-    case RegisterType::Y: return "Y";
-    case RegisterType::X: return "X";
-    case RegisterType::D: return "D";
+    case RegisterType::M:
+        return "M";
+    case RegisterType::Y:
+        return "Y";
+    case RegisterType::X:
+        return "X";
+    case RegisterType::D:
+        return "D";
     }
     return "?";
 }
 
 std::optional<RegisterType> registerTypeFromLetter(char letter) {
     switch (letter) {
-    case 'M': return RegisterType::M;
-    case 'Y': return RegisterType::Y;
-    case 'X': return RegisterType::X;
-    case 'D': return RegisterType::D;
-    default: return std::nullopt;
+    case 'M':
+        return RegisterType::M;
+    case 'Y':
+        return RegisterType::Y;
+    case 'X':
+        return RegisterType::X;
+    case 'D':
+        return RegisterType::D;
+    default:
+        return std::nullopt;
     }
 }
 

@@ -28,12 +28,14 @@ constexpr std::array<KindInfo, 12> kKinds{{
 
 // The order in which names are compared when a drawing object's kind is looked up.
 constexpr std::array<WidgetKind, 12> kLookupOrder{
-    WidgetKind::Page,     WidgetKind::StaticText, WidgetKind::DynamicText, WidgetKind::Led,
-    WidgetKind::Key,      WidgetKind::Register,   WidgetKind::Picture,     WidgetKind::Bar,
-    WidgetKind::Trend,    WidgetKind::Menu,       WidgetKind::Password,    WidgetKind::Alarm,
+    WidgetKind::Page,  WidgetKind::StaticText, WidgetKind::DynamicText, WidgetKind::Led,
+    WidgetKind::Key,   WidgetKind::Register,   WidgetKind::Picture,     WidgetKind::Bar,
+    WidgetKind::Trend, WidgetKind::Menu,       WidgetKind::Password,    WidgetKind::Alarm,
 };
 
-bool known(WidgetKind kind) { return int32_t(kind) >= 0 && int32_t(kind) <= kWidgetKindCount; }
+bool known(WidgetKind kind) {
+    return int32_t(kind) >= 0 && int32_t(kind) <= kWidgetKindCount;
+}
 
 } // namespace
 

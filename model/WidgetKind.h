@@ -26,7 +26,9 @@ enum class WidgetKind : int32_t {
 
 constexpr int kWidgetKindCount = 11; // kinds 1..11 carry records
 
-constexpr bool isWidgetKind(int32_t code) { return code >= 1 && code <= kWidgetKindCount; }
+constexpr bool isWidgetKind(int32_t code) {
+    return code >= 1 && code <= kWidgetKindCount;
+}
 
 // The kind of a drawing object's name, by exact, case-sensitive comparison; other names: None.
 WidgetKind kindFromTypeName(std::string_view name);

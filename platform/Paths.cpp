@@ -8,7 +8,8 @@ namespace fs = std::filesystem;
 
 namespace zorv {
 
-std::optional<fs::path> Paths::makeTempFile(const fs::path& folder, const std::string& prefix) const {
+std::optional<fs::path> Paths::makeTempFile(const fs::path& folder,
+                                            const std::string& prefix) const {
     std::string pattern = (folder / (prefix + "XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0)

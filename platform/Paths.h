@@ -38,7 +38,8 @@ private:
 // Fixed folders, for tests.
 class FixedPaths : public Paths {
 public:
-    FixedPaths(std::filesystem::path program, std::filesystem::path work, std::filesystem::path temp)
+    FixedPaths(std::filesystem::path program, std::filesystem::path work,
+               std::filesystem::path temp)
         : program_(std::move(program)), work_(std::move(work)), temp_(std::move(temp)) {}
     std::filesystem::path programFolder() const override { return program_; }
     std::filesystem::path workFolder() const override { return work_; }

@@ -14,7 +14,9 @@ public:
     virtual PromptAnswer ask(const std::string& text, PromptButtons buttons) = 0;
 
     void message(const std::string& text) { ask(text, PromptButtons::Ok); }
-    bool yes(const std::string& text) { return ask(text, PromptButtons::YesNo) == PromptAnswer::Yes; }
+    bool yes(const std::string& text) {
+        return ask(text, PromptButtons::YesNo) == PromptAnswer::Yes;
+    }
 };
 
 } // namespace zorv

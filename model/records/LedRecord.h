@@ -58,7 +58,9 @@ struct LedRecord : WidgetRecord<24880, WidgetKind::Led> {
     static constexpr std::size_t bitmapCountOff(int logic) {
         return logic == 0 ? kPosCountOff : kNegCountOff;
     }
-    static constexpr std::size_t nameOff(int logic) { return logic == 0 ? kPosNameOff : kNegNameOff; }
+    static constexpr std::size_t nameOff(int logic) {
+        return logic == 0 ? kPosNameOff : kNegNameOff;
+    }
     int32_t bitmapCount(int logic) const { return i32(bitmapCountOff(logic)); }
     std::span<const uint8_t> bitmap(int logic) const {
         const int32_t n = bitmapCount(logic);

@@ -58,7 +58,9 @@ struct RegisterRecord : WidgetRecord<36, WidgetKind::Register> {
     uint8_t options() const { return u8(kOptionsOff); }
     void setOptions(uint8_t v) { setU8(kOptionsOff, v); }
     bool option(uint8_t bit) const { return (options() & bit) != 0; }
-    void setOption(uint8_t bit, bool on) { setOptions(on ? (options() | bit) : (options() & ~bit)); }
+    void setOption(uint8_t bit, bool on) {
+        setOptions(on ? (options() | bit) : (options() & ~bit));
+    }
 
     BoundRegister boundRegister(std::size_t off) const {
         return {u8(off), u8(off + 1), u16(off + 2), u8(off + 4)};

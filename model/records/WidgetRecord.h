@@ -25,7 +25,8 @@ template <std::size_t N, WidgetKind K> struct WidgetRecord : FixedRecord<N> {
     void setY(uint16_t v) { this->setU16(kYOff, v); }
 
     TextSlot textAt(std::size_t off) const {
-        return TextSlot::fromSlot(this->span(off, TextSlot::kSize).template first<TextSlot::kSize>());
+        return TextSlot::fromSlot(
+            this->span(off, TextSlot::kSize).template first<TextSlot::kSize>());
     }
     void setTextAt(std::size_t off, const TextSlot& text) {
         text.toSlot(this->span(off, TextSlot::kSize).template first<TextSlot::kSize>());
