@@ -1,0 +1,84 @@
+#include "image/GlyphTable.h"
+
+#include <cstdio>
+
+namespace zorv {
+
+namespace {
+
+std::string hex(unsigned value, int digits) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%0*X", digits, value);
+    return text;
+}
+
+// The glyph of a library character, refused when the library does not hold it.
+std::optional<FullGlyph> libraryGlyph(const GlyphSources& fonts, FontFile file, uint16_t code,
+                                      const CompilePlace& place, std::string& message) {
+    const auto& library = *fonts.file(file);
+    const uint8_t number = file == FontFile::UserLib ? uint8_t(code - 0xFF80) : uint8_t(code);
+    const auto count = libraryCharacterCount(library);
+    if (!count) {
+        message = fontReadFailure(file);
+        return std::nullopt;
+    }
+    if (number >= *count) {
+        message = "The character &" + hex(code & 0xFF, 2) + " used on " + place.describe() +
+                  " is not in the " + fontFileName(file) + "!";
+        return std::nullopt;
+    }
+    auto glyph = readLibraryGlyph(library, number);
+    if (!glyph)
+        message = fontReadFailure(file);
+    return glyph;
+}
+
+std::optional<FullGlyph> hanziGlyph(const GlyphSources& fonts, uint16_t code,
+                                    const CompilePlace& place, std::string& message) {
+    const auto offset = hzk14Offset(code);
+    if (!offset) {
+        message = "The character code " + hex(code, 4) + " used on " + place.describe() +
+                  " is not a GB2312 character!";
+        return std::nullopt;
+    }
+    auto glyph = readHzk14Glyph(*fonts.file(FontFile::Hzk14), *offset);
+    if (!glyph)
+        message = fontReadFailure(FontFile::Hzk14);
+    return glyph;
+}
+
+} // namespace
+
+bool appendAsciiFont(std::span<const uint8_t> asc16, std::vector<uint8_t>& out,
+                     std::string& message) {
+    for (int c = kAsciiFirst; c <= kAsciiLast; ++c) {
+        const auto glyph = readAsciiGlyph(asc16, uint8_t(c));
+        if (!glyph) {
+            message = fontReadFailure(FontFile::Asc16);
+            return false;
+        }
+        out.insert(out.end(), glyph->begin(), glyph->end());
+    }
+    return true;
+}
+
+bool appendGlyphTable(const GlyphCodeList& glyphs, const std::vector<CompilePlace>& places,
+                      const GlyphSources& fonts, std::vector<uint8_t>& out, std::string& message) {
+    for (int k = 0; k < glyphs.size(); ++k) {
+        const uint16_t code = glyphs.code(k);
+        const CompilePlace& place = places[std::size_t(k)];
+        std::optional<FullGlyph> glyph;
+        if (k >= glyphs.textGlyphCount() || (code >= 0xFF00 && code < 0xFF80))
+            glyph = libraryGlyph(fonts, FontFile::Syslib1, code, place, message);
+        else if (code >= 0xFF80)
+            glyph = libraryGlyph(fonts, FontFile::UserLib, code, place, message);
+        else
+            glyph = hanziGlyph(fonts, code, place, message);
+        if (!glyph)
+            return false;
+        out.insert(out.end(), glyph->begin(), glyph->end());
+    }
+    return true;
+}
+
+} // namespace zorv
