@@ -1,0 +1,24 @@
+#pragma once
+// Reading and writing the files of the project commands: enciphered projects, plain streams and
+// JSON texts. Targets are written atomically, so a failed write leaves the old file whole.
+
+#include <QString>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "model/CHCData.h"
+
+namespace zorv::cli {
+
+bool readFileBytes(const QString& path, std::vector<uint8_t>& bytes);
+// Writes a temporary file in the target's folder and renames it over the target.
+bool writeFileAtomically(const QString& path, std::span<const uint8_t> bytes);
+
+// Deciphers and reads a project file; on failure `message` is the system's message
+// ("Failed to open file!" or "File format error, open failed!").
+bool loadProject(const QString& path, CHCData& project, std::string& message);
+// Writes the plain stream enciphered; false when the target cannot be written.
+bool saveProject(const QString& path, const CHCData& project);
+
+} // namespace zorv::cli
