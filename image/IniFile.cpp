@@ -1,0 +1,82 @@
+#include "image/IniFile.h"
+
+namespace zorv {
+
+bool CIniFile::openForReading() {
+    close();
+    std::ifstream in(path(), std::ios::binary);
+    if (!in)
+        return false;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        lines_.push_back(line);
+    }
+    reading_ = true;
+    return true;
+}
+
+bool CIniFile::openForWriting() {
+    close();
+    out_.open(path(), std::ios::binary | std::ios::trunc);
+    return out_.is_open();
+}
+
+bool CIniFile::writeLine(std::string_view line) {
+    if (!out_.is_open())
+        return false;
+    out_ << line << "\r\n";
+    return bool(out_);
+}
+
+bool CIniFile::writeSection(std::string_view name) {
+    return writeLine("[" + std::string(name) + "]");
+}
+
+bool CIniFile::writeKey(std::string_view key, std::string_view value) {
+    return writeLine(std::string(key) + "=" + std::string(value));
+}
+
+bool CIniFile::findSection(std::string_view name) {
+    if (!reading_)
+        return false;
+    for (next_ = 0; next_ < lines_.size();) {
+        if (lines_[next_++].find(name) != std::string::npos)
+            return true;
+    }
+    return false;
+}
+
+bool CIniFile::getValue(std::string_view section, std::string_view key, std::string& value) {
+    if (!findSection(section))
+        return false;
+    for (; next_ < lines_.size(); ++next_) {
+        const std::string& line = lines_[next_];
+        if (line.find('[') != std::string::npos)
+            continue;
+        const std::size_t eq = line.find('=');
+        const std::string_view keyPart = std::string_view(line).substr(0, eq);
+        if (keyPart.empty() || keyPart.find(key) == std::string_view::npos)
+            continue;
+        std::string_view v =
+            eq == std::string::npos ? std::string_view() : std::string_view(line).substr(eq + 1);
+        const std::size_t first = v.find_first_not_of(' ');
+        v = first == std::string_view::npos ? std::string_view() : v.substr(first);
+        v = v.substr(0, v.find_last_not_of(' ') + 1);
+        value = std::string(v);
+        ++next_;
+        return true;
+    }
+    return false;
+}
+
+void CIniFile::close() {
+    lines_.clear();
+    next_ = 0;
+    reading_ = false;
+    if (out_.is_open())
+        out_.close();
+}
+
+} // namespace zorv
