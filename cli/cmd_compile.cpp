@@ -1,36 +1,16 @@
 // zorv compile IN.zvd OUT.hc: the download image of a project, compiled with the font files of
 // the program folder.
 
-#include <QFile>
 #include <cstdio>
 
 #include "cli/Command.h"
+#include "cli/ProjectFiles.h"
 #include "image/ImageCompiler.h"
-#include "model/ProjectCipher.h"
-#include "model/ProjectStream.h"
 #include "platform/Paths.h"
 
 namespace zorv::cli {
 
 namespace {
-
-bool readFile(const QString& path, std::vector<uint8_t>& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray data = file.readAll();
-    bytes.assign(data.begin(), data.end());
-    return file.error() == QFileDevice::NoError;
-}
-
-bool writeFile(const QString& path, const std::vector<uint8_t>& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const auto written =
-        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
-    return written == qint64(bytes.size()) && file.flush();
-}
 
 int runCompile(const QStringList& args);
 
@@ -41,22 +21,20 @@ const CommandRegistration registration{kCompile};
 int runCompile(const QStringList& args) {
     if (args.size() != 2)
         return usageError(kCompile);
-    std::vector<uint8_t> file, plain;
-    if (!readFile(args[0], file) || !decipherProject(file, plain))
-        return fail("Failed to open file!");
     CHCData project;
-    if (!readProjectStream(plain, project))
-        return fail("File format error, open failed!");
-
+    std::string message;
+    if (!loadProject(args[0], project, message))
+        return fail(message);
     const CompileResult result =
         compileImage(project, SystemPaths(currentExecutable()).programFolder());
     if (!result.ok)
         return fail(result.message);
-    if (!writeFile(args[1], result.image))
+    if (!writeFileAtomically(args[1], result.image))
         return fail("Failed to open the target file!");
     std::printf("%zu bytes, %d glyphs (%d for texts, %d for symbols)\n", result.image.size(),
                 result.glyphCount, result.textGlyphCount,
                 result.glyphCount - result.textGlyphCount);
+    // The download tool refuses such an image; the file is written all the same.
     if (result.image.size() > kImageLimit)
         std::fprintf(stderr, "zorv: Download file more than 56K!\n");
     return 0;
