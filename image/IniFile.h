@@ -11,6 +11,12 @@
 
 namespace zorv {
 
+// The save dialog's file of the last project folder: info.ini, [path] LastPath=.
+inline constexpr const char* kInfoIniMissingMessage = "info.ini does not exist!";
+inline constexpr const char* kInfoIniBaseName = "info";
+inline constexpr const char* kInfoIniSection = "path";
+inline constexpr const char* kInfoIniKey = "LastPath";
+
 class CIniFile {
 public:
     // The folder ends with a path separator; the file is folder + base name + ".ini".

@@ -353,3 +353,16 @@ TEST(Translator, UnsoundFilesFail) {
         EXPECT_FALSE(translate(c.file, p)) << c.name << " (" << c.file.size() << " bytes)";
     }
 }
+
+TEST(Translator, FuzzSeedTranslates) {
+    std::ifstream in(std::string(ZORV_SOURCE_DIR) + "/fuzz/corpus/older_project/two-pages.qsp",
+                     std::ios::binary);
+    const std::vector<uint8_t> file{std::istreambuf_iterator<char>(in), {}};
+    CHCData p;
+    ASSERT_TRUE(translate(file, p));
+    ASSERT_EQ(p.pageCount(), 2);
+    EXPECT_EQ(p.page(0)->widgetCount(), 4);
+    EXPECT_EQ(p.page(0)->widgets[1].get<StaticTextRecord>().text(0).str(), "World");
+    EXPECT_EQ(p.page(1)->widgets[1].get<RegisterRecord>().reg().address, 100);
+    EXPECT_EQ(p.alarmList.entryCount(), 3);
+}
