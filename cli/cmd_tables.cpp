@@ -1,0 +1,74 @@
+// zorv report IN.zvd [OUT.txt]: the statistical report of a project, with the Modbus section of
+// the ".mdt" beside it; on standard output ("\n" line ends) without OUT, else in text mode.
+// zorv import-old IN.qsp OUT.zvd: a project of the older text-display panels as a new project;
+// its pictures go to OUT's folder, pic/.
+
+#include <QFileInfo>
+#include <cstdio>
+
+#include "cli/Command.h"
+#include "cli/ProjectFiles.h"
+#include "comm/ModbusTableReport.h"
+#include "image/LanguageTextsFile.h"
+#include "image/Report.h"
+#include "image/Translator.h"
+
+namespace zorv::cli {
+
+namespace {
+
+int runReport(const QStringList& args);
+int runImportOld(const QStringList& args);
+
+const Command kReport{"report", "report IN.zvd [OUT.txt]",
+                      "write the statistical report of a project", runReport};
+const Command kImportOld{"import-old", "import-old IN.qsp OUT.zvd",
+                         "translate an older text-display project", runImportOld};
+const CommandRegistration reportRegistration{kReport};
+const CommandRegistration importOldRegistration{kImportOld};
+
+// The project's path with its extension (from the last ".") replaced by ".mdt".
+QString modbusFileBeside(const QString& project) {
+    const int dot = project.lastIndexOf('.');
+    return (dot < 0 ? project : project.left(dot)) + ".mdt";
+}
+
+int runReport(const QStringList& args) {
+    if (args.size() < 1 || args.size() > 2)
+        return usageError(kReport);
+    CHCData project;
+    std::string message;
+    if (!loadProject(args[0], project, message))
+        return fail(message);
+    std::string text;
+    if (!writeProjectReport(project, text))
+        return fail(kReportFailedMessage);
+    writeModbusReportOfFile(modbusFileBeside(args[0]).toStdString(), text);
+    if (args.size() == 1) {
+        std::fwrite(text.data(), 1, text.size(), stdout);
+        return 0;
+    }
+    if (!writeWholeFile(args[1].toStdString(), toTextMode(text)))
+        return fail(kReportFailedMessage);
+    return 0;
+}
+
+int runImportOld(const QStringList& args) {
+    if (args.size() != 2)
+        return usageError(kImportOld);
+    std::vector<uint8_t> file;
+    if (!readFileBytes(args[0], file))
+        return fail("Failed to open file!");
+    CHCData project;
+    const CTranslator translator(QFileInfo(args[1]).absolutePath().toStdString());
+    if (!translator.translate(file, project))
+        return fail(kImportFailedMessage);
+    if (!saveProject(args[1], project))
+        return fail("Failed to open the target file!");
+    std::printf("%d pages, %d alarms\n", project.pageCount(), project.alarmList.entryCount() - 1);
+    return 0;
+}
+
+} // namespace
+
+} // namespace zorv::cli
