@@ -1,0 +1,270 @@
+#include "model/CZorvEditorDoc.h"
+
+#include "model/FileOps.h"
+#include "model/ProjectCipher.h"
+#include "model/ProjectStream.h"
+
+namespace fs = std::filesystem;
+
+namespace zorv {
+
+namespace {
+
+constexpr int kTempNameAttempts = 10;
+
+std::string titleOf(const fs::path& path) {
+    return path.stem().string() + ".zvd";
+}
+
+fs::path modbusTableOf(const fs::path& project) {
+    fs::path mdt = project;
+    return mdt.replace_extension(".mdt");
+}
+
+} // namespace
+
+CZorvEditorDoc::CZorvEditorDoc(Prompt& prompt, const Paths& paths, DocumentHooks hooks)
+    : prompt_(prompt), paths_(paths), hooks_(std::move(hooks)),
+      project_(std::make_unique<CHCData>()) {
+    makeModbusWorkingCopy();
+}
+
+CZorvEditorDoc::~CZorvEditorDoc() {
+    if (!modbusCopy_.empty())
+        fileops::removeFile(modbusCopy_);
+}
+
+fs::path CZorvEditorDoc::unsavedPictureFolder() const {
+    return paths_.workFolder() / "pic";
+}
+
+void CZorvEditorDoc::replaceProject(std::unique_ptr<CHCData> project) {
+    if (hooks_.dropProjectReference)
+        hooks_.dropProjectReference();
+    project_ = project ? std::move(project) : std::make_unique<CHCData>();
+}
+
+void CZorvEditorDoc::makeModbusWorkingCopy() {
+    if (!modbusCopy_.empty())
+        fileops::removeFile(modbusCopy_);
+    modbusCopy_.clear();
+    if (auto copy = paths_.makeTempFile(paths_.workFolder(), "Mdt"))
+        modbusCopy_ = *copy;
+    else
+        prompt_.message(docmsg::kTempFileError);
+}
+
+std::optional<fs::path> CZorvEditorDoc::makePlainTempFile(const char* fallback) const {
+    for (int i = 0; i < kTempNameAttempts; ++i) {
+        if (auto name = paths_.makeTempFile(paths_.tempFolder(), "zvd"))
+            return name;
+    }
+    const fs::path name = paths_.tempFolder() / fallback;
+    if (!fileops::writeFile(name, {}))
+        return std::nullopt;
+    return name;
+}
+
+void CZorvEditorDoc::becomeUntitled() {
+    path_.clear();
+    title_ = kNoTitle;
+    modified_ = false;
+}
+
+std::unique_ptr<CHCData> CZorvEditorDoc::readProjectFile(const fs::path& path) {
+    const auto file = fileops::readFile(path);
+    if (!file) {
+        prompt_.message(docmsg::kOpenFailed);
+        return nullptr;
+    }
+    const auto temp = makePlainTempFile("tmp2.tmp");
+    if (!temp) {
+        prompt_.message(docmsg::kTargetOpenFailed);
+        return nullptr;
+    }
+    std::vector<uint8_t> plain;
+    if (!decipherProject(*file, plain)) {
+        prompt_.message(docmsg::kOpenFailed);
+        fileops::removeFile(*temp);
+        return nullptr;
+    }
+    // The plain stream lives in the temporary file for the length of the open only.
+    const bool written = fileops::writeFile(*temp, plain);
+    const auto reread = written ? fileops::readFile(*temp) : std::nullopt;
+    fileops::removeFile(*temp);
+    if (!reread) {
+        prompt_.message(docmsg::kTargetOpenFailed);
+        return nullptr;
+    }
+    auto project = std::make_unique<CHCData>();
+    if (!readProjectStream(*reread, *project)) {
+        prompt_.message(docmsg::kFormatError);
+        return nullptr;
+    }
+    return project;
+}
+
+bool CZorvEditorDoc::open(const fs::path& path) {
+    if (!saveModified())
+        return false;
+    makeModbusWorkingCopy();
+    replaceProject(nullptr);
+    auto project = readProjectFile(path);
+    if (!project) {
+        // An unreadable file leaves an empty, untitled project, so that a later save cannot
+        // overwrite the file that failed to open.
+        becomeUntitled();
+        return false;
+    }
+    replaceProject(std::move(project));
+    path_ = path;
+    title_ = titleOf(path);
+    modified_ = false;
+    if (!modbusCopy_.empty()) {
+        const fs::path mdt = modbusTableOf(path);
+        std::error_code ec;
+        if (fs::exists(mdt, ec))
+            fileops::copyOver(mdt, modbusCopy_);
+        else
+            fileops::writeFile(modbusCopy_, {});
+    }
+    return true;
+}
+
+bool CZorvEditorDoc::writeProjectFile(const fs::path& path, bool copyPictures) {
+    std::error_code ec;
+    if (path.has_parent_path())
+        fs::create_directories(path.parent_path(), ec);
+    if (fileops::isReadOnly(path)) {
+        if (!prompt_.yes(docmsg::kReadOnlyTarget))
+            return false;
+        fileops::clearReadOnly(path);
+    }
+    const auto temp = makePlainTempFile("tmp1.tmp");
+    if (!temp) {
+        prompt_.message(docmsg::kTargetOpenFailed);
+        return false;
+    }
+    std::vector<uint8_t> plain;
+    writeProjectStream(*project_, plain);
+    const bool written = fileops::writeFile(*temp, plain);
+    const auto reread = written ? fileops::readFile(*temp) : std::nullopt;
+    fileops::removeFile(*temp);
+    // The project file is replaced only once the whole new file is on disk.
+    if (!reread || !fileops::replaceFile(path, encipherProject(*reread))) {
+        prompt_.message(docmsg::kTargetOpenFailed);
+        return false;
+    }
+    modified_ = false;
+    const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
+    if (copyPictures)
+        fileops::copyFolderFiles(unsavedPictureFolder(), folder / "pic");
+    if (!modbusCopy_.empty())
+        fileops::copyOver(modbusCopy_, modbusTableOf(path));
+    title_ = titleOf(path);
+    if (hooks_.addRecentFile)
+        hooks_.addRecentFile(path);
+    path_ = path;
+    return true;
+}
+
+bool CZorvEditorDoc::save(const fs::path& path) {
+    return writeProjectFile(path, path_.empty());
+}
+
+bool CZorvEditorDoc::saveAs(const fs::path& path) {
+    return writeProjectFile(path, true);
+}
+
+bool CZorvEditorDoc::saveAs(const SaveTarget& target) {
+    std::error_code ec;
+    fs::create_directories(target.folder, ec);
+    return saveAs(target.folder / (target.name + ".zvd"));
+}
+
+bool CZorvEditorDoc::saveModified() {
+    if (!modified_)
+        return true;
+    if (!path_.empty()) {
+        switch (prompt_.ask(docmsg::kSaveChanges, PromptButtons::YesNoCancel)) {
+        case PromptAnswer::Yes:
+            return save(path_);
+        case PromptAnswer::Cancel:
+            return false;
+        default:
+            return true;
+        }
+    }
+    const auto target = hooks_.askSaveTarget ? hooks_.askSaveTarget() : std::nullopt;
+    if (target && !target->name.empty()) {
+        std::error_code ec;
+        fs::create_directories(target->folder, ec);
+        save(target->folder / (target->name + ".zvd"));
+    }
+    return true;
+}
+
+bool CZorvEditorDoc::newProject() {
+    if (!saveModified())
+        return false;
+    becomeUntitled();
+    replaceProject(nullptr);
+    makeModbusWorkingCopy();
+    return true;
+}
+
+bool CZorvEditorDoc::reload() {
+    if (hooks_.dropProjectReference)
+        hooks_.dropProjectReference();
+    auto project = readProjectFile(path_);
+    const bool ok = project != nullptr;
+    replaceProject(std::move(project));
+    return ok;
+}
+
+bool CZorvEditorDoc::importOld(const fs::path& path) {
+    if (!newProject())
+        return false;
+    const auto file = fileops::readFile(path);
+    if (!file) {
+        prompt_.message(docmsg::kOpenFailed);
+        return false;
+    }
+    // The translation fills a project of its own, so a failure leaves the new, empty one.
+    auto project = std::make_unique<CHCData>();
+    if (!hooks_.translate || hooks_.translate(*file, *project) < 0) {
+        prompt_.message(docmsg::kImportFailed);
+        return false;
+    }
+    replaceProject(std::move(project));
+    // The imported project exists nowhere else yet.
+    modified_ = true;
+    return true;
+}
+
+void CZorvEditorDoc::close() {
+    std::error_code ec;
+    const fs::path pictures = unsavedPictureFolder();
+    if (fs::is_directory(pictures, ec)) {
+        for (const auto& entry : fs::directory_iterator(pictures, ec))
+            fileops::clearReadOnly(entry.path());
+        fs::remove_all(pictures, ec);
+    }
+    if (!modbusCopy_.empty())
+        fileops::removeFile(modbusCopy_);
+    modbusCopy_.clear();
+}
+
+bool CZorvEditorDoc::openReport() {
+    const auto report =
+        hooks_.makeReport ? hooks_.makeReport(*project_, modbusCopy_, title_) : std::nullopt;
+    if (!report) {
+        prompt_.message(docmsg::kReportFailed);
+        return false;
+    }
+    if (hooks_.openFile)
+        hooks_.openFile(*report);
+    return true;
+}
+
+} // namespace zorv

@@ -1,0 +1,109 @@
+#pragma once
+// The document: one project, the path of its file and the Modbus working copy, with the file
+// commands new, open, save, save as, reload, import and close.
+
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <span>
+#include <string>
+
+#include "model/CHCData.h"
+#include "platform/Paths.h"
+#include "platform/Prompt.h"
+
+namespace zorv {
+
+namespace docmsg {
+inline constexpr const char* kTempFileError = "Error to create temp file!";
+inline constexpr const char* kOpenFailed = "Failed to open file!";
+inline constexpr const char* kTargetOpenFailed = "Failed to open the target file!";
+inline constexpr const char* kFormatError = "File format error, open failed!";
+inline constexpr const char* kReadOnlyTarget =
+    "The target file is read only, do you want to continue?";
+inline constexpr const char* kSaveChanges = "Save changes in the current project";
+inline constexpr const char* kImportFailed = "Failed to recognize the file format, import failed!";
+inline constexpr const char* kReportFailed = " Failed to Create Report!";
+} // namespace docmsg
+
+// Where the save dialog puts a project: the save folder and the project name (without ".zvd").
+struct SaveTarget {
+    std::filesystem::path folder;
+    std::string name;
+};
+
+// What the document asks of the windows around it.
+struct DocumentHooks {
+    // The editing view lets go of the project before it is replaced.
+    std::function<void()> dropProjectReference;
+    std::function<void(const std::filesystem::path&)> addRecentFile;
+    // The save dialog (project name and save folder); nothing when cancelled.
+    std::function<std::optional<SaveTarget>()> askSaveTarget;
+    // Translates an older project into `project`; negative on failure.
+    std::function<int(std::span<const uint8_t> file, CHCData& project)> translate;
+    // Writes the report file of the project (project section, then the Modbus section of the
+    // working copy) and gives its path; nothing when it could not be made (the document then
+    // shows the failure, so the hook shows no message of its own).
+    std::function<std::optional<std::filesystem::path>(
+        const CHCData& project, const std::filesystem::path& modbusTable, const std::string& title)>
+        makeReport;
+    // The system's "open" action for a file.
+    std::function<void(const std::filesystem::path&)> openFile;
+};
+
+class CZorvEditorDoc {
+public:
+    static constexpr const char* kNoTitle = "No title";
+
+    CZorvEditorDoc(Prompt& prompt, const Paths& paths, DocumentHooks hooks = {});
+    ~CZorvEditorDoc();
+    CZorvEditorDoc(const CZorvEditorDoc&) = delete;
+    CZorvEditorDoc& operator=(const CZorvEditorDoc&) = delete;
+
+    // Each returns false when the command failed or was cancelled.
+    bool newProject();
+    bool open(const std::filesystem::path& path);
+    bool save(const std::filesystem::path& path);
+    bool saveAs(const std::filesystem::path& path);
+    // Saves to the save folder + name + ".zvd", creating the folder.
+    bool saveAs(const SaveTarget& target);
+    // Asked before new, open and close: false stops the pending command.
+    bool saveModified();
+    // Replaces the project by the one in its own file (after compiling changed it in memory).
+    bool reload();
+    bool importOld(const std::filesystem::path& path);
+    void close();
+    // Makes the statistical report and opens it.
+    bool openReport();
+
+    CHCData& project() { return *project_; }
+    const CHCData& project() const { return *project_; }
+    const std::filesystem::path& path() const { return path_; }
+    const std::string& title() const { return title_; }
+    bool modified() const { return modified_; }
+    void setModified(bool on = true) { modified_ = on; }
+    const std::filesystem::path& modbusWorkingCopy() const { return modbusCopy_; }
+    // Pictures of a project without a file are kept here until its first save.
+    std::filesystem::path unsavedPictureFolder() const;
+
+private:
+    void replaceProject(std::unique_ptr<CHCData> project);
+    void makeModbusWorkingCopy();
+    // Open steps: read, decipher through the temporary plain file, read the stream.
+    std::unique_ptr<CHCData> readProjectFile(const std::filesystem::path& path);
+    std::optional<std::filesystem::path> makePlainTempFile(const char* fallback) const;
+    bool writeProjectFile(const std::filesystem::path& path, bool copyPictures);
+    void becomeUntitled();
+
+    Prompt& prompt_;
+    const Paths& paths_;
+    DocumentHooks hooks_;
+    std::unique_ptr<CHCData> project_;
+    std::filesystem::path path_;
+    std::string title_ = kNoTitle;
+    bool modified_ = false;
+    std::filesystem::path modbusCopy_;
+};
+
+} // namespace zorv
