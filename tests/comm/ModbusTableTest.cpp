@@ -111,17 +111,8 @@ TEST(ModbusTable, CellParsing) {
     EXPECT_EQ(parseModbusListRow(cells("", "1", "1", "1")), std::nullopt);
     EXPECT_EQ(parseModbusListRow(cells("single writing", "1", "1", "1")), std::nullopt);
     EXPECT_EQ(parseModbusListRow(cells("Single Writing", "DD5", "", "")).value().device, 0);
-}
-
-TEST(ModbusTable, ListTexts) {
-    EXPECT_EQ(modbusListRow(0, {0, 1, 0, 0}),
-              (ModbusListRow{"01", "Communication alarm", "D1", "0x0000", "M0"}));
     EXPECT_EQ(modbusListRow(11, {4, 65535, 0xABC, 9}),
               (ModbusListRow{"12", "Circular reading", "D65535", "0x0ABC", "D9"}));
-    const char* names[] = {"Communication alarm", "Single Writing",   "Cyclic Writing",
-                           "Single reading",      "Circular reading", "Reading Status"};
-    for (int t = 0; t < 6; ++t)
-        EXPECT_EQ(modbusTypeOf(names[t]), t);
 }
 
 namespace {

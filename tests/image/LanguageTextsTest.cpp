@@ -5,7 +5,6 @@
 
 #include "image/LanguageTexts.h"
 #include "model/records/DynamicTextRecord.h"
-#include "model/records/MenuRecord.h"
 #include "platform/ScriptedPrompt.h"
 
 using namespace zorv;
@@ -115,9 +114,4 @@ TEST(LanguageTexts, CloseBoxAsksSaveData) {
     EXPECT_TRUE(m.close(t, yes));
     EXPECT_EQ(yes.texts, std::vector<std::string>{"Save Data?"});
     EXPECT_EQ(t.count, 0);
-
-    MenuRecord menu = MenuRecord::makeDefault();
-    storeLanguageTable(t, menu);
-    EXPECT_EQ(menu.count(), 0);
-    EXPECT_FALSE(menu.entry(0).used);
 }
