@@ -8,7 +8,7 @@ namespace zorv {
 TextSlot TextSlot::fromBytes(std::string_view text) {
     TextSlot slot;
     slot.length = uint8_t(std::min(text.size(), kCapacity));
-    std::memcpy(slot.data.data(), text.data(), slot.length);
+    std::copy_n(text.data(), slot.length, slot.data.begin());
     return slot;
 }
 
