@@ -1,0 +1,206 @@
+// Guards the document's file commands: a save that destroys the previous file when it fails, a
+// read-only target overwritten without asking, a failed open that leaves a half-read project or
+// a path that a later save would overwrite, temporary plain files left behind, the Modbus table
+// and pictures not following the project, and pending commands that go on after Cancel.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+
+#include "model/CZorvEditorDoc.h"
+#include "model/FileOps.h"
+#include "platform/ScriptedPrompt.h"
+
+using namespace zorv;
+namespace fs = std::filesystem;
+
+namespace {
+
+class DocumentTest : public testing::Test {
+protected:
+    void SetUp() override {
+        root = fs::path(testing::TempDir()) /
+               ("zorv_doc_" +
+                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(root);
+        for (const char* d : {"program", "work", "temp", "projects"})
+            fs::create_directories(root / d);
+        paths = std::make_unique<FixedPaths>(root / "program", root / "work", root / "temp");
+    }
+    void TearDown() override { fs::remove_all(root); }
+
+    std::string read(const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(in)), {});
+    }
+    void write(const fs::path& p, const std::string& s) { std::ofstream(p, std::ios::binary) << s; }
+    int tempFiles() {
+        return int(std::distance(fs::directory_iterator(root / "temp"), fs::directory_iterator()));
+    }
+
+    fs::path root;
+    std::unique_ptr<FixedPaths> paths;
+};
+
+} // namespace
+
+TEST_F(DocumentTest, SaveAndOpenKeepTheProjectAndItsModbusTable) {
+    ScriptedPrompt prompt;
+    const fs::path file = root / "projects" / "line1" / "Press.zvd";
+    {
+        CZorvEditorDoc doc(prompt, *paths);
+        EXPECT_EQ(doc.title(), "No title");
+        doc.project().addPage(3, PlaceMode::Insert)->addWidget("Bar");
+        write(doc.modbusWorkingCopy(), "mdt bytes");
+        fs::create_directories(doc.unsavedPictureFolder());
+        write(doc.unsavedPictureFolder() / "logo.bmp", "BM");
+        doc.setModified();
+        ASSERT_TRUE(doc.save(file));
+        EXPECT_FALSE(doc.modified());
+        EXPECT_EQ(doc.title(), "Press.zvd");
+        // 286 bytes of a new project + a page block of 36 + a bar of 8 + 28 + 20 filler, in blocks
+        EXPECT_EQ(fs::file_size(file), 384u);
+        doc.close();
+        EXPECT_FALSE(fs::exists(doc.unsavedPictureFolder()));
+    }
+    EXPECT_EQ(read(file.parent_path() / "Press.mdt"), "mdt bytes");
+    EXPECT_EQ(read(file.parent_path() / "pic" / "logo.bmp"), "BM");
+
+    CZorvEditorDoc doc(prompt, *paths);
+    ASSERT_TRUE(doc.open(file));
+    EXPECT_EQ(doc.project().pageCount(), 1);
+    EXPECT_EQ(doc.project().page(0)->widgets[0].kind, WidgetKind::Bar);
+    EXPECT_EQ(read(doc.modbusWorkingCopy()), "mdt bytes");
+    EXPECT_EQ(doc.path(), file);
+    EXPECT_TRUE(prompt.texts.empty());
+    EXPECT_EQ(tempFiles(), 0);
+}
+
+TEST_F(DocumentTest, ReadOnlyTargetIsLeftAloneOnNo) {
+    const fs::path file = root / "projects" / "p.zvd";
+    write(file, "previous");
+    ::chmod(file.c_str(), 0444);
+    ScriptedPrompt no({PromptAnswer::No});
+    CZorvEditorDoc doc(no, *paths);
+    EXPECT_FALSE(doc.save(file));
+    EXPECT_EQ(no.texts, std::vector<std::string>{docmsg::kReadOnlyTarget});
+    EXPECT_EQ(read(file), "previous");
+
+    ScriptedPrompt yes({PromptAnswer::Yes});
+    CZorvEditorDoc doc2(yes, *paths);
+    EXPECT_TRUE(doc2.save(file));
+    EXPECT_EQ(fs::file_size(file), 288u);
+}
+
+TEST_F(DocumentTest, FailedSaveKeepsThePreviousFile) {
+    const fs::path file = root / "projects" / "p.zvd";
+    write(file, "previous");
+    FixedPaths noTemp(root / "program", root / "work", root / "missing");
+    ScriptedPrompt prompt;
+    CZorvEditorDoc doc(prompt, noTemp);
+    doc.setModified();
+    EXPECT_FALSE(doc.save(file));
+    EXPECT_EQ(prompt.texts.back(), docmsg::kTargetOpenFailed);
+    EXPECT_EQ(read(file), "previous");
+    EXPECT_TRUE(doc.modified());
+    // Nothing of the attempt is left in the project's folder.
+    EXPECT_EQ(std::distance(fs::directory_iterator(root / "projects"), fs::directory_iterator()),
+              1);
+}
+
+TEST_F(DocumentTest, FailedOpensLeaveAnEmptyUntitledProject) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* message;
+    };
+    const std::vector<Case> cases{
+        {"garbage of whole blocks", std::string(64, 'x'), docmsg::kFormatError},
+        {"torn file", std::string(13, 'x'), docmsg::kOpenFailed},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        const fs::path file = root / "projects" / "bad.zvd";
+        write(file, c.bytes);
+        ScriptedPrompt prompt;
+        CZorvEditorDoc doc(prompt, *paths);
+        doc.project().addPage(1, PlaceMode::Insert);
+        EXPECT_FALSE(doc.open(file));
+        EXPECT_EQ(prompt.texts, std::vector<std::string>{c.message});
+        EXPECT_EQ(doc.project().pageCount(), 0);
+        EXPECT_TRUE(doc.path().empty());
+        EXPECT_EQ(doc.title(), "No title");
+        EXPECT_EQ(read(file), c.bytes);
+        EXPECT_EQ(tempFiles(), 0);
+    }
+    ScriptedPrompt prompt;
+    CZorvEditorDoc doc(prompt, *paths);
+    EXPECT_FALSE(doc.open(root / "projects" / "none.zvd"));
+    EXPECT_EQ(prompt.texts, std::vector<std::string>{docmsg::kOpenFailed});
+}
+
+TEST_F(DocumentTest, SaveModifiedAsksAndCancelStops) {
+    const fs::path file = root / "projects" / "p.zvd";
+    ScriptedPrompt prompt({PromptAnswer::Cancel, PromptAnswer::No});
+    CZorvEditorDoc doc(prompt, *paths);
+    ASSERT_TRUE(doc.save(file));
+    doc.project().addPage(1, PlaceMode::Insert);
+    doc.setModified();
+    EXPECT_FALSE(doc.newProject()); // Cancel
+    EXPECT_EQ(doc.project().pageCount(), 1);
+    EXPECT_TRUE(doc.modified());
+    EXPECT_TRUE(doc.newProject()); // No: discarded
+    EXPECT_EQ(doc.project().pageCount(), 0);
+    EXPECT_EQ(prompt.texts, std::vector<std::string>(2, docmsg::kSaveChanges));
+    EXPECT_EQ(fs::file_size(file), 288u); // the discarded page never reached the file
+}
+
+TEST_F(DocumentTest, UntitledProjectIsSavedThroughTheSaveDialog) {
+    ScriptedPrompt prompt;
+    DocumentHooks hooks;
+    hooks.askSaveTarget = [&] { return SaveTarget{root / "projects" / "new", "Mixer"}; };
+    std::vector<fs::path> recent;
+    hooks.addRecentFile = [&](const fs::path& p) { recent.push_back(p); };
+    CZorvEditorDoc doc(prompt, *paths, hooks);
+    doc.setModified();
+    EXPECT_TRUE(doc.newProject());
+    EXPECT_TRUE(fs::exists(root / "projects" / "new" / "Mixer.zvd"));
+    EXPECT_EQ(recent.size(), 1u);
+}
+
+TEST_F(DocumentTest, ReloadDropsCompileChanges) {
+    const fs::path file = root / "projects" / "p.zvd";
+    ScriptedPrompt prompt;
+    int drops = 0;
+    DocumentHooks hooks;
+    hooks.dropProjectReference = [&] { ++drops; };
+    CZorvEditorDoc doc(prompt, *paths, hooks);
+    doc.project().addPage(5, PlaceMode::Insert);
+    ASSERT_TRUE(doc.save(file));
+    doc.project().page(0)->head.setNumber(0); // as a compile leaves it
+    ASSERT_TRUE(doc.reload());
+    EXPECT_EQ(doc.project().page(0)->number(), 5);
+    EXPECT_GE(drops, 1);
+}
+
+TEST_F(DocumentTest, FailedImportLeavesTheNewProject) {
+    const fs::path old = root / "projects" / "old.qsp";
+    write(old, "QSP");
+    ScriptedPrompt prompt;
+    DocumentHooks hooks;
+    hooks.translate = [](std::span<const uint8_t>, CHCData& p) {
+        p.addPage(1, PlaceMode::Insert);
+        return -1;
+    };
+    CZorvEditorDoc doc(prompt, *paths, hooks);
+    EXPECT_FALSE(doc.importOld(old));
+    EXPECT_EQ(prompt.texts, std::vector<std::string>{docmsg::kImportFailed});
+    EXPECT_EQ(doc.project().pageCount(), 0);
+}
+
+TEST_F(DocumentTest, ReportFailureIsShown) {
+    ScriptedPrompt prompt;
+    CZorvEditorDoc doc(prompt, *paths);
+    EXPECT_FALSE(doc.openReport());
+    EXPECT_EQ(prompt.texts, std::vector<std::string>{docmsg::kReportFailed});
+}
