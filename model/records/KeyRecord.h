@@ -47,14 +47,10 @@ struct KeyRecord : WidgetRecord<36, WidgetKind::Key> {
 
     uint8_t symbolLength() const { return u8(kSymbolLengthOff); }
     std::span<const uint8_t> symbolText() const {
-        return span(kSymbolTextOff, std::min<std::size_t>(symbolLength(), kSymbolTextCapacity));
+        return shortTextAt(kSymbolLengthOff, kSymbolTextCapacity);
     }
     void setSymbolText(std::span<const uint8_t> text) {
-        const std::size_t n = std::min(text.size(), kSymbolTextCapacity);
-        auto field = span(kSymbolTextOff, kSymbolTextCapacity);
-        std::fill(field.begin(), field.end(), uint8_t(0));
-        std::copy_n(text.begin(), n, field.begin());
-        setU8(kSymbolLengthOff, uint8_t(n));
+        setShortTextAt(kSymbolLengthOff, kSymbolTextCapacity, text);
     }
     int32_t working() const { return i32(kWorkingOff); }
     void setWorking(int32_t v) { setI32(kWorkingOff, v); }

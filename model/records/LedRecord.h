@@ -63,16 +63,11 @@ struct LedRecord : WidgetRecord<24880, WidgetKind::Led> {
     }
     int32_t bitmapCount(int logic) const { return i32(bitmapCountOff(logic)); }
     std::span<const uint8_t> bitmap(int logic) const {
-        const int32_t n = bitmapCount(logic);
-        return span(bitmapOff(logic), n < 0 ? 0 : std::min<std::size_t>(n, kBitmapCapacity));
+        return bitmapAt(bitmapOff(logic), bitmapCountOff(logic), kBitmapCapacity);
     }
     // Bitmaps above 12288 bytes are cut to the capacity.
     void setBitmap(int logic, std::span<const uint8_t> data) {
-        const std::size_t n = std::min(data.size(), kBitmapCapacity);
-        auto field = span(bitmapOff(logic), kBitmapCapacity);
-        std::fill(field.begin(), field.end(), uint8_t(0));
-        std::copy_n(data.begin(), n, field.begin());
-        setI32(bitmapCountOff(logic), int32_t(n));
+        setBitmapAt(bitmapOff(logic), bitmapCountOff(logic), kBitmapCapacity, data);
     }
     std::string pictureName(int logic) const { return cStringAt(nameOff(logic), kPictureNameSize); }
     void setPictureName(int logic, std::string_view name) {
@@ -81,14 +76,10 @@ struct LedRecord : WidgetRecord<24880, WidgetKind::Led> {
 
     uint8_t symbolLength() const { return u8(kSymbolLengthOff); }
     std::span<const uint8_t> symbolText() const {
-        return span(kSymbolTextOff, std::min<std::size_t>(symbolLength(), kSymbolTextCapacity));
+        return shortTextAt(kSymbolLengthOff, kSymbolTextCapacity);
     }
     void setSymbolText(std::span<const uint8_t> text) {
-        const std::size_t n = std::min(text.size(), kSymbolTextCapacity);
-        auto field = span(kSymbolTextOff, kSymbolTextCapacity);
-        std::fill(field.begin(), field.end(), uint8_t(0));
-        std::copy_n(text.begin(), n, field.begin());
-        setU8(kSymbolLengthOff, uint8_t(n));
+        setShortTextAt(kSymbolLengthOff, kSymbolTextCapacity, text);
     }
     int32_t working() const { return i32(kWorkingOff); }
     void setWorking(int32_t v) { setI32(kWorkingOff, v); }

@@ -18,16 +18,11 @@ struct PictureRecord : WidgetRecord<12436, WidgetKind::Picture> {
     }
     int32_t bitmapCount() const { return i32(kCountOff); }
     std::span<const uint8_t> bitmap() const {
-        const int32_t n = bitmapCount();
-        return span(kBitmapOff, n < 0 ? 0 : std::min<std::size_t>(n, kBitmapCapacity));
+        return bitmapAt(kBitmapOff, kCountOff, kBitmapCapacity);
     }
     // Bitmaps above 12288 bytes are cut to the capacity.
     void setBitmap(std::span<const uint8_t> data) {
-        const std::size_t n = std::min(data.size(), kBitmapCapacity);
-        auto field = span(kBitmapOff, kBitmapCapacity);
-        std::fill(field.begin(), field.end(), uint8_t(0));
-        std::copy_n(data.begin(), n, field.begin());
-        setI32(kCountOff, int32_t(n));
+        setBitmapAt(kBitmapOff, kCountOff, kBitmapCapacity, data);
     }
     std::string pictureName() const { return cStringAt(kNameOff, kPictureNameSize); }
     void setPictureName(std::string_view name) { setCStringAt(kNameOff, kPictureNameSize, name); }
