@@ -1,33 +1,27 @@
 #include "cli/ProjectFiles.h"
 
-#include <QFile>
-#include <QSaveFile>
-
+#include "model/FileOps.h"
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
 
 namespace zorv::cli {
 
+namespace {
+std::filesystem::path pathOf(const QString& path) {
+    return std::filesystem::path(path.toStdString());
+}
+} // namespace
+
 bool readFileBytes(const QString& path, std::vector<uint8_t>& bytes) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    auto data = fileops::readFile(pathOf(path));
+    if (!data)
         return false;
-    const QByteArray data = file.readAll();
-    bytes.assign(data.begin(), data.end());
-    return file.error() == QFileDevice::NoError;
+    bytes = std::move(*data);
+    return true;
 }
 
 bool writeFileAtomically(const QString& path, std::span<const uint8_t> bytes) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const auto written =
-        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size()));
-    if (written != qint64(bytes.size())) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return fileops::replaceFile(pathOf(path), bytes);
 }
 
 bool loadProject(const QString& path, CHCData& project, std::string& message) {

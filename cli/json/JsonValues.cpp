@@ -8,7 +8,7 @@
 namespace zorv::json {
 
 void fail(const std::string& path, const std::string& message) {
-    throw ImportFailure{path + ": " + message};
+    throw ImportFailure{path.empty() ? message : path + ": " + message};
 }
 
 std::string hexString(std::span<const uint8_t> bytes) {

@@ -149,16 +149,14 @@ void readWidgetParts(const Json& in, const std::string& path, WidgetKind kind,
     case WidgetKind::DynamicText: {
         auto r = typed<DynamicTextRecord>(record);
         if (in.contains("states"))
-            readChoiceEntries(in["states"], member(path, "states"), false, r);
+            readChoiceEntries(in["states"], member(path, "states"), 2, r);
         store(r, record);
         break;
     }
     case WidgetKind::Menu: {
         auto r = typed<MenuRecord>(record);
-        if (r.registerLength() != 1 && r.registerLength() != 2)
-            fail(member(path, "registerLength"), "must be 1 or 2");
         if (in.contains("items"))
-            readChoiceEntries(in["items"], member(path, "items"), r.registerLength() == 2, r);
+            readChoiceEntries(in["items"], member(path, "items"), menuValueBytes(r), r);
         store(r, record);
         break;
     }
@@ -285,10 +283,11 @@ void readProject(const Json& root, CHCData& project) {
         auto page = readPage(pages[i], at);
         if (project.pageCount() > 0) {
             const uint16_t before = project.page(project.pageCount() - 1)->number();
-            if (page->number() <= before)
+            // Equal numbers stay possible: a project file may hold them and is read so.
+            if (page->number() < before)
                 fail(member(at, "number"), "page " + std::to_string(page->number()) +
                                                " follows page " + std::to_string(before) +
-                                               " (numbers must ascend)");
+                                               " (numbers must not descend)");
         }
         project.appendPage(std::move(page));
     }
@@ -300,7 +299,7 @@ bool importProjectJson(std::string_view text, CHCData& project, std::string& err
     Json root;
     try {
         root = Json::parse(text.begin(), text.end());
-    } catch (const Json::parse_error& e) {
+    } catch (const Json::exception& e) { // a syntax error, or a number beyond every range
         // nlohmann's text starts with its own tag "[json.exception.parse_error.N] ".
         const std::string what = e.what();
         const std::size_t tag = what.find("] ");
@@ -312,6 +311,9 @@ bool importProjectJson(std::string_view text, CHCData& project, std::string& err
         readProject(root, result);
     } catch (const ImportFailure& f) {
         error = f.text;
+        return false;
+    } catch (const Json::exception& e) {
+        error = e.what(); // not expected: every value is checked before it is taken
         return false;
     }
     project = std::move(result);

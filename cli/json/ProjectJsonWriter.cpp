@@ -52,11 +52,11 @@ void addWidgetParts(const WidgetNode& node, Json& out) {
         break;
     }
     case WidgetKind::DynamicText:
-        out["states"] = choiceEntries(node.get<DynamicTextRecord>(), false);
+        out["states"] = choiceEntries(node.get<DynamicTextRecord>(), 2);
         break;
     case WidgetKind::Menu: {
         const auto r = node.get<MenuRecord>();
-        out["items"] = choiceEntries(r, r.registerLength() == 2);
+        out["items"] = choiceEntries(r, menuValueBytes(r));
         break;
     }
     case WidgetKind::Key:

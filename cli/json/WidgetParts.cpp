@@ -36,14 +36,22 @@ TextSlot readSlotText(const Json& value, const std::string& path) {
     return TextSlot::fromBytes(readText(value, path, TextSlot::kCapacity));
 }
 
-template <class R> Json choiceEntries(const R& record, bool wideValues) {
+namespace {
+// A value as the project file keeps it.
+Json choiceValue(int32_t value, int valueBytes) {
+    if (valueBytes >= 4)
+        return value;
+    return valueBytes == 2 ? uint16_t(value) : 0;
+}
+} // namespace
+
+template <class R> Json choiceEntries(const R& record, int valueBytes) {
     Json entries = Json::array();
     const int n = std::min<int>(record.count(), R::kCapacity);
     for (int k = 0; k < n; ++k) {
         const ChoiceEntry e = record.entry(k);
         Json item;
-        // The project file keeps 16 bits of the value unless the values are 32 bits wide.
-        item["value"] = wideValues ? Json(e.value) : Json(uint16_t(e.value));
+        item["value"] = choiceValue(e.value, valueBytes);
         item["text1"] = slotText(e.text[0]);
         item["text2"] = slotText(e.text[1]);
         entries.push_back(std::move(item));
@@ -52,7 +60,7 @@ template <class R> Json choiceEntries(const R& record, bool wideValues) {
 }
 
 template <class R>
-void readChoiceEntries(const Json& value, const std::string& path, bool wideValues, R& record) {
+void readChoiceEntries(const Json& value, const std::string& path, int valueBytes, R& record) {
     const Json& entries = readArray(value, path, R::kCapacity);
     for (int k = 0; k < R::kCapacity; ++k)
         record.clearEntry(k);
@@ -63,8 +71,10 @@ void readChoiceEntries(const Json& value, const std::string& path, bool wideValu
         ChoiceEntry e;
         e.used = true;
         if (item.contains("value")) {
-            const int64_t hi = wideValues ? int64_t(UINT32_MAX) : int64_t(UINT16_MAX);
-            const int64_t lo = wideValues ? int64_t(INT32_MIN) : 0;
+            const int64_t hi = valueBytes >= 4   ? int64_t(UINT32_MAX)
+                               : valueBytes == 2 ? UINT16_MAX
+                                                 : 0;
+            const int64_t lo = valueBytes >= 4 ? int64_t(INT32_MIN) : 0;
             e.value = int32_t(uint32_t(readInteger(item["value"], member(at, "value"), lo, hi)));
         }
         if (item.contains("text1"))
@@ -77,10 +87,10 @@ void readChoiceEntries(const Json& value, const std::string& path, bool wideValu
     record.recomputeWidths();
 }
 
-template Json choiceEntries(const DynamicTextRecord&, bool);
-template Json choiceEntries(const MenuRecord&, bool);
-template void readChoiceEntries(const Json&, const std::string&, bool, DynamicTextRecord&);
-template void readChoiceEntries(const Json&, const std::string&, bool, MenuRecord&);
+template Json choiceEntries(const DynamicTextRecord&, int);
+template Json choiceEntries(const MenuRecord&, int);
+template void readChoiceEntries(const Json&, const std::string&, int, DynamicTextRecord&);
+template void readChoiceEntries(const Json&, const std::string&, int, MenuRecord&);
 
 namespace {
 Json boundNumber(const RegisterRecord& record, int32_t v) {

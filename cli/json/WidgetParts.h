@@ -17,11 +17,15 @@ Json slotText(const TextSlot& text);
 TextSlot readSlotText(const Json& value, const std::string& path);
 
 // The used entries of a dynamic text's states or a menu's items: {"value", "text1", "text2"}.
-// `wideValues`: values are 32 bits (menus on two registers), else 16 bits.
-template <class R> Json choiceEntries(const R& record, bool wideValues);
+// The project file keeps `valueBytes` bytes of each value: 2 for states; for items two per
+// register word, of which at most 4 carry the value.
+template <class R> Json choiceEntries(const R& record, int valueBytes);
 // Replaces the entry table by the entries of `value` and recomputes the width fields.
 template <class R>
-void readChoiceEntries(const Json& value, const std::string& path, bool wideValues, R& record);
+void readChoiceEntries(const Json& value, const std::string& path, int valueBytes, R& record);
+inline int menuValueBytes(const MenuRecord& r) {
+    return std::min(2 * r.registerLength(), 4);
+}
 
 // A register widget's input bound at `off`: {"station", "register", "count"} when its
 // from-register bit is set, else {"input", "engineering"} (signed when the widget is signed).

@@ -1,0 +1,59 @@
+#!/bin/sh
+# Guards the project commands end to end: a new project that info cannot read, JSON round trips
+# that change the file, plain/encipher that are no mirror, and corrupt or missing input that
+# is reported as success or without the system's message.
+# usage: project_commands.sh ZORV DEMO.json
+set -eu
+zorv=$1
+demo=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+fails() { # fails EXPECTED-MESSAGE COMMAND...: the command must fail with that message
+    expected=$1
+    shift
+    if "$@" 2>err.txt >/dev/null; then
+        echo "unexpected success: $*" >&2
+        exit 1
+    fi
+    grep -qF -- "$expected" err.txt || { echo "wrong message for $*:" >&2; cat err.txt >&2; exit 1; }
+}
+
+"$zorv" new a.zvd
+"$zorv" info a.zvd >info.txt
+grep -q "^Pages: 0" info.txt
+grep -q "No Alarm" info.txt
+"$zorv" export-json a.zvd a.json
+"$zorv" import-json a.json b.zvd
+cmp a.zvd b.zvd
+"$zorv" export-json a.zvd >stdout.json
+cmp a.json stdout.json
+
+"$zorv" import-json "$demo" demo.zvd
+"$zorv" export-json demo.zvd demo.json
+"$zorv" import-json demo.json demo2.zvd
+cmp demo.zvd demo2.zvd
+"$zorv" info demo.zvd >info.txt
+grep -q "^Pages: 6" info.txt
+grep -q "主画面 Main" info.txt
+"$zorv" plain demo.zvd demo.bin
+"$zorv" encipher demo.bin demo3.zvd
+cmp demo.zvd demo3.zvd
+
+head -c 100 demo.zvd >odd.zvd # not whole cipher blocks
+fails "Failed to open file!" "$zorv" info odd.zvd
+head -c 96 demo.zvd >cut.zvd # whole blocks, but the stream ends early
+fails "File format error, open failed!" "$zorv" info cut.zvd
+fails "File format error, open failed!" "$zorv" export-json cut.zvd
+fails "Failed to open file!" "$zorv" info missing.zvd
+fails "Failed to open file!" "$zorv" import-json missing.json x.zvd
+echo '{"pages": [{"number": 1, "widgets": [{"kind": "Led", "register": "X400"}]}]}' >bad.json
+fails 'pages[0].widgets[0].register: register "X400" out of range (X0..X377)' \
+    "$zorv" import-json bad.json x.zvd
+test ! -e x.zvd
+fails "Failed to open the target file!" "$zorv" new no-such-folder/a.zvd
+cp a.zvd keep.zvd
+fails "usage: zorv import-json" "$zorv" import-json bad.json
+cmp a.zvd keep.zvd
+echo "project commands: all passed"
