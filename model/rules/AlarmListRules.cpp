@@ -1,0 +1,42 @@
+#include "model/rules/AlarmListRules.h"
+
+#include <algorithm>
+
+#include "model/rules/NumberEntry.h"
+
+namespace zorv::rules {
+
+namespace {
+constexpr uint8_t kTweet = 1u << 5;
+}
+
+AlarmListForm alarmListFormOf(const AlarmListRecord& r) {
+    return {addressFormOf({r.station(), r.registerType(), r.start()}), std::to_string(r.rows()),
+            (r.buzzer() & kTweet) != 0, std::to_string(r.duration())};
+}
+
+uint16_t alarmStartAddress(uint16_t start, int alarms) {
+    // A damaged count above the address range starts the list at 0.
+    const int rows = std::clamp(alarms, 0, int(kMaxWordAddress) + 1);
+    if (int(start) + rows - 1 > int(kMaxWordAddress))
+        return uint16_t(kMaxWordAddress + 1 - rows);
+    return start;
+}
+
+ConfirmResult<AlarmListRecord> confirmAlarmList(const AlarmListRecord& copy,
+                                                const AlarmListForm& form) {
+    ConfirmResult<AlarmListRecord> result{copy, {}, true};
+    AlarmListRecord& r = result.record;
+    const RegisterRef reg =
+        enterRegister(form.reg, {RegisterType::M, RegisterType::D}, result.messages);
+    r.setStation(reg.station);
+    r.setRegisterType(reg.type);
+    // Entry 0 is the "no alarm" text; the others are alarms.
+    r.setStart(alarmStartAddress(reg.address, int(r.entryCount()) - 1));
+    r.setRows(uint8_t(typedNumber(form.rowsPerPage, 0, 4)));
+    r.setBuzzer(uint8_t(form.tweet ? (r.buzzer() | kTweet) : (r.buzzer() & ~kTweet)));
+    r.setDuration(uint16_t(typedNumber(form.duration, 0, 65535)));
+    return result;
+}
+
+} // namespace zorv::rules
