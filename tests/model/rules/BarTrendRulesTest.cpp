@@ -31,14 +31,6 @@ INSTANTIATE_TEST_SUITE_P(Edge, BarWidth,
                                          SizeCase{0, "200", 192}, SizeCase{0, "5", 16},
                                          SizeCase{100, "92", 92}, SizeCase{250, "20", 0}));
 
-TEST(BarConfirm, HeightLimitedByY) {
-    BarRecord copy = BarRecord::makeDefault();
-    copy.setY(30);
-    BarForm form = barFormOf(copy);
-    form.height = "48";
-    EXPECT_EQ(confirmBar(copy, form).record.height(), 34);
-}
-
 TEST(BarConfirm, ZeroAboveFullSetsFullToZero) {
     const BarRecord copy = BarRecord::makeDefault();
     BarForm form = barFormOf(copy);

@@ -71,16 +71,6 @@ TEST(DynamicTextConfirm, SkipsEmptyRowsAndClearsTheRest) {
     EXPECT_EQ(r.width(1), 0);
 }
 
-TEST(DynamicTextConfirm, StatesZeroAndFiveWithEmptyThirdRowStoreTwo) {
-    const DynamicTextRecord copy = DynamicTextRecord::makeDefault();
-    DynamicTextForm form = dynamicTextFormOf(copy);
-    form.rows = {row("0", "A"), row("5", "B"), row("", "")};
-    const auto result = confirmDynamicText(copy, form);
-    EXPECT_EQ(result.record.count(), 2);
-    for (int k = 2; k < 32; ++k)
-        EXPECT_FALSE(result.record.entry(k).used) << k;
-}
-
 TEST(DynamicTextConfirm, DoubleSizeAppliesToEveryStateText) {
     const DynamicTextRecord copy = DynamicTextRecord::makeDefault();
     DynamicTextForm form = dynamicTextFormOf(copy);

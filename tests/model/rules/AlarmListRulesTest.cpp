@@ -1,10 +1,9 @@
 // Guards against: an alarm list whose last alarm lies beyond M8499 (off-by-one in the
-// clamp), the "no alarm" entry counted as an alarm, and rows, levels or modes not cut.
+// clamp), the "no alarm" entry counted as an alarm, and rows per page not cut.
 
 #include <gtest/gtest.h>
 
 #include "model/rules/AlarmListRules.h"
-#include "model/rules/PasswordRules.h"
 
 using namespace zorv;
 using namespace zorv::rules;
@@ -23,16 +22,3 @@ TEST(AlarmListConfirm, StartMovesDownSoTheLastAlarmFits) {
     EXPECT_EQ(alarmStartAddress(8499, 0), 8499);
 }
 
-TEST(PasswordConfirm, FieldsCutAndFlagKept) {
-    PasswordRecord copy = PasswordRecord::makeDefault();
-    copy.setLevel(1, 4);
-    PasswordForm form = passwordFormOf(copy);
-    form.level = "9";
-    form.mode = 7;
-    form.successPage = "70000";
-    const PasswordRecord r = confirmPassword(copy, form).record;
-    EXPECT_EQ(r.level(), 4);
-    EXPECT_EQ(r.levelFlag(), 4);
-    EXPECT_EQ(r.mode(), PasswordRecord::Update);
-    EXPECT_EQ(r.successPage(), 65535);
-}
