@@ -1,0 +1,82 @@
+#include "sim/PtyLink.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace zorv::sim {
+
+using Clock = std::chrono::steady_clock;
+
+PtyLink::PtyLink() {
+    master_ = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    if (master_ < 0)
+        return;
+    if (::grantpt(master_) != 0 || ::unlockpt(master_) != 0) {
+        ::close(master_);
+        master_ = -1;
+        return;
+    }
+    path_ = ::ptsname(master_);
+    slave_ = ::open(path_.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
+    termios t{};
+    if (slave_ >= 0 && ::tcgetattr(slave_, &t) == 0) {
+        ::cfmakeraw(&t);
+        ::tcsetattr(slave_, TCSANOW, &t);
+    }
+}
+
+PtyLink::~PtyLink() {
+    if (slave_ >= 0)
+        ::close(slave_);
+    if (master_ >= 0)
+        ::close(master_);
+}
+
+std::chrono::nanoseconds PtyLink::charTime() const {
+    return baud_ > 0 ? std::chrono::nanoseconds(10'000'000'000LL / baud_)
+                     : std::chrono::nanoseconds(0);
+}
+
+void PtyLink::serve(PanelDevice& device, const std::atomic<bool>& stop,
+                    std::chrono::milliseconds limit) {
+    const auto started = Clock::now();
+    // When the last byte received so far has fully arrived on the emulated line.
+    Clock::time_point lineFree = started;
+    uint8_t buffer[512];
+    while (!stop.load()) {
+        if (limit.count() > 0 && Clock::now() - started >= limit)
+            return;
+        pollfd p{master_, POLLIN, 0};
+        const int r = ::poll(&p, 1, 20);
+        if (r < 0 && errno != EINTR)
+            return;
+        if (r <= 0 || !(p.revents & POLLIN)) {
+            if (p.revents & (POLLHUP | POLLERR))
+                std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            continue;
+        }
+        const ssize_t n = ::read(master_, buffer, sizeof buffer);
+        if (n <= 0)
+            continue;
+        const auto now = Clock::now();
+        if (lineFree < now)
+            lineFree = now;
+        for (ssize_t i = 0; i < n; ++i) {
+            lineFree += charTime();
+            std::vector<uint8_t> reply = device.receive(buffer[i]);
+            if (reply.empty())
+                continue;
+            // The panel answers after the request has arrived; its reply takes the line too.
+            lineFree += charTime() * long(reply.size());
+            std::this_thread::sleep_until(lineFree);
+            (void)!::write(master_, reply.data(), reply.size());
+        }
+    }
+}
+
+} // namespace zorv::sim
