@@ -8,6 +8,8 @@
 #include <poll.h>
 #include <sstream>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -40,6 +42,11 @@ speed_t speedOf(int baud) {
     }
 }
 
+bool isPseudoTerminal(int fd) {
+    struct stat st {};
+    return ::fstat(fd, &st) == 0 && major(st.st_rdev) >= 136 && major(st.st_rdev) <= 143;
+}
+
 int msLeft(Clock::time_point deadline) {
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
@@ -53,6 +60,8 @@ public:
         int bits = TIOCM_DTR;
         ::ioctl(fd_, TIOCMBIC, &bits);
         ::tcflush(fd_, TCIOFLUSH);
+        // Exclusive mode outlives this descriptor while others hold the line open.
+        ::ioctl(fd_, TIOCNXCL);
         ::close(fd_);
     }
     bool purge() override { return ::tcflush(fd_, TCIOFLUSH) == 0; }
@@ -156,8 +165,11 @@ std::unique_ptr<SerialPort> PosixSerialPortSystem::open(const std::string& path,
         t.c_cflag |= CSTOPB;
     t.c_cc[VMIN] = 0;
     t.c_cc[VTIME] = 0;
-    if (::cfsetispeed(&t, speed) != 0 || ::cfsetospeed(&t, speed) != 0 ||
-        ::tcsetattr(fd, TCSANOW, &t) != 0)
+    if (::cfsetispeed(&t, speed) != 0 || ::cfsetospeed(&t, speed) != 0)
+        return fail();
+    // A pseudo-terminal has no framing and may report the settings as not taken; it carries
+    // the bytes all the same.
+    if (::tcsetattr(fd, TCSANOW, &t) != 0 && !isPseudoTerminal(fd))
         return fail();
     ::tcflush(fd, TCIOFLUSH);
     // Pseudo-terminals have no modem lines; DTR is raised where there is one.
