@@ -2,10 +2,15 @@
 // kSubcommands; "show FILE.mdt" lists a table file as the dialog's list shows it.
 
 #include <cstdio>
+#include <optional>
 #include <string_view>
 
 #include "cli/Command.h"
+#include "cli/TransferConsole.h"
+#include "comm/CComm.h"
 #include "comm/ModbusTableModel.h"
+#include "comm/ModbusTransfer.h"
+#include "platform/posix/PosixSerialPort.h"
 
 namespace zorv::cli {
 
@@ -13,7 +18,9 @@ namespace {
 
 int runModbus(const QStringList& args);
 
-const Command kModbus{"modbus", "modbus show FILE.mdt", "list a Modbus protocol table", runModbus};
+const Command kModbus{"modbus", "modbus show|download|verify FILE.mdt [--serial PORT]",
+                      "list a Modbus protocol table, send it to the panel or compare with it",
+                      runModbus};
 const CommandRegistration registration{kModbus};
 
 int runShow(const QStringList& args) {
@@ -30,14 +37,38 @@ int runShow(const QStringList& args) {
     return 0;
 }
 
+// download/verify FILE.mdt [--serial PORT]: the table's program download or verification.
+int runTransfer(const QStringList& args, bool verify) {
+    std::optional<std::string> port;
+    if (args.size() == 3 && args[1] == "--serial")
+        port = args[2].toStdString();
+    else if (args.size() != 1)
+        return usageError(kModbus);
+    TransferConsole console(std::nullopt);
+    PosixSerialPortSystem ports(port ? std::optional(std::vector{*port}) : std::nullopt);
+    CComm comm(ports);
+    ModbusTransfer transfer(comm, console);
+    const std::string file = args[0].toStdString();
+    return (verify ? transfer.runVerify(file) : transfer.runDownload(file)) ? 0 : 1;
+}
+
+int runDownload(const QStringList& args) {
+    return runTransfer(args, false);
+}
+
+int runVerify(const QStringList& args) {
+    return runTransfer(args, true);
+}
+
 struct Subcommand {
     const char* name;
     int (*run)(const QStringList& args); // receives the arguments after the sub-command
 };
 
-// The transfers add their entries here: {"download", runDownload}, {"verify", runVerify}.
 constexpr Subcommand kSubcommands[] = {
     {"show", runShow},
+    {"download", runDownload},
+    {"verify", runVerify},
 };
 
 int runModbus(const QStringList& args) {
