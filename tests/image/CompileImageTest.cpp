@@ -5,8 +5,6 @@
 // characters outside the fonts read past the data, and the project changed by a compile.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
 #include "CompileTestFonts.h"
 #include "image/ImageCompiler.h"
 #include "model/WidgetRecords.h"
@@ -90,7 +88,7 @@ TEST(CompileImage, GlyphsComeFromTheirFontsAndSymbolsFollowTheTexts) {
     ASSERT_TRUE(r.ok) << r.message;
     EXPECT_EQ(r.textGlyphCount, 4);
     EXPECT_EQ(r.glyphCount, 7);
-    const Image img{r.image};
+    const Image img = compiled(p);
     EXPECT_EQ(img.u32(92), img.u32(84) + 32 * 7);
     // Texts: Syslib1 0x41, the hanzi B0A1, UserLib 0x41, Syslib1 0x1A; then the symbols in
     // list order from Syslib1: the key's hand and F1, the light's round lamp.
@@ -107,6 +105,25 @@ TEST(CompileImage, GlyphsComeFromTheirFontsAndSymbolsFollowTheTexts) {
     EXPECT_EQ(img.at(img.widget(0, 1) + 20, 5), (Bytes{4, 0xC0, 4, 0xC0, 5}));
     EXPECT_EQ(img.at(img.widget(0, 2) + 16, 8), (Bytes{4, 0xC0, 0, 0xC0, 1, 2, 0xC0, 1}));
     EXPECT_EQ(img.at(img.widget(1, 0) + 16, 5), (Bytes{4, 0xC0, 2, 0xC0, 3}));
+}
+
+TEST(CompileImage, EveryKindOnTwoPages) {
+    CHCData p;
+    CPage* page = p.addPage(1, PlaceMode::Insert);
+    for (int kind = 1; kind <= kWidgetKindCount; ++kind)
+        page->addWidget(typeName(WidgetKind(kind)));
+    const std::vector<uint8_t> bitmap(8 * 20, 0x5A);
+    PictureRecord picture;
+    picture.setSize(40, 20);
+    picture.setBitmap(bitmap);
+    LedRecord light = LedRecord::makeDefault();
+    light.setPictureSize(1, 40, 20);
+    light.setBitmap(1, bitmap);
+    page->widgets.push_back(WidgetNode::of(20, picture));
+    page->widgets.push_back(WidgetNode::of(21, light));
+    p.addPage(2, PlaceMode::Insert)->widgets = page->widgets;
+    const Image img = compiled(p);
+    EXPECT_EQ(img.b[img.page(1) + 14], 13); // widgets on the second page
 }
 
 TEST(CompileImage, UnusedLevelTextsAreConvertedToo) {
@@ -260,22 +277,6 @@ TEST(CompileImage, CharactersOutsideTheFontsAreRefusedWithTheirPlace) {
     GlyphSources shortFonts = test::makeFonts();
     shortFonts.file(FontFile::UserLib)->resize(66 + 84 * 0x7F + 31);
     EXPECT_EQ(compileImage(p, shortFonts).message, "Failed to read the UserLib.dat!");
-}
-
-TEST(CompileImage, ReadsTheFontsOfAProgramFolder) {
-    const auto folder = std::filesystem::temp_directory_path() / "zorv-compile-fonts-test";
-    std::filesystem::create_directories(folder);
-    const GlyphSources fonts = test::makeFonts();
-    for (FontFile f : {FontFile::Asc16, FontFile::Hzk14, FontFile::UserLib, FontFile::Syslib1})
-        std::ofstream(folder / fontFileName(f), std::ios::binary)
-            .write(reinterpret_cast<const char*>(fonts.file(f)->data()),
-                   std::streamsize(fonts.file(f)->size()));
-    CHCData p;
-    p.addPage(1, PlaceMode::Insert)->widgets.push_back(staticText({0xB0, 0xA1}));
-    EXPECT_EQ(compileImage(p, folder).image, compiled(p).b);
-    std::filesystem::remove(folder / "Hzk14.dat");
-    EXPECT_EQ(compileImage(p, folder).message, "Failed to open the Hzk14.dat!");
-    std::filesystem::remove_all(folder);
 }
 
 } // namespace
