@@ -3,15 +3,11 @@
 // Syslib1.dat symbol number, behind the hand symbol 0xFF 0x1A on hand-type keys).
 
 #include <cstdint>
-#include <optional>
 
 #include "model/records/KeyRecord.h"
 #include "model/records/LedRecord.h"
 
 namespace zorv {
-
-// The symbol number of a panel key code (0 to 26), nothing for codes that no key has.
-std::optional<uint8_t> keySymbolNumber(uint8_t keyCode);
 
 // Round lights get symbol 0x1B, square ones 0x1C, custom ones 0x00.
 void setLightSymbolString(LedRecord& light);
