@@ -13,7 +13,7 @@ int64_t parseDecimal(std::string_view typed) {
     while (i < typed.size() && std::isspace(static_cast<unsigned char>(typed[i])))
         ++i;
     const bool negative = i < typed.size() && typed[i] == '-';
-    if (negative)
+    if (i < typed.size() && (typed[i] == '-' || typed[i] == '+'))
         ++i;
     int64_t value = 0;
     for (; i < typed.size() && typed[i] >= '0' && typed[i] <= '9'; ++i) {

@@ -8,7 +8,7 @@
 
 namespace zorv::rules {
 
-// Leading blanks, an optional minus sign, then the decimal digits at the start; anything else
+// Leading blanks, an optional sign, then the decimal digits at the start; anything else
 // ends the number, and a text without digits gives 0. Long digit runs saturate far beyond every
 // 32-bit range, so they are cut like any other value that is too large.
 int64_t parseDecimal(std::string_view typed);

@@ -21,4 +21,3 @@ TEST(AlarmListConfirm, StartMovesDownSoTheLastAlarmFits) {
     EXPECT_EQ(alarmStartAddress(8486, 15), 8485);
     EXPECT_EQ(alarmStartAddress(8499, 0), 8499);
 }
-
