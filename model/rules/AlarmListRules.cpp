@@ -6,13 +6,9 @@
 
 namespace zorv::rules {
 
-namespace {
-constexpr uint8_t kTweet = 1u << 5;
-}
-
 AlarmListForm alarmListFormOf(const AlarmListRecord& r) {
     return {addressFormOf({r.station(), r.registerType(), r.start()}), std::to_string(r.rows()),
-            (r.buzzer() & kTweet) != 0, std::to_string(r.duration())};
+            (r.buzzer() & AlarmListRecord::kTweet) != 0, std::to_string(r.duration())};
 }
 
 uint16_t alarmStartAddress(uint16_t start, int alarms) {
@@ -34,7 +30,8 @@ ConfirmResult<AlarmListRecord> confirmAlarmList(const AlarmListRecord& copy,
     // Entry 0 is the "no alarm" text; the others are alarms.
     r.setStart(alarmStartAddress(reg.address, int(r.entryCount()) - 1));
     r.setRows(uint8_t(typedNumber(form.rowsPerPage, 0, 4)));
-    r.setBuzzer(uint8_t(form.tweet ? (r.buzzer() | kTweet) : (r.buzzer() & ~kTweet)));
+    r.setBuzzer(uint8_t(form.tweet ? (r.buzzer() | AlarmListRecord::kTweet)
+                                   : (r.buzzer() & ~AlarmListRecord::kTweet)));
     r.setDuration(uint16_t(typedNumber(form.duration, 0, 65535)));
     return result;
 }
