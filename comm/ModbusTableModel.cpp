@@ -1,5 +1,7 @@
 #include "comm/ModbusTableModel.h"
 
+#include "model/rules/NumberEntry.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
@@ -29,16 +31,7 @@ ModbusListRow modbusListRow(int index, const ModbusRow& row) {
 }
 
 uint16_t modbusDecimal(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    uint32_t value = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
-        value = value * 10 + uint32_t(text[i] - '0'); // wraps like the 16 bits it is kept to
-    return uint16_t(negative ? 0u - value : value);
+    return uint16_t(rules::parseDecimal(text)); // kept to 16 bits, wrapping
 }
 
 uint16_t modbusInstructionAddress(std::string_view text) {

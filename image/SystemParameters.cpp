@@ -1,26 +1,14 @@
 #include "image/SystemParameters.h"
 
+#include "model/rules/NumberEntry.h"
+
 #include <cctype>
 #include <cstdio>
 
 namespace zorv {
 
 int32_t dialogDecimal(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        negative = text[i++] == '-';
-    int64_t value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > int64_t(INT32_MAX) + 1)
-            value = int64_t(INT32_MAX) + 1; // long digit runs stay at the bound
-    }
-    if (negative)
-        return int32_t(-value);
-    return value > INT32_MAX ? INT32_MAX : int32_t(value);
+    return int32_t(rules::cutToRange(rules::parseDecimal(text), INT32_MIN, INT32_MAX));
 }
 
 namespace {
