@@ -13,6 +13,7 @@ head -c 57344 /dev/urandom > "$work/image.hc"
 bytes=$(( (1+1) + (11+8) + (13+6) + (12+1) + 896*(141+1) + (10+1) ))
 bound=$(echo "scale=3; $bytes / 960" | bc)
 for run in $(seq "$runs"); do
+    rm -f "$work/sim.out" # so the path read below is this run's
     "$bin/zorv-panel-sim" --baud 9600 --save-image "$work/got.hc" --timeout 600 \
         > "$work/sim.out" 2> "$work/sim.err" &
     sim=$!
