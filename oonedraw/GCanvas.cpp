@@ -1,0 +1,77 @@
+#include "oonedraw/GCanvas.h"
+
+#include <algorithm>
+
+namespace oonedraw {
+
+GCanvas::GCanvas() {
+    canvas = this;
+}
+
+GCanvas::~GCanvas() {
+    ClearSelection();
+    selection.reset();
+    DeleteChildren();
+}
+
+GSelection* GCanvas::GetSelection() {
+    if (!selection)
+        selection = std::make_unique<GSelection>(this, this, 0);
+    return selection.get();
+}
+
+bool GCanvas::Select(GObject* object, int32_t mode) {
+    if (!object || mode != kSelectAdd)
+        ClearSelection();
+    if (!object || object->has(kHidden) || object->has(kNotHittable))
+        return false;
+    auto& members = GetSelection()->children;
+    if (std::find(members.begin(), members.end(), object) == members.end()) {
+        object->flags |= kSelected;
+        members.push_back(object);
+    }
+    return true;
+}
+
+void GCanvas::Unselect(GObject* object) {
+    if (!object)
+        return;
+    object->flags &= ~uint32_t(kSelected);
+    GetSelection()->RemoveChild(object);
+}
+
+void GCanvas::ClearSelection() {
+    if (!selection)
+        return;
+    for (GObject* member : selection->children)
+        member->flags &= ~uint32_t(kSelected);
+    selection->children.clear();
+}
+
+void GCanvas::SetCurrent(GObject* object) {
+    if (object == current)
+        return;
+    if (current)
+        current->flags &= ~uint32_t(kCurrent);
+    if (object)
+        object->flags |= kCurrent;
+    current = object;
+}
+
+void GCanvas::Invalidate(const GRect& area) {
+    if (!window)
+        return;
+    GIntRect r =
+        GRect{area.left + originX, area.top + originY, area.right + originX, area.bottom + originY}
+            .truncated();
+    window->InvalidateArea({r.left - 5, r.top - 5, r.right + 5, r.bottom + 5});
+}
+
+bool GCanvas::ClearAll() {
+    SetCurrent(nullptr);
+    ClearSelection();
+    DeleteChildren();
+    return true;
+}
+
+} // namespace oonedraw

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "oonedraw/GSelection.h"
+
+#include <memory>
+
+namespace oonedraw {
+
+// The window whose area is repainted when objects change.
+class GWindow {
+public:
+    virtual ~GWindow() = default;
+    virtual void InvalidateArea(const GIntRect& area) = 0;
+};
+
+enum GSelectMode : int32_t { kSelectAdd = 1, kSelectReplace = 2 };
+
+class GCanvas : public GObject {
+public:
+    GCanvas();
+    ~GCanvas() override;
+
+    bool Select(GObject* object, int32_t mode);
+    void Unselect(GObject* object);
+    void ClearSelection();
+    void SetCurrent(GObject* object);
+    GObject* GetCurrent() const { return current; }
+    GSelection* GetSelection();
+    void Invalidate(const GRect& area);
+    virtual bool ClearAll();
+
+    GWindow* window = nullptr;
+    double originX = 0;
+    double originY = 0;
+
+private:
+    std::unique_ptr<GSelection> selection;
+    GObject* current = nullptr;
+};
+
+} // namespace oonedraw
