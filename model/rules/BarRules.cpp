@@ -17,11 +17,7 @@ ConfirmResult<BarRecord> confirmBar(const BarRecord& copy, const BarForm& form) 
     r.setWidth(enterSize(form.width, r.x(), 192));
     r.setHeight(enterSize(form.height, r.y(), 64));
     r.setDirection(uint16_t(cutToRange(form.direction, BarRecord::Up, BarRecord::Right)));
-    const ScaleValues scale = enterScale(form.scale, result.messages);
-    r.setRegisterCount(scale.registers);
-    r.setNumberFlags(scale.numberFlags);
-    r.setFullScale(scale.fullScale);
-    r.setZeroScale(scale.zeroScale);
+    storeScale(r, enterScale(form.scale, result.messages));
     return result;
 }
 

@@ -27,6 +27,13 @@ struct ScaleValues {
 // Scale values cut to the range of the registers and sign; a zero-scale value above the
 // full-scale value sets full scale to it, with kScaleOrderMessage.
 ScaleValues enterScale(const ScaleForm& form, std::vector<std::string>& messages);
+// Stores the scale values in a bar or trend record.
+template <class R> void storeScale(R& r, const ScaleValues& scale) {
+    r.setRegisterCount(scale.registers);
+    r.setNumberFlags(scale.numberFlags);
+    r.setFullScale(scale.fullScale);
+    r.setZeroScale(scale.zeroScale);
+}
 ScaleForm scaleFormOf(uint8_t registers, uint8_t numberFlags, uint32_t fullBits, uint32_t zeroBits);
 
 // A width or height 16..(extent - origin), where extent is 192 or 64. Near the display edge

@@ -21,11 +21,7 @@ ConfirmResult<TrendRecord> confirmTrend(const TrendRecord& copy, const TrendForm
     r.setHeight(enterSize(form.height, r.y(), 64));
     r.setDotPitch(uint8_t(typedNumber(form.dotPitch, 2, int64_t(r.width()) - 2)));
     r.setInterval(uint16_t(typedNumber(form.interval, 1, 60000)));
-    const ScaleValues scale = enterScale(form.scale, result.messages);
-    r.setRegisterCount(scale.registers);
-    r.setNumberFlags(scale.numberFlags);
-    r.setFullScale(scale.fullScale);
-    r.setZeroScale(scale.zeroScale);
+    storeScale(r, enterScale(form.scale, result.messages));
     return result;
 }
 
