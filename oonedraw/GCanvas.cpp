@@ -1,5 +1,7 @@
 #include "oonedraw/GCanvas.h"
 
+#include "oonedraw/GRemoveCmd.h"
+
 #include <algorithm>
 
 namespace oonedraw {
@@ -11,6 +13,7 @@ GCanvas::GCanvas() {
 GCanvas::~GCanvas() {
     ClearSelection();
     selection.reset();
+    commands.reset();
     DeleteChildren();
 }
 
@@ -67,9 +70,26 @@ void GCanvas::Invalidate(const GRect& area) {
     window->InvalidateArea({r.left - 5, r.top - 5, r.right + 5, r.bottom + 5});
 }
 
+GCommandStack* GCanvas::GetCommands() {
+    if (!commands)
+        commands = std::make_unique<GCommandStack>();
+    return commands.get();
+}
+
+bool GCanvas::DeleteSelection() {
+    bool done = false;
+    if (!GetSelection()->children.empty())
+        done = GetCommands()->Execute(new GRemoveCmd(GetSelection()->children));
+    ClearSelection();
+    return done;
+}
+
 bool GCanvas::ClearAll() {
     SetCurrent(nullptr);
     ClearSelection();
+    // The commands refer to the objects destroyed below.
+    if (commands)
+        commands->Clear();
     DeleteChildren();
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "oonedraw/GCommandStack.h"
 #include "oonedraw/GSelection.h"
 
 #include <memory>
@@ -27,6 +28,8 @@ public:
     GObject* GetCurrent() const { return current; }
     GSelection* GetSelection();
     void Invalidate(const GRect& area);
+    GCommandStack* GetCommands();
+    virtual bool DeleteSelection();
     virtual bool ClearAll();
 
     GWindow* window = nullptr;
@@ -35,6 +38,7 @@ public:
 
 private:
     std::unique_ptr<GSelection> selection;
+    std::unique_ptr<GCommandStack> commands;
     GObject* current = nullptr;
 };
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "oonedraw/GTool.h"
+
+#include <map>
+#include <memory>
+#include <string>
+
+namespace oonedraw {
+
+class GCanvas;
+
+class GToolMgr {
+public:
+    explicit GToolMgr(GCanvas* canvas_ = nullptr) : canvas(canvas_) {}
+    virtual ~GToolMgr() = default;
+    virtual bool HasCanvas() const { return canvas != nullptr; }
+
+    bool Register(const std::string& name, GTool* tool);
+    GTool* Find(const std::string& name) const;
+    GTool* Current() const { return Find(currentName); }
+    bool SelectTool(const std::string& name);
+
+    std::map<std::string, std::unique_ptr<GTool>> tools;
+    std::string currentName;
+    GCanvas* canvas = nullptr;
+};
+
+} // namespace oonedraw
