@@ -17,6 +17,20 @@ GCanvas::~GCanvas() {
     DeleteChildren();
 }
 
+// Objects first, then a 6 x 6 green handle on every vertex of every selected object.
+void GCanvas::Draw() {
+    GObject::Draw();
+    if (!selection || !dc)
+        return;
+    for (const GObject* member : selection->children)
+        for (const GPoint& p : member->points) {
+            const GIntRect handle{int32_t(p.x) - 3, int32_t(p.y) - 3, int32_t(p.x) + 3,
+                                  int32_t(p.y) + 3};
+            dc->FillRect(handle, 0x00FF00);
+            dc->FrameRect(handle, 0x000000);
+        }
+}
+
 GSelection* GCanvas::GetSelection() {
     if (!selection)
         selection = std::make_unique<GSelection>(this, this, 0);

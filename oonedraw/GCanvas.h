@@ -1,6 +1,7 @@
 #pragma once
 
 #include "oonedraw/GCommandStack.h"
+#include "oonedraw/GDrawContext.h"
 #include "oonedraw/GSelection.h"
 
 #include <memory>
@@ -20,6 +21,7 @@ class GCanvas : public GObject {
 public:
     GCanvas();
     ~GCanvas() override;
+    void Draw() override;
 
     bool Select(GObject* object, int32_t mode);
     void Unselect(GObject* object);
@@ -32,6 +34,7 @@ public:
     virtual bool DeleteSelection();
     virtual bool ClearAll();
 
+    GDrawContext* dc = nullptr;
     GWindow* window = nullptr;
     double originX = 0;
     double originY = 0;

@@ -1,5 +1,7 @@
 #include "oonedraw/GObject.h"
 
+#include "oonedraw/GCanvas.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -32,6 +34,10 @@ GObject::~GObject() {
 void GObject::Draw() {
     if (has(kHidden))
         return;
+    if (canvas && canvas->dc) {
+        canvas->dc->SetPen(pen);
+        canvas->dc->SetBrush(brush);
+    }
     DrawShape();
     for (GObject* child : children)
         child->Draw();

@@ -1,5 +1,7 @@
 #include "oonedraw/GRectangle.h"
 
+#include "oonedraw/GCanvas.h"
+
 namespace oonedraw {
 
 GObject* GRectangle::HitTest(GHitInfo& hit) {
@@ -7,6 +9,17 @@ GObject* GRectangle::HitTest(GHitInfo& hit) {
         return nullptr;
     const GIntRect region = GRect{points[0].x, points[0].y, points[2].x, points[2].y}.truncated();
     return region.contains(int32_t(hit.x), int32_t(hit.y)) ? this : nullptr;
+}
+
+// Closed outline p0, p1, p2, p3, p0; nothing filled.
+void GRectangle::DrawShape() {
+    if (!canvas || !canvas->dc || points.size() < 4)
+        return;
+    for (size_t i = 0; i < 4; ++i) {
+        const GPoint& a = points[i];
+        const GPoint& b = points[(i + 1) % 4];
+        canvas->dc->Line(int32_t(a.x), int32_t(a.y), int32_t(b.x), int32_t(b.y));
+    }
 }
 
 } // namespace oonedraw

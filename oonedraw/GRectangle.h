@@ -10,6 +10,7 @@ public:
     using GObject::GObject;
     GObject* HitTest(GHitInfo& hit) override;
     GObject* NewInstance() const override { return new GRectangle; }
+    void DrawShape() override;
     virtual void FitToContent() {}
 };
 
