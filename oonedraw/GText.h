@@ -1,0 +1,34 @@
+#pragma once
+
+#include "oonedraw/GRectangle.h"
+
+#include <cstdint>
+#include <string>
+
+namespace oonedraw {
+
+// A rectangle sized to a line of text in fixed display cells.
+class GText : public GRectangle {
+public:
+    using GRectangle::GRectangle;
+    GObject* NewInstance() const override { return new GText; }
+    void FitToContent() override;
+    void SetText(const std::string& value);
+    void SetScale(float value);
+
+    // Columns the text occupies: an "&XY" code with two hex digits takes two.
+    static int32_t ColumnCount(const std::string& text);
+    // The font's logical height: a negative character height, 32 units per scale.
+    int32_t FontHeight() const { return -int32_t(32 * scale); }
+
+    std::string text;
+    uint8_t inverse = 0;
+    uint8_t framed = 0;
+    uint8_t meshed = 0;
+    float scale = 1.0f;
+
+private:
+    void InvalidateBox();
+};
+
+} // namespace oonedraw
