@@ -21,6 +21,10 @@ public:
     void Text(int32_t x, int32_t y, const std::string& t) override { add("text " + t, {x, y}); }
     void InvertRect(const oonedraw::GIntRect& r) override { add("invert", rect(r)); }
     void FocusRect(const oonedraw::GIntRect& r) override { add("focus", rect(r)); }
+    void StretchBitmap(const oonedraw::GBitmapRef& b, const oonedraw::GIntRect& r,
+                       uint32_t c) override {
+        add("bitmap " + std::to_string(b.handle), rect(r), c);
+    }
     void Pixel(int32_t x, int32_t y, uint32_t c) override { add("pixel", {x, y}, c); }
 
     std::vector<std::string> calls;

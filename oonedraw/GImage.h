@@ -1,0 +1,23 @@
+#pragma once
+
+#include "oonedraw/GDrawContext.h"
+#include "oonedraw/GRectangle.h"
+
+namespace oonedraw {
+
+// A rectangle showing a bitmap at its pixel size times the scale.
+class GImage : public GRectangle {
+public:
+    using GRectangle::GRectangle;
+    GObject* NewInstance() const override { return new GImage; }
+    void DrawShape() override;
+    void FitToContent() override;
+    void SetScale(float value);
+    int32_t BitmapWidth() const { return bitmap.width; }
+    int32_t BitmapHeight() const { return bitmap.height; }
+
+    GBitmapRef bitmap;
+    float scale = 1.0f;
+};
+
+} // namespace oonedraw
