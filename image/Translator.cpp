@@ -89,7 +89,7 @@ RegisterRef registerField(ByteReader& in) {
 }
 
 uint16_t lessFour(int32_t size) {
-    return uint16_t(std::clamp(size - 4, 0, 0xFFFF));
+    return uint16_t(std::clamp<int64_t>(int64_t(size) - 4, 0, 0xFFFF));
 }
 
 class PageTranslator {
