@@ -196,10 +196,11 @@ bool CZorvEditorDoc::saveModified() {
         }
     }
     const auto target = hooks_.askSaveTarget ? hooks_.askSaveTarget() : std::nullopt;
+    // A save that fails stops the pending command, so the changes are not thrown away.
     if (target && !target->name.empty()) {
         std::error_code ec;
         fs::create_directories(target->folder, ec);
-        save(target->folder / (target->name + ".zvd"));
+        return save(target->folder / (target->name + ".zvd"));
     }
     return true;
 }
@@ -217,9 +218,12 @@ bool CZorvEditorDoc::reload() {
     if (hooks_.dropProjectReference)
         hooks_.dropProjectReference();
     auto project = readProjectFile(path_);
-    const bool ok = project != nullptr;
+    // A file that cannot be read back leaves the project in memory: an empty one under the
+    // project's path would overwrite the file on the next save.
+    if (!project)
+        return false;
     replaceProject(std::move(project));
-    return ok;
+    return true;
 }
 
 bool CZorvEditorDoc::importOld(const fs::path& path) {

@@ -190,11 +190,12 @@ bool readSlot(ByteReader& r, TextSlot& slot) {
     return r.ok();
 }
 
-// Reads a length byte and at most 24 text bytes: a longer length reads 24 bytes, as the state
-// and item texts of older files are read.
+// Reads a length byte and keeps at most 24 text bytes. A longer text is taken whole, since its
+// writer put all its bytes in the stream: reading only 24 of them would read the rest as the
+// next fields.
 void readCutSlot(ByteReader& r, TextSlot& slot) {
     const uint8_t n = r.u8();
-    slot = TextSlot::fromBytes(r.take(std::min<std::size_t>(n, TextSlot::kCapacity)));
+    slot = TextSlot::fromBytes(r.take(n));
 }
 
 template <class R> bool readFixed(ByteReader& r, R& rec, std::size_t n) {
@@ -337,13 +338,36 @@ template <class R> bool readRecord(ByteReader& r, WidgetNode& node, std::size_t 
     return ok && r.ok();
 }
 
+// The largest fixed part of a kind: where the fields begin that the reader fills from the
+// variable part. A larger one would write past the record, or give those fields two sources
+// (and leave states or items marked used beyond their count). A smaller one leaves the rest of
+// the record zero, as older lights of 12 bytes need; the menu's value width then comes from a
+// zero register length, the same on both sides.
+std::size_t largestFixedPart(WidgetKind kind) {
+    switch (kind) {
+    case WidgetKind::Led:
+        return LedRecord::kSymbolLengthOff;
+    case WidgetKind::DynamicText:
+        return DynamicTextRecord::kTableOff;
+    case WidgetKind::Menu:
+        return MenuRecord::kTableOff;
+    case WidgetKind::Key:
+        return KeyRecord::kSymbolLengthOff;
+    case WidgetKind::StaticText:
+        return StaticTextRecord::kText1Off;
+    case WidgetKind::Picture:
+        return PictureRecord::kBitmapOff;
+    default:
+        return recordSize(kind);
+    }
+}
+
 bool readWidgetData(ByteReader& r, WidgetNode& node, const std::vector<uint16_t>& sizes) {
     const std::size_t slot = std::size_t(node.kind) - 1;
     if (slot >= sizes.size())
         return false;
     const std::size_t fixed = sizes[slot];
-    // A fixed part larger than the record would write past it.
-    if (fixed > recordSize(node.kind))
+    if (node.kind != WidgetKind::Alarm && fixed > largestFixedPart(node.kind))
         return false;
     switch (node.kind) {
     case WidgetKind::Led:

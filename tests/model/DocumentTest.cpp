@@ -183,6 +183,33 @@ TEST_F(DocumentTest, ReloadDropsCompileChanges) {
     EXPECT_GE(drops, 1);
 }
 
+TEST_F(DocumentTest, FailedReloadKeepsTheProjectInMemory) {
+    const fs::path file = root / "projects" / "p.zvd";
+    ScriptedPrompt prompt;
+    CZorvEditorDoc doc(prompt, *paths);
+    doc.project().addPage(5, PlaceMode::Insert);
+    ASSERT_TRUE(doc.save(file));
+    write(file, std::string(64, 'x')); // the file went bad behind the document's back
+    EXPECT_FALSE(doc.reload());
+    EXPECT_EQ(prompt.texts, std::vector<std::string>{docmsg::kFormatError});
+    EXPECT_EQ(doc.project().pageCount(), 1);
+    EXPECT_EQ(doc.path(), file);
+}
+
+TEST_F(DocumentTest, FailedSaveFromTheSaveDialogStopsThePendingCommand) {
+    // The chosen folder cannot be made: a file stands where it would be.
+    write(root / "projects" / "blocked", "file");
+    ScriptedPrompt prompt;
+    DocumentHooks hooks;
+    hooks.askSaveTarget = [&] { return SaveTarget{root / "projects" / "blocked", "Mixer"}; };
+    CZorvEditorDoc doc(prompt, *paths, hooks);
+    doc.project().addPage(1, PlaceMode::Insert);
+    doc.setModified();
+    EXPECT_FALSE(doc.newProject());
+    EXPECT_EQ(doc.project().pageCount(), 1);
+    EXPECT_TRUE(doc.modified());
+}
+
 TEST_F(DocumentTest, FailedImportLeavesTheNewProject) {
     const fs::path old = root / "projects" / "old.qsp";
     write(old, "QSP");

@@ -254,14 +254,15 @@ TEST(ProjectStream, LongTextsAreReadAsOlderFilesWere) {
     // The stream goes on after the 40 bytes read: five of the description's bytes are left,
     // which is what an older file of that shape gives. Drop them to keep this stream sound.
     b.bytes.erase(b.bytes.end() - 20 - 8 - 5, b.bytes.end() - 20 - 8);
-    // A state text of length 30 reads 24 bytes.
+    // A state text of length 30 keeps 24 bytes; all 30 are read, so the language-2 slot and
+    // the page filler that follow are found where they are.
     b.w.i32(1);
     b.w.i32(3);
     b.w.bytes(DynamicTextRecord::makeDefault().span(0, 20));
     b.raw({1, 7, 0});
     b.w.u8(30);
-    b.w.bytes(std::vector<uint8_t>(24, 'x'));
-    b.slot("").filler(5).end();
+    b.w.bytes(std::vector<uint8_t>(30, 'x'));
+    b.slot("zz").filler(5).end();
     CHCData p;
     ASSERT_TRUE(readProjectStream(b.bytes, p));
     EXPECT_EQ(p.page(0)->description(), std::string(39, 'd'));
@@ -269,6 +270,7 @@ TEST(ProjectStream, LongTextsAreReadAsOlderFilesWere) {
     EXPECT_EQ(dyn.entry(0).text[0].length, 24);
     EXPECT_EQ(dyn.entry(0).value, 7);
     EXPECT_EQ(dyn.width(0), 24);
+    EXPECT_EQ(dyn.entry(0).text[1].str(), "zz");
 }
 
 TEST(ProjectStream, DiscardedPagesAreDropped) {
@@ -319,6 +321,30 @@ TEST(ProjectStream, RefusesWhatDoesNotFitItsRecord) {
              b.w.i32(1);
              b.w.i32(2);
              b.w.bytes(std::vector<uint8_t>(37, 0));
+             return b.filler(5).end().bytes;
+         }()},
+        {"state fixed part reaching into the state table",
+         [&] {
+             auto sizes = currentFixedPartSizes();
+             sizes[2] = DynamicTextRecord::kTableOff + 60;
+             StreamBuilder b;
+             b.header(1, sizes).pageStart(1);
+             b.w.i32(1);
+             b.w.i32(3);
+             b.w.bytes(std::vector<uint8_t>(sizes[2], 1));
+             b.w.u8(0);
+             return b.filler(5).end().bytes;
+         }()},
+        {"key fixed part reaching into its symbol text",
+         [&] {
+             auto sizes = currentFixedPartSizes();
+             sizes[7] = 21;
+             StreamBuilder b;
+             b.header(1, sizes).pageStart(1);
+             b.w.i32(1);
+             b.w.i32(8);
+             b.w.bytes(std::vector<uint8_t>(21, 0));
+             b.slot("");
              return b.filler(5).end().bytes;
          }()},
         {"33 states", oneWidget(3,
