@@ -38,9 +38,7 @@ bool loadProject(const QString& path, CHCData& project, std::string& message) {
 }
 
 bool saveProject(const QString& path, const CHCData& project) {
-    std::vector<uint8_t> plain;
-    writeProjectStream(project, plain);
-    return writeFileAtomically(path, encipherProject(plain));
+    return writeFileAtomically(path, encipherProject(projectStream(project)));
 }
 
 } // namespace zorv::cli

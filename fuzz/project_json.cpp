@@ -12,13 +12,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (!zorv::json::importProjectJson(std::string_view(reinterpret_cast<const char*>(data), size),
                                        project, error))
         return 0;
-    std::vector<uint8_t> first, second;
-    zorv::writeProjectStream(project, first);
+    const auto first = zorv::projectStream(project);
     zorv::CHCData again;
     if (!zorv::json::importProjectJson(zorv::json::exportProjectJson(project), again, error))
         std::abort();
-    zorv::writeProjectStream(again, second);
-    if (first != second)
+    if (first != zorv::projectStream(again))
         std::abort();
     return 0;
 }

@@ -8,13 +8,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     zorv::CHCData project;
     if (!zorv::readProjectStream(std::span(data, size), project))
         return 0;
-    std::vector<uint8_t> first, second;
-    zorv::writeProjectStream(project, first);
+    const auto first = zorv::projectStream(project);
     zorv::CHCData again;
     if (!zorv::readProjectStream(first, again))
         std::abort();
-    zorv::writeProjectStream(again, second);
-    if (first != second)
+    if (first != zorv::projectStream(again))
         std::abort();
     return 0;
 }

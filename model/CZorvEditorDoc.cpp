@@ -145,9 +145,7 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path, bool copyPictures) {
         prompt_.message(docmsg::kTargetOpenFailed);
         return false;
     }
-    std::vector<uint8_t> plain;
-    writeProjectStream(*project_, plain);
-    const bool written = fileops::writeFile(*temp, plain);
+    const bool written = fileops::writeFile(*temp, projectStream(*project_));
     const auto reread = written ? fileops::readFile(*temp) : std::nullopt;
     fileops::removeFile(*temp);
     // The project file is replaced only once the whole new file is on disk.

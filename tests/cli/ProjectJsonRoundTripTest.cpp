@@ -17,12 +17,6 @@ using namespace zorv;
 
 namespace {
 
-std::vector<uint8_t> streamOf(const CHCData& p) {
-    std::vector<uint8_t> out;
-    writeProjectStream(p, out);
-    return out;
-}
-
 CHCData imported(const std::string& text) {
     CHCData p;
     std::string error;
@@ -180,7 +174,7 @@ TEST(ProjectJsonRoundTrip, EveryKindGivesTheSameStreamAndRecords) {
     const CHCData original = everyKindProject();
     const std::string text = json::exportProjectJson(original);
     const CHCData back = imported(text);
-    EXPECT_EQ(streamOf(back), streamOf(original));
+    EXPECT_EQ(projectStream(back), projectStream(original));
     EXPECT_EQ(json::exportProjectJson(back), text);
 
     ASSERT_EQ(back.pageCount(), 3);
@@ -292,8 +286,9 @@ TEST(ProjectJsonRoundTrip, FieldsAreNamedAtTheirOffsets) {
 }
 
 TEST(ProjectJsonRoundTrip, EmptyObjectIsANewProject) {
-    EXPECT_EQ(streamOf(imported("{}")), streamOf(CHCData()));
-    EXPECT_EQ(streamOf(imported(json::exportProjectJson(CHCData()))), streamOf(CHCData()));
+    EXPECT_EQ(projectStream(imported("{}")), projectStream(CHCData()));
+    EXPECT_EQ(projectStream(imported(json::exportProjectJson(CHCData()))),
+              projectStream(CHCData()));
 }
 
 TEST(ProjectJsonRoundTrip, DemoProjectImportsAndRoundTrips) {
@@ -309,7 +304,7 @@ TEST(ProjectJsonRoundTrip, DemoProjectImportsAndRoundTrips) {
             seen[int(node.kind)] = true;
     for (int kind = 1; kind <= kWidgetKindCount; ++kind)
         EXPECT_TRUE(seen[kind]) << typeName(WidgetKind(kind)) << " missing from the demo";
-    EXPECT_EQ(streamOf(imported(json::exportProjectJson(demo))), streamOf(demo));
+    EXPECT_EQ(projectStream(imported(json::exportProjectJson(demo))), projectStream(demo));
 }
 
 TEST(ProjectJsonLayouts, StoredSizesAreTheFixedPartsAndNoBitIsNamedTwice) {

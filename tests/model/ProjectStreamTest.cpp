@@ -13,12 +13,6 @@ using namespace zorv;
 
 namespace {
 
-std::vector<uint8_t> streamOf(const CHCData& p) {
-    std::vector<uint8_t> out;
-    writeProjectStream(p, out);
-    return out;
-}
-
 // A project with a page of every kind, each record filled with values of its own.
 CHCData projectOfEveryKind() {
     CHCData p;
@@ -173,7 +167,7 @@ struct StreamBuilder {
 
 TEST(ProjectStream, NewProjectIs286Bytes) {
     CHCData p;
-    const auto s = streamOf(p);
+    const auto s = projectStream(p);
     ASSERT_EQ(s.size(), 286u);
     EXPECT_EQ(encipherProject(s).size(), 288u);
     // Sizes table, fillers and trailer at their places.
@@ -190,7 +184,7 @@ TEST(ProjectStream, NewProjectIs286Bytes) {
 TEST(ProjectStream, EveryKindRoundTrips) {
     const CHCData original = projectOfEveryKind();
     CHCData back;
-    ASSERT_TRUE(readProjectStream(streamOf(original), back));
+    ASSERT_TRUE(readProjectStream(projectStream(original), back));
     ASSERT_EQ(back.pageCount(), 1);
     const CPage& a = *original.page(0);
     const CPage& b = *back.page(0);
@@ -207,7 +201,7 @@ TEST(ProjectStream, EveryKindRoundTrips) {
     EXPECT_EQ(back.header.startPage(), 2);
     EXPECT_EQ(back.header.pageCount(), 1);
     // Writing what was read gives the same stream.
-    EXPECT_EQ(streamOf(back), streamOf(original));
+    EXPECT_EQ(projectStream(back), projectStream(original));
 }
 
 TEST(ProjectStream, IdsAreRenumberedInListOrder) {
@@ -401,7 +395,7 @@ TEST(ProjectStream, RefusesWhatDoesNotFitItsRecord) {
 }
 
 TEST(ProjectStream, EveryTruncationIsRefused) {
-    const auto s = streamOf(projectOfEveryKind());
+    const auto s = projectStream(projectOfEveryKind());
     for (std::size_t n = 0; n < s.size(); n += (n < 400 ? 1 : 97)) {
         CHCData p;
         EXPECT_FALSE(readProjectStream(std::span(s).first(n), p)) << n;
@@ -413,7 +407,7 @@ TEST(ProjectStream, EveryTruncationIsRefused) {
 }
 
 TEST(ProjectStream, TranslatedSignatureIsAccepted) {
-    auto s = streamOf(CHCData());
+    auto s = projectStream(CHCData());
     const uint8_t translated[7] = {0x06, 'Z', 'O', 'R', 'V', 0x08, 'v'};
     std::copy(translated, translated + 7, s.begin());
     CHCData p;
