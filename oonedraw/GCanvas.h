@@ -2,6 +2,7 @@
 
 #include "oonedraw/GCommandStack.h"
 #include "oonedraw/GDrawContext.h"
+#include "oonedraw/GGlyphSource.h"
 #include "oonedraw/GSelection.h"
 
 #include <memory>
@@ -36,6 +37,7 @@ public:
 
     GDrawContext* dc = nullptr;
     GWindow* window = nullptr;
+    GGlyphSource* glyphs = nullptr; // library characters of text objects; none draws no codes
     double originX = 0;
     double originY = 0;
 

@@ -9,8 +9,16 @@ constexpr uint32_t kWhite = 0xFFFFFF;
 void GImage::FitToContent() {
     if (points.size() < 4)
         return;
-    points[2].x = points[3].x = points[0].x + bitmap.width * double(scale);
-    points[1].y = points[2].y = points[0].y + bitmap.height * double(scale);
+    points[2].x = points[3].x = points[0].x + BitmapWidth() * double(scale);
+    points[1].y = points[2].y = points[0].y + BitmapHeight() * double(scale);
+}
+
+bool GImage::LoadFile(const std::filesystem::path& path) {
+    auto loaded = GBitmap::LoadFile(path);
+    if (!loaded)
+        return false;
+    bitmap = std::make_shared<const GBitmap>(std::move(*loaded));
+    return true;
 }
 
 void GImage::SetScale(float value) {
@@ -20,13 +28,13 @@ void GImage::SetScale(float value) {
 
 // White is the transparent colour of every panel bitmap.
 void GImage::DrawShape() {
-    if (!canvas || !canvas->dc || points.size() < 4)
+    if (!canvas || !canvas->dc || !bitmap || points.size() < 4)
         return;
     const int32_t x = int32_t(points[0].x);
     const int32_t y = int32_t(points[0].y);
-    const GIntRect dest{x, y, x + int32_t(bitmap.width * scale),
-                        y + int32_t(bitmap.height * scale)};
-    canvas->dc->StretchBitmap(bitmap, dest, kWhite);
+    const GIntRect dest{x, y, x + int32_t(BitmapWidth() * scale),
+                        y + int32_t(BitmapHeight() * scale)};
+    canvas->dc->StretchBitmap(*bitmap, dest, kWhite);
 }
 
 } // namespace oonedraw

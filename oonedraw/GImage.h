@@ -1,5 +1,6 @@
 #pragma once
 
+#include "oonedraw/GBitmap.h"
 #include "oonedraw/GDrawContext.h"
 #include "oonedraw/GRectangle.h"
 
@@ -13,10 +14,11 @@ public:
     void DrawShape() override;
     void FitToContent() override;
     void SetScale(float value);
-    int32_t BitmapWidth() const { return bitmap.width; }
-    int32_t BitmapHeight() const { return bitmap.height; }
+    bool LoadFile(const std::filesystem::path& path);
+    int32_t BitmapWidth() const { return bitmap ? bitmap->width() : 0; }
+    int32_t BitmapHeight() const { return bitmap ? bitmap->height() : 0; }
 
-    GBitmapRef bitmap;
+    GBitmapPtr bitmap;
     float scale = 1.0f;
 };
 

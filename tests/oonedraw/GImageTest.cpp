@@ -14,7 +14,7 @@ TEST(Image, FitsAndDrawsAtScale) {
     canvas.dc = &dc;
     auto* img = new GImage(&canvas, &canvas, 0);
     img->points = {{4, 6}, {4, 6}, {4, 6}, {4, 6}};
-    img->bitmap = {7, 16, 12};
+    img->bitmap = std::make_shared<const GBitmap>(16, 12);
     canvas.AddChild(img);
     img->SetScale(2);
     EXPECT_EQ(img->points[2], (GPoint{36, 30}));
@@ -22,5 +22,5 @@ TEST(Image, FitsAndDrawsAtScale) {
     EXPECT_EQ(img->points[1].y, 30);
     img->DrawShape();
     ASSERT_EQ(dc.calls.size(), 1u);
-    EXPECT_EQ(dc.calls[0], "bitmap 7 4 6 36 30 #16777215");
+    EXPECT_EQ(dc.calls[0], "bitmap 16x12 4 6 36 30 #16777215");
 }

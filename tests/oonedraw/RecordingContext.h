@@ -1,5 +1,6 @@
 #pragma once
 
+#include "oonedraw/GBitmap.h"
 #include "oonedraw/GDrawContext.h"
 #include "oonedraw/GObject.h"
 
@@ -11,6 +12,11 @@ class RecordingContext : public oonedraw::GDrawContext {
 public:
     void SetPen(const oonedraw::GPen&) override {}
     void SetBrush(const oonedraw::GBrush&) override {}
+    void SetFont(const std::string& face, int32_t height) override {
+        add("font " + face, {height});
+    }
+    void SetTextBackground(bool opaque) override { add("background", {opaque ? 1 : 0}); }
+    void SetInvertMode(bool on) override { add("invertmode", {on ? 1 : 0}); }
     void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override {
         add("line", {x1, y1, x2, y2});
     }
@@ -21,9 +27,10 @@ public:
     void Text(int32_t x, int32_t y, const std::string& t) override { add("text " + t, {x, y}); }
     void InvertRect(const oonedraw::GIntRect& r) override { add("invert", rect(r)); }
     void FocusRect(const oonedraw::GIntRect& r) override { add("focus", rect(r)); }
-    void StretchBitmap(const oonedraw::GBitmapRef& b, const oonedraw::GIntRect& r,
+    // A bitmap is named by its size, which is what the drawing code chooses.
+    void StretchBitmap(const oonedraw::GBitmap& b, const oonedraw::GIntRect& r,
                        uint32_t c) override {
-        add("bitmap " + std::to_string(b.handle), rect(r), c);
+        add("bitmap " + std::to_string(b.width()) + "x" + std::to_string(b.height()), rect(r), c);
     }
     void Pixel(int32_t x, int32_t y, uint32_t c) override { add("pixel", {x, y}, c); }
 
