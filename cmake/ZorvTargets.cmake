@@ -1,7 +1,8 @@
-# A core library is every .cpp of its folder (without the Qt faces in ui/ folders).
+# A core library is every .cpp of its folder (without the Qt faces in ui/ and qt/ folders).
 function(zorv_core_library name dir)
     file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${dir}/*.cpp)
     list(FILTER sources EXCLUDE REGEX "/ui/")
+    list(FILTER sources EXCLUDE REGEX "/qt/")
     list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
     if(NOT sources)
         add_library(${name} INTERFACE)

@@ -1,0 +1,81 @@
+#pragma once
+// The canvas's drawing context over a QPainter, with the pixel rules of the panel editor:
+// no antialiasing, integer rectangles whose right and bottom edges are excluded, lines that
+// leave out their end point, and inverting and exclusive-or drawing for tool feedback.
+
+#include "oonedraw/GDrawContext.h"
+#include "oonedraw/GObject.h"
+
+#include <QBrush>
+#include <QFont>
+#include <QImage>
+#include <QPen>
+#include <QStringDecoder>
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+class QPainter;
+
+namespace zorv {
+
+// The owner keeps one context for the canvas and attaches the painter of each paint with
+// setPainter; with no painter attached every call draws nothing. Inverting and exclusive-or
+// drawing need a raster target (a QImage or a raster-backed widget).
+class QtDrawContext : public oonedraw::GDrawContext {
+public:
+    explicit QtDrawContext(QPainter* painter = nullptr);
+    void setPainter(QPainter* painter);
+
+    void SetPen(const oonedraw::GPen& pen) override;
+    void SetBrush(const oonedraw::GBrush& brush) override;
+    void SetFont(const std::string& face, int32_t height) override;
+    void SetTextBackground(bool opaque) override { opaqueText_ = opaque; }
+    void SetInvertMode(bool on) override { invert_ = on; }
+    void Line(int32_t x1, int32_t y1, int32_t x2, int32_t y2) override;
+    void Rectangle(const oonedraw::GIntRect& r) override;
+    void FillRect(const oonedraw::GIntRect& r, uint32_t colour) override;
+    void FrameRect(const oonedraw::GIntRect& r, uint32_t colour) override;
+    void Polygon(const std::vector<oonedraw::GPoint>& points) override;
+    void Text(int32_t x, int32_t y, const std::string& text) override;
+    void InvertRect(const oonedraw::GIntRect& r) override;
+    void FocusRect(const oonedraw::GIntRect& r) override;
+    void StretchBitmap(const oonedraw::GBitmap& bitmap, const oonedraw::GIntRect& dest,
+                       uint32_t transparent) override;
+    void Pixel(int32_t x, int32_t y, uint32_t colour) override;
+
+    // Pen style values of the framework (the Win32 logical pen and brush styles).
+    static constexpr int32_t kPenNull = 5;
+    static constexpr int32_t kBrushHollow = 1;
+
+private:
+    // A converted bitmap, kept with a copy of its source pixels so that a different bitmap
+    // later living at the same address is never shown with the old picture.
+    struct CachedImage {
+        int32_t width = 0;
+        int32_t height = 0;
+        uint32_t transparent = 0;
+        std::vector<uint32_t> source;
+        QImage image;
+    };
+
+    const QImage& Converted(const oonedraw::GBitmap& bitmap, uint32_t transparent);
+    // Fills r in the colour, or inverts it while the inverting mode is on.
+    void Cover(const QRect& r, const QColor& colour);
+    // Puts the context's pen (and brush) and the inverting mode on the painter.
+    void ApplyStroke(bool withBrush);
+    bool hasPen() const { return pen_.style != kPenNull; }
+    bool hasBrush() const { return brush_.style != kBrushHollow; }
+
+    QPainter* painter_ = nullptr;
+    oonedraw::GPen pen_;
+    oonedraw::GBrush brush_;
+    QFont font_;
+    QStringDecoder decoder_{"GB2312"};
+    bool opaqueText_ = false;
+    bool invert_ = false;
+    std::unordered_map<const oonedraw::GBitmap*, CachedImage> images_;
+};
+
+} // namespace zorv
