@@ -35,6 +35,14 @@ QString GoldenPath(const std::string& name) {
            ".png";
 }
 
+int DifferingPixels(const QImage& a, const QImage& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            count += a.pixel(x, y) != b.pixel(x, y);
+    return count;
+}
+
 } // namespace
 
 QImage WhiteImage(int width, int height) {
@@ -71,7 +79,11 @@ testing::AssertionResult MatchesGolden(const QImage& actual, const std::string& 
     auto failure = testing::AssertionFailure();
     if (expected.isNull())
         failure << "no golden image " << path.toStdString();
+    else if (expected.size() != shown.size())
+        failure << name << " is " << shown.width() << " x " << shown.height()
+                << ", its golden image " << expected.width() << " x " << expected.height();
     else
-        failure << name << " differs from its golden image";
+        failure << name << " differs from its golden image in " << DifferingPixels(expected, shown)
+                << " pixels";
     return failure << "; the picture drawn is " << outPath.toStdString();
 }
