@@ -32,7 +32,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(FitCase{"ab&1Fcd", 1, 10 + 6 * 16, 52}, FitCase{"ab&1F", 1, 10 + 4 * 16, 52},
                       FitCase{"a&1x", 1, 10 + 4 * 16, 52}, FitCase{"ab&1", 1, 10 + 4 * 16, 52},
                       FitCase{"&", 1, 10 + 16, 52}, FitCase{"", 1, 10, 52},
-                      FitCase{"&0A&ff", 1, 10 + 4 * 16, 52}, FitCase{"abc", 2, 10 + 3 * 32, 84}));
+                      FitCase{"&0A&ff", 1, 10 + 4 * 16, 52}, FitCase{"abc", 2, 10 + 3 * 32, 84},
+                      FitCase{"a&41", 2, 10 + 3 * 32, 84}));
 
 TEST(TextColumns, SixCharsWithCodeTakeFive) {
     EXPECT_EQ(GText::ColumnCount("xy&a0z"), 5);
