@@ -1,5 +1,6 @@
 #include "oonedraw/GCanvas.h"
 
+#include "oonedraw/GPasteCmd.h"
 #include "oonedraw/GRemoveCmd.h"
 
 #include <algorithm>
@@ -14,6 +15,7 @@ GCanvas::~GCanvas() {
     ClearSelection();
     selection.reset();
     commands.reset();
+    clipboard.clear();
     DeleteChildren();
 }
 
@@ -88,6 +90,32 @@ GCommandStack* GCanvas::GetCommands() {
     if (!commands)
         commands = std::make_unique<GCommandStack>();
     return commands.get();
+}
+
+// The clipboard is replaced, not appended to: otherwise every paste would bring back everything
+// copied before. Copying nothing keeps what the clipboard held.
+bool GCanvas::CopySelection() {
+    std::vector<std::unique_ptr<GObject>> copies;
+    for (const GObject* member : GetSelection()->children)
+        if (GObject* copy = member->Clone())
+            copies.emplace_back(copy);
+    if (copies.empty())
+        return false;
+    clipboard = std::move(copies);
+    return true;
+}
+
+bool GCanvas::CutSelection() {
+    return CopySelection() && DeleteSelection();
+}
+
+bool GCanvas::Paste() {
+    if (clipboard.empty())
+        return false;
+    std::vector<GObject*> originals;
+    for (const auto& copy : clipboard)
+        originals.push_back(copy.get());
+    return GetCommands()->Execute(new GPasteCmd(this, std::move(originals)));
 }
 
 bool GCanvas::DeleteSelection() {

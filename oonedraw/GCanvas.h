@@ -6,6 +6,7 @@
 #include "oonedraw/GSelection.h"
 
 #include <memory>
+#include <vector>
 
 namespace oonedraw {
 
@@ -14,6 +15,8 @@ class GWindow {
 public:
     virtual ~GWindow() = default;
     virtual void InvalidateArea(const GIntRect& area) = 0;
+    // Drawing context of the client area, for the tools' drag feedback; none by default.
+    virtual GDrawContext* ClientContext() { return nullptr; }
 };
 
 enum GSelectMode : int32_t { kSelectAdd = 1, kSelectReplace = 2 };
@@ -32,6 +35,9 @@ public:
     GSelection* GetSelection();
     void Invalidate(const GRect& area);
     GCommandStack* GetCommands();
+    virtual bool CopySelection();
+    virtual bool CutSelection();
+    virtual bool Paste();
     virtual bool DeleteSelection();
     virtual bool ClearAll();
 
@@ -40,6 +46,8 @@ public:
     GGlyphSource* glyphs = nullptr; // library characters of text objects; none draws no codes
     double originX = 0;
     double originY = 0;
+    // Copies of objects for pasting; they belong to no page and outlive ClearAll.
+    std::vector<std::unique_ptr<GObject>> clipboard;
 
 private:
     std::unique_ptr<GSelection> selection;

@@ -9,7 +9,9 @@
 namespace oonedraw {
 
 class GCanvas;
+class GWindow;
 
+// Owns the tools by name and keeps one of them current.
 class GToolMgr {
 public:
     explicit GToolMgr(GCanvas* canvas_ = nullptr) : canvas(canvas_) {}
@@ -24,6 +26,7 @@ public:
     std::map<std::string, std::unique_ptr<GTool>> tools;
     std::string currentName;
     GCanvas* canvas = nullptr;
+    GWindow* view = nullptr; // the editing view; tools draw their feedback into its client area
 };
 
 } // namespace oonedraw

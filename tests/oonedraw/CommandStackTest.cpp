@@ -1,11 +1,17 @@
 // Guards against: a failing command entering the stack, the undone tail surviving a new
 // command, the limit dropping the newest instead of the oldest entry, a stack that keeps
-// commands over objects the canvas destroyed, DeleteSelection reporting success on nothing.
+// commands over objects the canvas destroyed, DeleteSelection reporting success on nothing,
+// commands moving a vertex the object lacks or letting a repaint exception escape.
 #include "oonedraw/GCanvas.h"
+#include "oonedraw/GCreateCmd.h"
+#include "oonedraw/GMoveHandlerCmd.h"
 #include "oonedraw/GRectangle.h"
+#include "oonedraw/GRotateCmd.h"
 #include "oonedraw/GToolMgr.h"
 
 #include <gtest/gtest.h>
+
+#include <stdexcept>
 
 using namespace oonedraw;
 
@@ -24,6 +30,7 @@ int tagAt(const GCommandStack& s, size_t i) {
 }
 
 struct CountingTool : GTool {
+    CountingTool() : GTool(nullptr) {}
     void Activate() override { ++activations; }
     void Deactivate() override { ++deactivations; }
     int activations = 0;
@@ -90,4 +97,29 @@ TEST(ToolMgr, SelectingTheCurrentNameSwitchesNothing) {
     EXPECT_EQ(select->activations, 1);
     EXPECT_EQ(select->deactivations, 0);
     EXPECT_EQ(mgr.Current(), select);
+}
+
+namespace {
+
+struct ThrowingWindow : GWindow {
+    void InvalidateArea(const GIntRect&) override { throw std::runtime_error("no repaint"); }
+};
+
+} // namespace
+
+TEST(Commands, MissingVerticesAndThrowingRepaintsReportFailure) {
+    GCanvas canvas;
+    auto* r = new GRectangle(&canvas, &canvas, 0);
+    r->points = {{0, 0}, {0, 10}, {10, 10}, {10, 0}};
+    canvas.AddChild(r);
+    EXPECT_FALSE(GMoveHandlerCmd(r, 4, 1, 1).Execute());
+    EXPECT_FALSE(GMoveHandlerCmd(r, -1, 1, 1).Execute());
+    EXPECT_FALSE(GCreateCmd(nullptr, {}).Execute());
+    EXPECT_FALSE(GCreateCmd(nullptr, {}).Undo());
+
+    ThrowingWindow window;
+    canvas.window = &window;
+    EXPECT_FALSE(canvas.GetCommands()->Execute(new GMoveHandlerCmd(r, 2, 1, 1)));
+    EXPECT_FALSE(GRotateCmd(r, {0, 0}, 1).Undo());
+    EXPECT_TRUE(canvas.GetCommands()->entries.empty());
 }
