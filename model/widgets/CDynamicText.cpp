@@ -1,0 +1,7 @@
+#include "model/widgets/CDynamicText.h"
+
+namespace zorv {
+
+CDynamicText::CDynamicText() : CTextWidget("DynamicText", "DynamicStr") {}
+
+} // namespace zorv

@@ -1,0 +1,7 @@
+#include "model/widgets/CPassword.h"
+
+namespace zorv {
+
+CPassword::CPassword() : CTextWidget("Password", "********") {}
+
+} // namespace zorv
