@@ -16,10 +16,23 @@ using oonedraw::GIntRect;
 
 namespace {
 
-constexpr size_t kMaxCachedImages = 64;
-
 QColor ToColor(uint32_t rgb) {
     return QColor::fromRgb(QRgb(0xFF000000u | rgb));
+}
+
+// The bitmap with its transparent colour as alpha 0. Converting a key-sized bitmap costs
+// less than a cache lookup that checks the pixels would, so nothing is kept between draws.
+QImage Converted(const oonedraw::GBitmap& bitmap, uint32_t transparent) {
+    QImage image(bitmap.width(), bitmap.height(), QImage::Format_ARGB32);
+    const uint32_t key = transparent & 0xFFFFFFu;
+    for (int32_t y = 0; y < bitmap.height(); ++y) {
+        auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int32_t x = 0; x < bitmap.width(); ++x) {
+            const uint32_t rgb = bitmap.pixel(x, y) & 0xFFFFFFu;
+            row[x] = rgb == key ? 0u : 0xFF000000u | rgb;
+        }
+    }
+    return image;
 }
 
 // The pixels [left, right) x [top, bottom); empty when either edge pair is reversed.
@@ -189,31 +202,6 @@ void QtDrawContext::FocusRect(const GIntRect& r) {
     painter_->setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     painter_->drawPoints(dots);
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
-}
-
-const QImage& QtDrawContext::Converted(const oonedraw::GBitmap& bitmap, uint32_t transparent) {
-    auto found = images_.find(&bitmap);
-    if (found != images_.end() && found->second.transparent == transparent &&
-        found->second.width == bitmap.width() && found->second.height == bitmap.height() &&
-        found->second.source == bitmap.pixels())
-        return found->second.image;
-    if (found == images_.end() && images_.size() >= kMaxCachedImages)
-        images_.clear();
-    CachedImage& entry = images_[&bitmap];
-    entry.width = bitmap.width();
-    entry.height = bitmap.height();
-    entry.transparent = transparent;
-    entry.source = bitmap.pixels();
-    entry.image = QImage(bitmap.width(), bitmap.height(), QImage::Format_ARGB32);
-    const uint32_t key = transparent & 0xFFFFFFu;
-    for (int32_t y = 0; y < bitmap.height(); ++y) {
-        auto* row = reinterpret_cast<QRgb*>(entry.image.scanLine(y));
-        for (int32_t x = 0; x < bitmap.width(); ++x) {
-            const uint32_t rgb = bitmap.pixel(x, y) & 0xFFFFFFu;
-            row[x] = rgb == key ? 0u : 0xFF000000u | rgb;
-        }
-    }
-    return entry.image;
 }
 
 // Nearest-pixel stretching; the transparent colour leaves the picture below untouched.

@@ -6,14 +6,10 @@
 #include "oonedraw/GDrawContext.h"
 #include "oonedraw/GObject.h"
 
-#include <QBrush>
 #include <QFont>
-#include <QImage>
-#include <QPen>
 #include <QStringDecoder>
 
 #include <cstdint>
-#include <unordered_map>
 #include <vector>
 
 class QPainter;
@@ -45,22 +41,11 @@ public:
                        uint32_t transparent) override;
     void Pixel(int32_t x, int32_t y, uint32_t colour) override;
 
-    // Pen style values of the framework (the Win32 logical pen and brush styles).
+    // Styles besides 0 (solid) that the context knows: no pen, and a brush that fills nothing.
     static constexpr int32_t kPenNull = 5;
     static constexpr int32_t kBrushHollow = 1;
 
 private:
-    // A converted bitmap, kept with a copy of its source pixels so that a different bitmap
-    // later living at the same address is never shown with the old picture.
-    struct CachedImage {
-        int32_t width = 0;
-        int32_t height = 0;
-        uint32_t transparent = 0;
-        std::vector<uint32_t> source;
-        QImage image;
-    };
-
-    const QImage& Converted(const oonedraw::GBitmap& bitmap, uint32_t transparent);
     // Fills r in the colour, or inverts it while the inverting mode is on.
     void Cover(const QRect& r, const QColor& colour);
     // Puts the context's pen (and brush) and the inverting mode on the painter.
@@ -75,7 +60,6 @@ private:
     QStringDecoder decoder_{"GB2312"};
     bool opaqueText_ = false;
     bool invert_ = false;
-    std::unordered_map<const oonedraw::GBitmap*, CachedImage> images_;
 };
 
 } // namespace zorv

