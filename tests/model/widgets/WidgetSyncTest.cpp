@@ -91,8 +91,9 @@ TEST(WidgetFactory, EveryKindMakesItsClassUnderItsTypeName) {
         std::unique_ptr<oonedraw::GObject> object = newWidgetObject(kind);
         ASSERT_TRUE(object) << code;
         EXPECT_EQ(object->name, typeName(kind));
-        if (auto* text = dynamic_cast<oonedraw::GText*>(object.get()))
+        if (auto* text = dynamic_cast<oonedraw::GText*>(object.get())) {
             EXPECT_EQ(text->fontFace, "Arial") << code;
+        }
         std::unique_ptr<oonedraw::GObject> copy(object->NewInstance());
         ASSERT_TRUE(copy) << code;
         EXPECT_EQ(copy->name, typeName(kind));
