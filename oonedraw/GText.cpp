@@ -50,6 +50,11 @@ void GText::DrawShape() {
     GDrawContext& dc = *canvas->dc;
     dc.SetFont(fontFace.empty() ? kDefaultFace : fontFace, -FontHeight());
     dc.SetTextBackground(inverse != 0);
+    // The cells of an inverted text are filled white behind the characters, so that the
+    // inversion shows white characters on black; the object's brush, black unless set, would
+    // hide them.
+    if (inverse)
+        dc.SetBrush(GBrush{0, kWhite, 0});
     if (!DrawCharacters(dc))
         return;
     const int32_t columns = FrameColumns();
