@@ -51,9 +51,10 @@ QImage WhiteImage(int width, int height) {
     return image;
 }
 
-QImage PaintCanvas(oonedraw::GCanvas& canvas, int width, int height) {
-    QImage image = WhiteImage(width, height);
+QImage PaintCanvas(oonedraw::GCanvas& canvas, const QRect& area) {
+    QImage image = WhiteImage(area.width(), area.height());
     QPainter painter(&image);
+    painter.translate(-area.topLeft());
     zorv::QtDrawContext dc(&painter);
     canvas.dc = &dc;
     canvas.Draw();

@@ -13,8 +13,8 @@
 // (inverting and exclusive-or drawing) work on.
 QImage WhiteImage(int width, int height);
 
-// Paints the canvas, objects and selection handles, into a white picture.
-QImage PaintCanvas(oonedraw::GCanvas& canvas, int width, int height);
+// Paints the canvas area, objects and selection handles, into a white picture of its size.
+QImage PaintCanvas(oonedraw::GCanvas& canvas, const QRect& area);
 
 // Compares with tests/data/golden/<name>.png. On a mismatch the picture is written to the
 // build's golden-actual folder and the failure names that file. With ZORV_REGENERATE_GOLDEN=1
