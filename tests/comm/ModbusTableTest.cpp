@@ -129,9 +129,10 @@ TEST_P(SizeLimit, RowsOfTypesOneToFive) {
     const bool saved = m.save(file, prompt);
     EXPECT_EQ(std::filesystem::file_size(file), 74u + 6u * unsigned(n)); // written either way
     EXPECT_EQ(saved, n <= 158);
-    if (!saved)
+    if (!saved) {
         EXPECT_EQ(prompt.texts, std::vector<std::string>{
                                     "Too many configuration data, please delete some data!"});
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, SizeLimit, testing::Values(0, 158, 159));
