@@ -70,12 +70,18 @@ void QtDrawContext::SetBrush(const oonedraw::GBrush& brush) {
     brush_ = brush;
 }
 
-// A negative height is a character height, as the framework's fonts give it; the pixel
-// size is its magnitude either way.
+// A negative height is a character height, as the framework's fonts give it. The pixel size
+// is lowered until a whole line (ascent and descent) fits the cell height, so text keeps to
+// the cells its object was sized for.
 void QtDrawContext::SetFont(const std::string& face, int32_t height) {
+    cellHeight_ = std::max(1, std::abs(height));
     font_ = QFont(QString::fromStdString(face));
-    font_.setPixelSize(std::max(1, std::abs(height)));
     font_.setStyleStrategy(QFont::NoAntialias);
+    for (int size = cellHeight_; size >= 1; --size) {
+        font_.setPixelSize(size);
+        if (QFontMetrics(font_).height() <= cellHeight_)
+            break;
+    }
 }
 
 void QtDrawContext::Cover(const QRect& r, const QColor& colour) {
@@ -150,19 +156,28 @@ void QtDrawContext::Polygon(const std::vector<oonedraw::GPoint>& points) {
     painter_->setCompositionMode(QPainter::CompositionMode_SourceOver);
 }
 
-// (x, y) is the top-left corner of the text's cell; the bytes are the project's code page.
+// (x, y) is the top-left corner of the text's first cell; the bytes are the project's code
+// page, one column each, a column half the cell height wide. A proportional face runs wider
+// than its columns, so a wider text is narrowed to them: frames, meshes and the object's
+// bounds then enclose exactly what is shown.
 void QtDrawContext::Text(int32_t x, int32_t y, const std::string& text) {
     if (!painter_ || text.empty())
         return;
     decoder_.resetState();
     const QString shown = decoder_.decode(QByteArrayView(text.data(), qsizetype(text.size())));
     const QFontMetrics metrics(font_);
+    const int columns = int(text.size()) * cellHeight_ / 2;
     if (opaqueText_)
-        painter_->fillRect(QRect(x, y, metrics.horizontalAdvance(shown), metrics.height()),
-                           ToColor(brush_.colour));
+        painter_->fillRect(QRect(x, y, columns, cellHeight_), ToColor(brush_.colour));
+    painter_->save();
+    painter_->translate(x, y);
+    const int natural = metrics.horizontalAdvance(shown);
+    if (natural > columns)
+        painter_->scale(double(columns) / natural, 1.0);
     painter_->setFont(font_);
     painter_->setPen(ToColor(pen_.colour));
-    painter_->drawText(QPoint(x, y + metrics.ascent()), shown);
+    painter_->drawText(QPoint(0, metrics.ascent()), shown);
+    painter_->restore();
 }
 
 void QtDrawContext::InvertRect(const GIntRect& r) {

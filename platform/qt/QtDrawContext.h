@@ -57,6 +57,7 @@ private:
     oonedraw::GPen pen_;
     oonedraw::GBrush brush_;
     QFont font_;
+    int32_t cellHeight_ = 1; // the character height asked for; a column is half of it wide
     QStringDecoder decoder_{"GB2312"};
     bool opaqueText_ = false;
     bool invert_ = false;

@@ -187,6 +187,20 @@ TEST(QtDrawContext, OpaqueTextFillsItsBoxWithTheBrushColour) {
     EXPECT_EQ(opaque.pixel(40, 2), kWhite);
 }
 
+TEST(QtDrawContext, TextKeepsToItsCells) {
+    // Four wide letters at a 32-unit cell height own four 16-unit columns and one line.
+    const QImage drawn = Drawn(WhiteImage(120, 50), [](QtDrawContext& dc) {
+        dc.SetFont("Arial", -32);
+        dc.Text(4, 4, "WWWW");
+    });
+    const auto marked = Marked(drawn);
+    ASSERT_FALSE(marked.empty());
+    for (const std::string& at : marked) {
+        const int x = std::stoi(at), y = std::stoi(at.substr(at.find(',') + 1));
+        EXPECT_TRUE(x >= 4 && x < 4 + 64 && y >= 4 && y < 4 + 32) << at;
+    }
+}
+
 TEST(QtDrawContext, DrawsNothingWithoutAPainter) {
     QtDrawContext dc;
     GBitmap bitmap(2, 2);
