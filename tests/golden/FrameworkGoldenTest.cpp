@@ -3,6 +3,7 @@
 // their fitted boxes, and context primitives whose pixels drift between builds.
 #include "GoldenImage.h"
 #include "oonedraw/GImage.h"
+#include "oonedraw/GLibraryGlyphs.h"
 #include "oonedraw/GText.h"
 #include "platform/qt/QtDrawContext.h"
 
@@ -69,6 +70,20 @@ TEST(FrameworkGolden, TextPlainInvertedFramedMeshedDouble) {
     AddText(canvas, 130, 44, "Mesh")->meshed = 1;
     AddText(canvas, 4, 84, "x2", 2);
     EXPECT_TRUE(MatchesGolden(PaintCanvas(canvas, QRect(0, 0, 200, 150)), "framework_text"));
+}
+
+// The hand and the two lamps of the system library shipped beside the program, between
+// ordinary characters, at both scales.
+TEST(FrameworkGolden, LibraryCharactersFromTheProgramFolder) {
+    std::vector<std::string> messages;
+    GLibraryGlyphs glyphs(ZORV_PROGRAM_DIR,
+                          [&messages](const std::string& text) { messages.push_back(text); });
+    GCanvas canvas;
+    canvas.glyphs = &glyphs;
+    AddText(canvas, 4, 4, "&1Aon&1B&1C");
+    AddText(canvas, 4, 40, "&1A&1Bx", 2)->framed = 1;
+    EXPECT_TRUE(MatchesGolden(PaintCanvas(canvas, QRect(0, 0, 200, 110)), "framework_library"));
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST(FrameworkGolden, ContextPrimitives) {
