@@ -1,6 +1,6 @@
 // zorv: the command-line face of the editor's core (projects, images, reports, transfers).
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
@@ -48,7 +48,11 @@ void printHelp(FILE* out) {
 } // namespace
 
 int main(int argc, char** argv) {
-    QCoreApplication app(argc, argv);
+    // The tool opens no window; pictures (render) need fonts, hence a GUI application on the
+    // offscreen platform unless the caller chose another.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args[0] == "-h" || args[0] == "--help" || args[0] == "help") {
         printHelp(args.isEmpty() ? stderr : stdout);

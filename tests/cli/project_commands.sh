@@ -1,7 +1,8 @@
 #!/bin/sh
 # Guards the project commands end to end: a new project that info cannot read, JSON round trips
-# that change the file, plain/encipher that are no mirror, and corrupt or missing input that
-# is reported as success or without the system's message.
+# that change the file, plain/encipher that are no mirror, page pictures that ignore the
+# language, and corrupt or missing input that is reported as success or without the system's
+# message.
 # usage: project_commands.sh ZORV DEMO.json
 set -eu
 zorv=$1
@@ -56,4 +57,15 @@ fails "Failed to open the target file!" "$zorv" new no-such-folder/a.zvd
 cp a.zvd keep.zvd
 fails "usage: zorv import-json" "$zorv" import-json bad.json
 cmp a.zvd keep.zvd
+"$zorv" render demo.zvd 1 page1.png >render.txt
+grep -q "^page 1: 11 of 11 widgets drawn" render.txt
+"$zorv" render demo.zvd 1 page1-en.png --language 2 >/dev/null
+head -c 4 page1.png | grep -q "PNG"
+if cmp -s page1.png page1-en.png; then
+    echo "render: both languages drew the same picture" >&2
+    exit 1
+fi
+fails "the project has no page 9" "$zorv" render demo.zvd 9 page9.png
+test ! -e page9.png
+fails "usage: zorv render" "$zorv" render demo.zvd 1 x.png --language 3
 echo "project commands: all passed"
