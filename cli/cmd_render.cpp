@@ -8,12 +8,11 @@
 #include "cli/Command.h"
 #include "cli/ProjectFiles.h"
 #include "model/widgets/CanvasPlacement.h"
-#include "model/widgets/WidgetFactory.h"
-#include "model/widgets/WidgetSync.h"
+#include "model/widgets/PageObjects.h"
 #include "oonedraw/GCanvas.h"
 #include "oonedraw/GLibraryGlyphs.h"
 #include "platform/Paths.h"
-#include "platform/qt/QtDrawContext.h"
+#include "platform/qt/CanvasPicture.h"
 
 namespace zorv::cli {
 
@@ -26,22 +25,6 @@ const Command kRender{"render", "render IN.zvd PAGE OUT.png [--language 1|2]",
 const CommandRegistration registration{kRender};
 
 constexpr int kMargin = 8;
-
-// Builds the page's widgets on the canvas; the count of those that could be shown.
-int buildPage(oonedraw::GCanvas& canvas, const CPage& page, int language) {
-    int shown = 0;
-    for (const WidgetNode& node : page.widgets) {
-        auto object = newWidgetObject(node.kind);
-        if (!object)
-            continue;
-        object->canvas = &canvas;
-        if (!applyNode(*object, node, language, WidgetBitmaps::shared()))
-            continue;
-        canvas.AddChild(object.release());
-        ++shown;
-    }
-    return shown;
-}
 
 int runRender(const QStringList& args) {
     QStringList rest = args;
@@ -73,21 +56,16 @@ int runRender(const QStringList& args) {
     });
     oonedraw::GCanvas canvas;
     canvas.glyphs = &glyphs;
-    const int shown = buildPage(canvas, *page, language);
+    const int shown = addPageObjects(canvas, *page, language, WidgetBitmaps::shared());
 
     const QRect display(kDisplayLeft, kDisplayTop, kUnitsPerPixel * kDisplayWidth,
                         kUnitsPerPixel * kDisplayHeight);
     const QRect area = display.adjusted(-kMargin, -kMargin, kMargin, kMargin);
-    QImage image(area.size(), QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = paintCanvas(canvas, area);
     QPainter painter(&image);
     painter.translate(-area.topLeft());
     painter.setPen(QColor(0x80, 0x80, 0x80));
     painter.drawRect(display.adjusted(-1, -1, 0, 0));
-    QtDrawContext dc(&painter);
-    canvas.dc = &dc;
-    canvas.Draw();
-    canvas.dc = nullptr;
     painter.end();
     if (!image.save(rest[2], "PNG"))
         return fail("Failed to open the target file!");

@@ -1,8 +1,9 @@
 #include "oonedraw/GBitmap.h"
 
+#include "oonedraw/FileBytes.h"
+
 #include <algorithm>
 #include <array>
-#include <fstream>
 
 namespace oonedraw {
 
@@ -12,7 +13,7 @@ constexpr size_t kFileHeaderSize = 14;
 // BITMAPINFOHEADER and the V4 and V5 headers that extend it; only its first 40 bytes are read.
 constexpr std::array<uint32_t, 3> kInfoHeaderSizes = {40, 108, 124};
 constexpr int64_t kMaxSide = 4096;
-constexpr std::streamoff kMaxFileSize = 64 << 20;
+constexpr std::uintmax_t kMaxFileSize = 64 << 20;
 
 uint16_t le16(std::span<const uint8_t> b, size_t at) {
     return uint16_t(b[at] | b[at + 1] << 8);
@@ -134,16 +135,10 @@ std::optional<GBitmap> GBitmap::FromBmp(std::span<const uint8_t> bytes) {
 }
 
 std::optional<GBitmap> GBitmap::LoadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
-    if (!in)
+    const auto bytes = ReadFileBytes(path, kMaxFileSize);
+    if (!bytes)
         return std::nullopt;
-    const std::streamoff size = in.tellg();
-    if (size <= 0 || size > kMaxFileSize || !in.seekg(0))
-        return std::nullopt;
-    std::vector<uint8_t> bytes(static_cast<size_t>(size));
-    if (!in.read(reinterpret_cast<char*>(bytes.data()), size) || in.gcount() != size)
-        return std::nullopt;
-    return FromBmp(bytes);
+    return FromBmp(*bytes);
 }
 
 } // namespace oonedraw

@@ -1,13 +1,16 @@
 #include "oonedraw/GLibraryGlyphs.h"
 
-#include <fstream>
-#include <iterator>
+#include "oonedraw/FileBytes.h"
+
 #include <span>
 
 namespace oonedraw {
 
 namespace {
 
+// Codes reach the first 128 entries of a library (34 + 84 x 128 bytes); a file far beyond
+// that is no library and is not read into memory.
+constexpr std::uintmax_t kMaxLibrarySize = 16 << 20;
 constexpr size_t kCountOffset = 10;
 constexpr size_t kFirstEntry = 34;
 constexpr size_t kEntrySize = 84;
@@ -16,17 +19,6 @@ constexpr int32_t kGlyphSide = 16;
 constexpr uint8_t kUserCodes = 0x80;
 constexpr uint32_t kInk = 0x000000;
 constexpr uint32_t kPaper = 0xFFFFFF;
-
-std::optional<std::vector<uint8_t>> ReadFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                               std::istreambuf_iterator<char>()};
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
-}
 
 // The drawing copy of entry `number`; nothing when the count does not list it or the file
 // ends before it.
@@ -75,7 +67,7 @@ const std::vector<uint8_t>* GLibraryGlyphs::Load(Library& library) {
     const auto size = error ? 0 : std::filesystem::file_size(path, error);
     if (!error && library.bytes && stamp == library.stamp && size == library.size)
         return &*library.bytes;
-    library.bytes = ReadFile(path);
+    library.bytes = ReadFileBytes(path, kMaxLibrarySize);
     if (!library.bytes) {
         if (!library.failureShown && message_)
             message_("Failed to open file!");

@@ -59,7 +59,8 @@ TEST(FrameworkGolden, RectanglesImagesAndSelectionHandles) {
     large->SetScale(2);
     canvas.Select(canvas.children[0], kSelectReplace);
     canvas.Select(large, kSelectAdd);
-    EXPECT_TRUE(MatchesGolden(PaintCanvas(canvas, QRect(0, 0, 190, 50)), "framework_objects"));
+    EXPECT_TRUE(
+        MatchesGolden(zorv::paintCanvas(canvas, QRect(0, 0, 190, 50)), "framework_objects"));
 }
 
 TEST(FrameworkGolden, TextPlainInvertedFramedMeshedDouble) {
@@ -69,7 +70,7 @@ TEST(FrameworkGolden, TextPlainInvertedFramedMeshedDouble) {
     AddText(canvas, 4, 44, "Box  ")->framed = 1;
     AddText(canvas, 130, 44, "Mesh")->meshed = 1;
     AddText(canvas, 4, 84, "x2", 2);
-    EXPECT_TRUE(MatchesGolden(PaintCanvas(canvas, QRect(0, 0, 200, 150)), "framework_text"));
+    EXPECT_TRUE(MatchesGolden(zorv::paintCanvas(canvas, QRect(0, 0, 200, 150)), "framework_text"));
 }
 
 // The hand and the two lamps of the system library shipped beside the program, between
@@ -82,7 +83,8 @@ TEST(FrameworkGolden, LibraryCharactersFromTheProgramFolder) {
     canvas.glyphs = &glyphs;
     AddText(canvas, 4, 4, "&1Aon&1B&1C");
     AddText(canvas, 4, 40, "&1A&1Bx", 2)->framed = 1;
-    EXPECT_TRUE(MatchesGolden(PaintCanvas(canvas, QRect(0, 0, 200, 110)), "framework_library"));
+    EXPECT_TRUE(
+        MatchesGolden(zorv::paintCanvas(canvas, QRect(0, 0, 200, 110)), "framework_library"));
     EXPECT_TRUE(messages.empty());
 }
 

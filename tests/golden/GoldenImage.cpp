@@ -1,10 +1,7 @@
 #include "GoldenImage.h"
 
-#include "platform/qt/QtDrawContext.h"
-
 #include <QDir>
 #include <QGuiApplication>
-#include <QPainter>
 
 #include <memory>
 
@@ -48,17 +45,6 @@ int DifferingPixels(const QImage& a, const QImage& b) {
 QImage WhiteImage(int width, int height) {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
-    return image;
-}
-
-QImage PaintCanvas(oonedraw::GCanvas& canvas, const QRect& area) {
-    QImage image = WhiteImage(area.width(), area.height());
-    QPainter painter(&image);
-    painter.translate(-area.topLeft());
-    zorv::QtDrawContext dc(&painter);
-    canvas.dc = &dc;
-    canvas.Draw();
-    canvas.dc = nullptr;
     return image;
 }
 

@@ -3,6 +3,7 @@
 // the committed images in tests/data/golden.
 
 #include "oonedraw/GCanvas.h"
+#include "platform/qt/CanvasPicture.h"
 
 #include <QImage>
 #include <gtest/gtest.h>
@@ -12,9 +13,6 @@
 // A white picture of the given size in canvas units, in a format that raster operations
 // (inverting and exclusive-or drawing) work on.
 QImage WhiteImage(int width, int height);
-
-// Paints the canvas area, objects and selection handles, into a white picture of its size.
-QImage PaintCanvas(oonedraw::GCanvas& canvas, const QRect& area);
 
 // Compares with tests/data/golden/<name>.png. On a mismatch the picture is written to the
 // build's golden-actual folder and the failure names that file. With ZORV_REGENERATE_GOLDEN=1

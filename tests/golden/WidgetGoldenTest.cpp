@@ -41,7 +41,7 @@ protected:
     }
 
     testing::AssertionResult Matches(const std::string& name) {
-        return MatchesGolden(PaintCanvas(canvas, kDisplayArea), name);
+        return MatchesGolden(zorv::paintCanvas(canvas, kDisplayArea), name);
     }
 
     oonedraw::GCanvas canvas;

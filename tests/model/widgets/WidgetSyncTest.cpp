@@ -1,10 +1,12 @@
 // Guards against: positions not mapped between display pixels and the canvas at (290, 55) with
 // two units per pixel, a widget dragged past the display's edge storing a wrapped-around
 // position, bar and trend sizes not written back, a record applied to an object of another
-// kind, and page loading building an object of the wrong class or type name.
+// kind, and page loading building an object of the wrong class or type name, or keeping an
+// object for a damaged record.
 #include "model/widgets/WidgetSync.h"
 #include "model/CPage.h"
 #include "model/widgets/CanvasPlacement.h"
+#include "model/widgets/PageObjects.h"
 #include "model/widgets/WidgetFactory.h"
 
 #include <gtest/gtest.h>
@@ -105,4 +107,18 @@ TEST(WidgetFactory, EveryKindMakesItsClassUnderItsTypeName) {
     }
     EXPECT_FALSE(newWidgetObject(WidgetKind::Page));
     EXPECT_FALSE(newWidgetObject(WidgetKind::None));
+}
+
+TEST(PageObjects, DamagedRecordsAreLeftOutAndTheRestKeepTheirOrder) {
+    CPage page(1);
+    page.addWidget("Bar")->id = 7;
+    page.addWidget("Led")->record.resize(10); // cut short: no object can show it
+    page.addWidget("StaticText")->id = 9;
+    oonedraw::GCanvas canvas;
+    ASSERT_EQ(addPageObjects(canvas, page, 0, WidgetBitmaps::shared()), 2);
+    ASSERT_EQ(canvas.children.size(), 2u);
+    EXPECT_EQ(canvas.children[0]->name, "Bar");
+    EXPECT_EQ(canvas.children[0]->id, 7);
+    EXPECT_EQ(canvas.children[1]->name, "StaticText");
+    EXPECT_EQ(canvas.children[1]->parent, &canvas);
 }
