@@ -2,9 +2,8 @@
 // third of a bar on the wrong side or the ticks on the wrong edge for any direction, the trend
 // drawn with an outline or its curve and ticks off their points, and damaged record sizes
 // giving objects too small to pick.
-#include "../../oonedraw/RecordingContext.h"
+#include "RecordedCanvas.h"
 #include "model/widgets/WidgetSync.h"
-#include "oonedraw/GCanvas.h"
 
 #include <gtest/gtest.h>
 
@@ -15,19 +14,15 @@ namespace {
 
 // A bar of 16 x 48 pixels at display (10, 5): canvas (310, 65) to (342, 161).
 Calls drawBar(uint16_t direction) {
-    oonedraw::GCanvas canvas;
-    RecordingContext dc;
-    canvas.dc = &dc;
-    auto* bar = new CBar;
-    bar->canvas = &canvas;
-    canvas.AddChild(bar);
+    RecordedCanvas drawn;
+    auto* bar = drawn.add<CBar>();
     BarRecord r = BarRecord::makeDefault();
     r.setX(10);
     r.setY(5);
     r.setDirection(direction);
     applyRecord(*bar, r);
     bar->DrawShape();
-    return dc.calls;
+    return drawn.dc.calls;
 }
 
 const Calls kVerticalTicks = {"line 310 65 313 65", "line 310 89 313 89", "line 310 113 313 113",
@@ -56,16 +51,12 @@ TEST(Bar, EachDirectionFillsItsBaseThird) {
 }
 
 TEST(Trend, BackgroundAxesTicksAndCurve) {
-    oonedraw::GCanvas canvas;
-    RecordingContext dc;
-    canvas.dc = &dc;
-    auto* trend = new CTrend;
-    trend->canvas = &canvas;
-    canvas.AddChild(trend);
+    RecordedCanvas drawn;
+    auto* trend = drawn.add<CTrend>();
     EXPECT_EQ(trend->brush.colour, 0xC0C0C0u);
     applyRecord(*trend, TrendRecord::makeDefault()); // 96 x 48 at (0, 0): (290, 55)-(482, 151)
     trend->DrawShape();
-    EXPECT_EQ(dc.calls,
+    EXPECT_EQ(drawn.dc.calls,
               (Calls{"fill 292 55 482 152 #12632256", "line 292 55 292 151", "line 292 151 482 151",
                      "line 290 55 292 55", "line 290 79 292 79", "line 290 103 292 103",
                      "line 290 127 292 127", "line 290 151 292 151", "line 292 151 340 79",

@@ -3,13 +3,12 @@
 // the pixels times the scale, a custom light ignoring its negative picture or the picture data
 // of its record, pictures not doubled, and a missing image leaving an object that cannot be
 // picked.
-#include "../../oonedraw/RecordingContext.h"
 #include "ImageFolders.h"
+#include "RecordedCanvas.h"
 #include "model/rules/KeyTable.h"
 #include "model/widgets/RecordBitmap.h"
 #include "model/widgets/WidgetBitmapNames.h"
 #include "model/widgets/WidgetSync.h"
-#include "oonedraw/GCanvas.h"
 
 using namespace zorv;
 
@@ -79,36 +78,28 @@ using ImageWidgets = ImageFolders;
 TEST_F(ImageWidgets, KeyDrawsHandFirstAndKeyBesideIt) {
     icon("Key_Hand1.bmp", 10, 9);
     icon("Key_Esc1.bmp", 10, 18);
-    oonedraw::GCanvas canvas;
-    RecordingContext dc;
-    canvas.dc = &dc;
-    auto* key = new CKey;
-    key->canvas = &canvas;
-    canvas.AddChild(key);
+    RecordedCanvas drawn;
+    auto* key = drawn.add<CKey>();
     applyRecord(*key, keyRecord(18, 0, true), bitmaps);
     // Hand 8 units wide, key 8 x 16; the width reduces the 20 pixels of both at once.
     EXPECT_EQ(key->Width(), 17);
     EXPECT_EQ(key->Height(), 16);
     key->DrawShape();
-    EXPECT_EQ(dc.calls, (std::vector<std::string>{"bitmap 10x9 290 55 298 63 #16777215",
-                                                  "bitmap 10x18 298 55 306 71 #16777215"}));
+    EXPECT_EQ(drawn.dc.calls, (std::vector<std::string>{"bitmap 10x9 290 55 298 63 #16777215",
+                                                        "bitmap 10x18 298 55 306 71 #16777215"}));
 }
 
 TEST_F(ImageWidgets, DoubleKeyScalesHandAndKey) {
     icon("Key_Hand2.bmp", 10, 9);
     icon("Key_F1b.bmp", 10, 18);
-    oonedraw::GCanvas canvas;
-    RecordingContext dc;
-    canvas.dc = &dc;
-    auto* key = new CKey;
-    key->canvas = &canvas;
-    canvas.AddChild(key);
+    RecordedCanvas drawn;
+    auto* key = drawn.add<CKey>();
     applyRecord(*key, keyRecord(10, kInv | kDbl, true), bitmaps);
     EXPECT_EQ(key->Width(), 34);
     EXPECT_EQ(key->Height(), 32);
     key->DrawShape();
-    EXPECT_EQ(dc.calls, (std::vector<std::string>{"bitmap 10x9 290 55 306 71 #16777215",
-                                                  "bitmap 10x18 306 55 322 87 #16777215"}));
+    EXPECT_EQ(drawn.dc.calls, (std::vector<std::string>{"bitmap 10x9 290 55 306 71 #16777215",
+                                                        "bitmap 10x18 306 55 322 87 #16777215"}));
 }
 
 TEST_F(ImageWidgets, InvisibleKeyHasNoHand) {
