@@ -315,6 +315,11 @@ private:
         const int32_t width = int32_t(le::u32(info.data() + 4));
         const int32_t height = int32_t(le::u32(info.data() + 8));
         const uint32_t pixelBytes = le::u32(info.data() + 20);
+        // A top-down bitmap stores its height negated; either way the size has to fit the
+        // record's 16-bit fields (and INT32_MIN has no positive height at all).
+        const int64_t rows = height < 0 ? -int64_t(height) : int64_t(height);
+        if (width <= 0 || width > 0xFFFF || rows == 0 || rows > 0xFFFF)
+            return false;
         auto palette = in.take(kBmpPaletteSize);
         if (!in.ok() || pixelBytes > kBitmapCapacity || pixelBytes > in.remaining())
             return false;
@@ -341,7 +346,7 @@ private:
             return false;
 
         PictureRecord r = PictureRecord::makeDefault();
-        r.setSize(uint16_t(width), uint16_t(height < 0 ? -height : height));
+        r.setSize(uint16_t(width), uint16_t(rows));
         r.setBitmap(pixels);
         r.setPictureName(std::string("pic/") + name);
         node.set(r);

@@ -317,6 +317,18 @@ std::vector<BadCase> badFiles() {
                          f.bytes[4 + 4 + 21] = 0x10; // claims 4096 pixel bytes
                          w.object("CUpLoadPic", f);
                      })});
+    // Heights are stored negated for top-down rows; the most negative one has no size at all.
+    cases.push_back({"bitmap height", page([](auto& w) {
+                         Fields f = pictureFields(40, 8);
+                         f.bytes[4 + 4 + 8 + 3] = 0x80; // height 0x80000000
+                         f.bytes[4 + 4 + 8] = 0x00;
+                         w.object("CUpLoadPic", f);
+                     })});
+    cases.push_back({"bitmap width", page([](auto& w) {
+                         Fields f = pictureFields(40, 8);
+                         f.bytes[4 + 4 + 4] = 0x00;
+                         w.object("CUpLoadPic", f);
+                     })});
     cases.push_back(
         {"key action", page([](auto& w) {
              w.object("CFunction",
