@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Sets up a fresh Debian 12 machine, builds into build/ and then
-#   run   starts the main program on the bundled demo project;
+#   run   starts the main program on the bundled demo project and draws its first page;
 #   test  runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -28,6 +28,8 @@ case "${1:-run}" in
 run)
     shift || true
     build/bin/zorv info build/bin/demo.zvd
+    build/bin/zorv render build/bin/demo.zvd 1 build/demo-page1.png
+    echo "The first page as the page canvas draws it: build/demo-page1.png"
     ;;
 test)
     ctest --test-dir build --output-on-failure --timeout 300 -j2
