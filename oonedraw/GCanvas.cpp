@@ -133,6 +133,7 @@ bool GCanvas::ClearAll() {
     if (commands)
         commands->Clear();
     DeleteChildren();
+    ++objectsGeneration;
     return true;
 }
 

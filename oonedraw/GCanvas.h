@@ -46,6 +46,9 @@ public:
     GGlyphSource* glyphs = nullptr; // library characters of text objects; none draws no codes
     double originX = 0;
     double originY = 0;
+    // Counts the times the canvas destroyed its objects, so that a gesture begun before can
+    // tell that the objects it holds are gone.
+    uint32_t objectsGeneration = 0;
     // Copies of objects for pasting; they belong to no page and outlive ClearAll.
     std::vector<std::unique_ptr<GObject>> clipboard;
 

@@ -21,6 +21,7 @@ public:
 private:
     bool movingVertex() const { return pressed.kind == 2 && pressed.object; }
     void drawFeedback(GDrawContext& dc) const;
+    bool forgetLostPress();
 
     bool feedbackShown = false;
     GPoint lineEnd; // end of the vertex line drawn last

@@ -15,6 +15,11 @@ void GTool::OnButtonDown(const GPointerEvent& event) {
     start = previous = CurrentPoint();
     // A press begins a new gesture: it is a drag only once the pointer moves with the button.
     dragging = false;
+    pressGeneration = canvas ? canvas->objectsGeneration : 0;
+}
+
+bool GTool::ObjectsDestroyedSincePress() const {
+    return canvas && canvas->objectsGeneration != pressGeneration;
 }
 
 void GTool::OnMouseMove(const GPointerEvent& event) {

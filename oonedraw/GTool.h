@@ -4,6 +4,8 @@
 #include "oonedraw/GPointerEvent.h"
 #include "oonedraw/Geometry.h"
 
+#include <cstdint>
+
 namespace oonedraw {
 
 class GCanvas;
@@ -37,6 +39,9 @@ public:
     // The event point becomes the current point (canvas coordinates) and is hit-tested.
     void Track(const GPointerEvent& event);
     GPoint CurrentPoint() const { return {hit.x, hit.y}; }
+    // The canvas destroyed its objects since the last press (a page loaded while the button
+    // is held), so what the press picked must not be used.
+    bool ObjectsDestroyedSincePress() const;
 
     bool dragging = false;
     GObject* hitObject = nullptr;
@@ -45,6 +50,7 @@ public:
     GPoint previous;
     GHitInfo hit;
     GToolMgr* manager = nullptr;
+    uint32_t pressGeneration = 0; // the canvas's objects generation at the press
 
 protected:
     // The drawing context of the view's client area for drag feedback; none without a view.

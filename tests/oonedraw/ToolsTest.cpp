@@ -2,7 +2,8 @@
 // rubber band selecting more than one object or stopping at a removed one, creation at the
 // wrong corner or size, a drag making several commands or a partial displacement, feedback
 // left on the screen, a vertex hit earlier turning a later drag into a vertex move, a rotation
-// whose command disagrees with what the drag showed.
+// whose command disagrees with what the drag showed, a gesture using objects the canvas
+// destroyed while the button was held.
 #include "RecordingContext.h"
 #include "oonedraw/GCanvas.h"
 #include "oonedraw/GCreateTool.h"
@@ -225,4 +226,30 @@ TEST_F(Tools, RotationIsAppliedOnceByTheAngleFromPressToRelease) {
     expectNear(r->points, quarter);
     ASSERT_TRUE(rotate->Undo());
     expectNear(r->points, original);
+}
+
+TEST_F(Tools, ObjectsDestroyedWhileTheButtonIsHeldAreNotTouchedByTheGesture) {
+    auto* path = new GObject(&canvas, &canvas, 0);
+    path->points = {{100, 10}, {150, 10}};
+    canvas.AddChild(path);
+    press(101, 11); // a vertex: the move tool keeps the hit
+    ASSERT_TRUE(canvas.ClearAll());
+    drag(110, 20);
+    release(111, 21);
+    EXPECT_TRUE(commands().empty());
+
+    addRect(100, 100, 160, 140);
+    ASSERT_TRUE(tools.SelectTool("rotate"));
+    press(150, 100); // the rotate tool keeps the current object
+    ASSERT_TRUE(canvas.ClearAll());
+    drag(130, 130);
+    release(100, 150);
+    EXPECT_TRUE(commands().empty());
+
+    // A press after the clearing works on the new objects.
+    GRectangle* again = addRect(100, 100, 160, 140);
+    press(150, 100);
+    release(100, 150);
+    EXPECT_EQ(commands().size(), 1u);
+    EXPECT_NE(again->points, (std::vector<GPoint>{{100, 100}, {100, 140}, {160, 140}, {160, 100}}));
 }
