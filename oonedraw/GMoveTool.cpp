@@ -25,18 +25,14 @@ void GMoveTool::drawFeedback(GDrawContext& dc) const {
     }
 }
 
-// After the canvas destroyed its objects the press's hit is gone, and the repaint of the whole
-// canvas has already wiped any feedback off the screen.
-bool GMoveTool::forgetLostPress() {
-    if (!ObjectsDestroyedSincePress())
-        return false;
+// The press's hit is gone with the objects, and the repaint of the whole canvas has already
+// wiped any feedback off the screen.
+void GMoveTool::OnObjectsDestroyed() {
     pressed = {};
     feedbackShown = false;
-    return true;
 }
 
 void GMoveTool::OnDrag(const GPointerEvent&) {
-    forgetLostPress();
     const GPoint now = CurrentPoint();
     dx = now.x - start.x;
     dy = now.y - start.y;
@@ -59,8 +55,6 @@ void GMoveTool::OnDrag(const GPointerEvent&) {
 
 void GMoveTool::OnButtonUp(const GPointerEvent& event) {
     Track(event);
-    if (forgetLostPress())
-        return;
     GDrawContext* dc = ViewContext();
     if (feedbackShown && dc) {
         dc->SetInvertMode(true);

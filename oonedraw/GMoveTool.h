@@ -12,6 +12,7 @@ public:
     void OnButtonDown(const GPointerEvent& event) override;
     void OnButtonUp(const GPointerEvent& event) override;
     void OnDrag(const GPointerEvent& event) override;
+    void OnObjectsDestroyed() override;
 
     double dx = 0;
     double dy = 0;
@@ -21,7 +22,6 @@ public:
 private:
     bool movingVertex() const { return pressed.kind == 2 && pressed.object; }
     void drawFeedback(GDrawContext& dc) const;
-    bool forgetLostPress();
 
     bool feedbackShown = false;
     GPoint lineEnd; // end of the vertex line drawn last

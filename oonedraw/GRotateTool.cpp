@@ -33,8 +33,6 @@ void GRotateTool::OnButtonDown(const GPointerEvent& event) {
 }
 
 void GRotateTool::OnDrag(const GPointerEvent&) {
-    if (target && ObjectsDestroyedSincePress())
-        target = nullptr;
     if (!target)
         return;
     const double a = AngleOf(CurrentPoint());
@@ -46,8 +44,6 @@ void GRotateTool::OnDrag(const GPointerEvent&) {
 // command rotates it once, by the whole angle, and undoing that restores it exactly.
 void GRotateTool::OnButtonUp(const GPointerEvent& event) {
     Track(event);
-    if (target && ObjectsDestroyedSincePress())
-        target = nullptr;
     if (!target)
         return;
     rotateTarget(startAngle - angle);

@@ -12,6 +12,7 @@ public:
     void OnButtonDown(const GPointerEvent& event) override;
     void OnButtonUp(const GPointerEvent& event) override;
     void OnDrag(const GPointerEvent& event) override;
+    void OnObjectsDestroyed() override { target = nullptr; }
 
     GObject* target = nullptr; // from the press to the release
     GPoint centre;

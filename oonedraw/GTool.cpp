@@ -15,11 +15,6 @@ void GTool::OnButtonDown(const GPointerEvent& event) {
     start = previous = CurrentPoint();
     // A press begins a new gesture: it is a drag only once the pointer moves with the button.
     dragging = false;
-    pressGeneration = canvas ? canvas->objectsGeneration : 0;
-}
-
-bool GTool::ObjectsDestroyedSincePress() const {
-    return canvas && canvas->objectsGeneration != pressGeneration;
 }
 
 void GTool::OnMouseMove(const GPointerEvent& event) {
@@ -33,6 +28,10 @@ void GTool::OnMouseMove(const GPointerEvent& event) {
 }
 
 void GTool::Track(const GPointerEvent& event) {
+    if (canvas && canvas->objectsGeneration != seenGeneration) {
+        seenGeneration = canvas->objectsGeneration;
+        OnObjectsDestroyed();
+    }
     hit.x = event.x - (canvas ? canvas->originX : 0);
     hit.y = event.y - (canvas ? canvas->originY : 0);
     // Kind and index describe this hit only, so a vertex hit earlier cannot turn a later press

@@ -35,13 +35,13 @@ public:
     virtual void Deactivate() {}
     virtual void OnHover(const GPointerEvent&) {}
     virtual void OnDrag(const GPointerEvent&) {}
+    // The canvas destroyed its objects since the press (a page loaded while the button is
+    // held): a tool drops the objects its gesture holds. Called by Track before the event.
+    virtual void OnObjectsDestroyed() {}
 
     // The event point becomes the current point (canvas coordinates) and is hit-tested.
     void Track(const GPointerEvent& event);
     GPoint CurrentPoint() const { return {hit.x, hit.y}; }
-    // The canvas destroyed its objects since the last press (a page loaded while the button
-    // is held), so what the press picked must not be used.
-    bool ObjectsDestroyedSincePress() const;
 
     bool dragging = false;
     GObject* hitObject = nullptr;
@@ -50,7 +50,7 @@ public:
     GPoint previous;
     GHitInfo hit;
     GToolMgr* manager = nullptr;
-    uint32_t pressGeneration = 0; // the canvas's objects generation at the press
+    uint32_t seenGeneration = 0; // the canvas's objects generation the tool last saw
 
 protected:
     // The drawing context of the view's client area for drag feedback; none without a view.
