@@ -7,7 +7,7 @@
 
 #include "cli/Command.h"
 #include "cli/ProjectFiles.h"
-#include "cli/json/CodePageText.h"
+#include "platform/CodePageText.h"
 #include "model/ProjectHeader.h"
 
 namespace zorv::cli {
@@ -21,7 +21,7 @@ const CommandRegistration registration{kInfo};
 
 // A code-page text for the terminal; bytes that are no GB2312 text are shown as \xNN.
 std::string printable(std::string_view bytes) {
-    if (auto text = json::codePageToUtf8(bytes))
+    if (auto text = codePageToUtf8(bytes))
         return *text;
     std::string out;
     char hex[5];

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "cli/json/CodePageText.h"
+#include "platform/CodePageText.h"
 #include "model/RegisterRef.h"
 
 namespace zorv::json {

@@ -1,9 +1,9 @@
-#include "cli/json/CodePageText.h"
+#include "platform/CodePageText.h"
 
 #include <cerrno>
 #include <iconv.h>
 
-namespace zorv::json {
+namespace zorv {
 
 namespace {
 
@@ -61,4 +61,4 @@ std::optional<std::string> utf8ToCodePage(std::string_view text) {
     return convert("GB2312", "UTF-8", text);
 }
 
-} // namespace zorv::json
+} // namespace zorv

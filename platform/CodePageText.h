@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace zorv::json {
+namespace zorv {
 
 // The UTF-8 form of code-page bytes, only when converting it back gives the very same bytes;
 // nothing for bytes that are not a GB2312 text (library character bytes, a cut character).
@@ -16,4 +16,4 @@ std::optional<std::string> codePageToUtf8(std::string_view bytes);
 // character that GB2312 has no code for.
 std::optional<std::string> utf8ToCodePage(std::string_view text);
 
-} // namespace zorv::json
+} // namespace zorv

@@ -1,0 +1,64 @@
+#pragma once
+// Every command of the menus, the toolbar and the page tree's pop-up menu.
+
+namespace zorv {
+
+enum class CommandId {
+    // File
+    FileNew,
+    FileOpen,
+    FileSave,
+    FileSaveAs,
+    FileImport,
+    FileRecent1,
+    FileRecent2,
+    FileRecent3,
+    FileRecent4,
+    AppExit,
+    // Edit
+    EditUndo,
+    EditCut,
+    EditCopy,
+    EditPaste,
+    // View
+    ViewToolbar,
+    ViewStatusBar,
+    // Page
+    PageNew,
+    PageCopy,
+    PageDelete,
+    PageAlarmList,
+    // Widget
+    WidgetLight,
+    WidgetKey,
+    WidgetStaticText,
+    WidgetDynamicText,
+    WidgetRegister,
+    WidgetBarGraph,
+    WidgetTrendChart,
+    WidgetPicture,
+    WidgetPassword,
+    WidgetMenu,
+    WidgetAlarm,
+    // Toolbars
+    ToolParameter,
+    ToolDownload,
+    ToolModbus,
+    ToolReport,
+    ToolCustomizeCharacter,
+    ToolGridlines,
+    // Language
+    Language1,
+    Language2,
+    Language3,
+    Language4,
+    Language5,
+    // Help
+    HelpTopics,
+    HelpTipOfTheDay,
+    HelpAbout,
+};
+
+inline constexpr int kCommandCount = int(CommandId::HelpAbout) + 1;
+
+} // namespace zorv

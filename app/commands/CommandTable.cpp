@@ -1,0 +1,159 @@
+#include "app/commands/CommandTable.h"
+
+#include <array>
+
+namespace zorv {
+
+namespace {
+
+using C = CommandId;
+
+constexpr std::array<CommandInfo, kCommandCount> kCommands{{
+    {C::FileNew, "&New\tCtrl+N", "Ctrl+N", "Create a new project", "New"},
+    {C::FileOpen, "&Open...\tCtrl+O", "Ctrl+O", "Open an existing project", "Open"},
+    {C::FileSave, "&Save\tCtrl+S", "Ctrl+S", "Save the current project", "Save"},
+    {C::FileSaveAs, "Save &As...", "", "Save the current project with a new name", "Save As"},
+    {C::FileImport, "&Import", "", "Import a project of an older text display panel", "Import"},
+    {C::FileRecent1, "", "", "Open this project", "Open"},
+    {C::FileRecent2, "", "", "Open this project", "Open"},
+    {C::FileRecent3, "", "", "Open this project", "Open"},
+    {C::FileRecent4, "", "", "Open this project", "Open"},
+    {C::AppExit, "E&xit", "", "Quit the application; asks to save the project", "Exit"},
+    {C::EditUndo, "&Undo\tCtrl+Z", "Ctrl+Z;Alt+Backspace", "Undo the last action", "Undo"},
+    {C::EditCut, "Cu&t\tCtrl+X", "Ctrl+X;Shift+Del",
+     "Cut the selection and put it on the Clipboard", "Cut"},
+    {C::EditCopy, "&Copy\tCtrl+C", "Ctrl+C;Ctrl+Ins",
+     "Copy the selection and put it on the Clipboard", "Copy"},
+    {C::EditPaste, "&Paste\tCtrl+V", "Ctrl+V;Shift+Ins", "Insert the Clipboard contents", "Paste"},
+    {C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar", "Toggle ToolBar", true},
+    {C::ViewStatusBar, "&Status Bar", "", "Show or hide the status bar", "Toggle StatusBar", true},
+    {C::PageNew, "&New Page", "", "Add a new page to the project", "New Page"},
+    {C::PageCopy, "&Copy Page", "", "Copy the selected page to a new page", "Copy Page"},
+    {C::PageDelete, "&Delete Page", "", "Delete the selected page", "Delete Page"},
+    {C::PageAlarmList, "&Alarm List", "", "Edit the system alarm list", "Alarm List"},
+    {C::WidgetLight, "&Light Indicator ", "", "Place a light indicator", "Light Indicator", true},
+    {C::WidgetKey, "&Key", "", "Place a function key", "Key", true},
+    {C::WidgetStaticText, "&StaticText", "", "Place a static text", "StaticText", true},
+    {C::WidgetDynamicText, "&DynamicText", "", "Place a dynamic text", "DynamicText", true},
+    {C::WidgetRegister, "&Register", "", "Place a register display", "Register", true},
+    {C::WidgetBarGraph, "&Bar Graph", "", "Place a bar graph", "Bar Graph", true},
+    {C::WidgetTrendChart, "&Trend Chart", "", "Place a trend chart", "Trend Chart", true},
+    {C::WidgetPicture, "&Picture", "", "Import a picture and place it", "Picture", true},
+    {C::WidgetPassword, "Pass&Word", "", "Place a password control", "PassWord", true},
+    {C::WidgetMenu, "&Menu", "", "Place a menu", "Menu", true},
+    {C::WidgetAlarm, "&Alarm ", "", "Place an alarm list", "Alarm", true},
+    {C::ToolParameter, "&Parameter...", "", "Set the system parameters of the panel", "Parameter"},
+    {C::ToolDownload, "&Download ", "", "Download current file", "Download "},
+    {C::ToolModbus, "&Modbus Protocol", "", "Edit modbus protocol", "Modbus Protocol"},
+    {C::ToolReport, "Statistical &Report", "", "Write the statistical report of the project",
+     "Statistical Report"},
+    {C::ToolCustomizeCharacter, "&Customize character", "",
+     "Edit the user-defined characters with the character tool", "Customize character"},
+    {C::ToolGridlines, "&Gridlines", "", "Show or hide the grid of the display area", "Gridlines",
+     true},
+    {C::Language1, "language1", "", "Show the texts of language 1", "Language 1", true},
+    {C::Language2, "language2", "", "Show the texts of language 2", "Language 2", true},
+    {C::Language3, "language3", "", "Show the texts of language 3", "Language 3", true},
+    {C::Language4, "language4", "", "Show the texts of language 4", "Language 4", true},
+    {C::Language5, "language5", "", "Show the texts of language 5", "Language 5", true},
+    {C::HelpTopics, "&Help Topics", "F1", "List Help topics", "Help Topics"},
+    {C::HelpTipOfTheDay, "&Tip of the Day  ", "", "Show a tip about using the editor",
+     "Tip of the Day"},
+    {C::HelpAbout, "&About ZorvEditor...", "",
+     "Display program information, version number and copyright", "About"},
+}};
+
+// The table is indexed by the command's id.
+constexpr bool inIdOrder() {
+    for (std::size_t i = 0; i < kCommands.size(); ++i) {
+        if (std::size_t(kCommands[i].id) != i)
+            return false;
+    }
+    return true;
+}
+static_assert(inIdOrder());
+
+constexpr LayoutEntry cmd(CommandId id) {
+    return {LayoutItem::Command, id};
+}
+constexpr LayoutEntry kSep{LayoutItem::Separator};
+
+constexpr std::array kFileMenu{cmd(C::FileNew),
+                               cmd(C::FileOpen),
+                               cmd(C::FileSave),
+                               cmd(C::FileSaveAs),
+                               kSep,
+                               cmd(C::FileImport),
+                               kSep,
+                               LayoutEntry{LayoutItem::RecentFiles},
+                               kSep,
+                               cmd(C::AppExit)};
+constexpr std::array kEditMenu{cmd(C::EditUndo), kSep, cmd(C::EditCut), cmd(C::EditCopy),
+                               cmd(C::EditPaste)};
+constexpr std::array kViewMenu{cmd(C::ViewToolbar), cmd(C::ViewStatusBar)};
+constexpr std::array kPageMenu{cmd(C::PageNew), cmd(C::PageCopy), cmd(C::PageDelete), kSep,
+                               cmd(C::PageAlarmList)};
+constexpr std::array kWidgetMenu{
+    cmd(C::WidgetLight),       cmd(C::WidgetKey),      cmd(C::WidgetStaticText),
+    cmd(C::WidgetDynamicText), cmd(C::WidgetRegister), cmd(C::WidgetBarGraph),
+    cmd(C::WidgetTrendChart),  cmd(C::WidgetPicture),  cmd(C::WidgetPassword),
+    cmd(C::WidgetMenu),        cmd(C::WidgetAlarm)};
+constexpr std::array kToolbarsMenu{cmd(C::ToolParameter),
+                                   cmd(C::ToolDownload),
+                                   cmd(C::ToolModbus),
+                                   kSep,
+                                   cmd(C::ToolReport),
+                                   cmd(C::ToolCustomizeCharacter),
+                                   kSep,
+                                   cmd(C::ToolGridlines)};
+constexpr std::array kLanguageMenu{cmd(C::Language1), cmd(C::Language2), cmd(C::Language3),
+                                   cmd(C::Language4), cmd(C::Language5)};
+constexpr std::array kHelpMenu{cmd(C::HelpTopics), cmd(C::HelpTipOfTheDay), kSep,
+                               cmd(C::HelpAbout)};
+
+constexpr std::array<MenuLayout, 8> kMenuBar{{
+    {"&File", kFileMenu},
+    {"&Edit", kEditMenu},
+    {"&View", kViewMenu},
+    {"&Page", kPageMenu},
+    {"&Widget", kWidgetMenu},
+    {"&Toolbars", kToolbarsMenu},
+    {"&Language", kLanguageMenu},
+    {"&Help", kHelpMenu},
+}};
+
+constexpr std::array kToolbar{cmd(C::FileNew),          cmd(C::FileOpen),
+                              cmd(C::FileSave),         kSep,
+                              cmd(C::EditCut),          cmd(C::EditCopy),
+                              cmd(C::EditPaste),        kSep,
+                              cmd(C::HelpAbout),        kSep,
+                              cmd(C::WidgetLight),      cmd(C::WidgetKey),
+                              cmd(C::WidgetStaticText), cmd(C::WidgetDynamicText),
+                              cmd(C::WidgetRegister),   cmd(C::WidgetBarGraph),
+                              cmd(C::WidgetTrendChart), cmd(C::WidgetPicture),
+                              cmd(C::WidgetPassword),   cmd(C::WidgetMenu),
+                              cmd(C::WidgetAlarm),      kSep,
+                              cmd(C::PageNew),          cmd(C::PageCopy),
+                              cmd(C::PageDelete),       kSep,
+                              cmd(C::ToolParameter),    cmd(C::PageAlarmList),
+                              cmd(C::ToolDownload),     cmd(C::ToolModbus)};
+
+constexpr std::array kPagePopup{cmd(C::PageNew), cmd(C::PageCopy), cmd(C::PageDelete)};
+
+} // namespace
+
+const CommandInfo& commandInfo(CommandId id) {
+    return kCommands[std::size_t(id)];
+}
+
+std::span<const MenuLayout> menuBarLayout() {
+    return kMenuBar;
+}
+std::span<const LayoutEntry> toolbarLayout() {
+    return kToolbar;
+}
+std::span<const LayoutEntry> pagePopupLayout() {
+    return kPagePopup;
+}
+
+} // namespace zorv
