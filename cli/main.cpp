@@ -1,6 +1,7 @@
 // zorv: the command-line face of the editor's core (projects, images, reports, transfers).
 
 #include <QGuiApplication>
+#include <QtGlobal>
 #include <algorithm>
 #include <cstdio>
 #include <string_view>
@@ -45,6 +46,13 @@ void printHelp(FILE* out) {
     for (const auto& c : list)
         std::fprintf(out, "  zorv %-48s %s\n", c.usage, c.summary);
 }
+
+// A script sees only zorv's own output: the platform's notices and warnings (a missing runtime
+// folder, font and platform plug-in messages) are dropped; critical errors still reach stderr.
+void platformMessages(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "zorv: %s\n", qPrintable(text));
+}
 } // namespace
 
 int main(int argc, char** argv) {
@@ -52,6 +60,7 @@ int main(int argc, char** argv) {
     // offscreen platform unless the caller chose another.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(platformMessages);
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty() || args[0] == "-h" || args[0] == "--help" || args[0] == "help") {

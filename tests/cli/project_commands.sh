@@ -1,8 +1,8 @@
 #!/bin/sh
 # Guards the project commands end to end: a new project that info cannot read, JSON round trips
 # that change the file, plain/encipher that are no mirror, page pictures that ignore the
-# language, and corrupt or missing input that is reported as success or without the system's
-# message.
+# language, corrupt or missing input that is reported as success or without the system's
+# message, and the platform's warnings mixed into what a script reads.
 # usage: project_commands.sh ZORV DEMO.json
 set -eu
 zorv=$1
@@ -68,4 +68,9 @@ fi
 fails "the project has no page 9" "$zorv" render demo.zvd 9 page9.png
 test ! -e page9.png
 fails "usage: zorv render" "$zorv" render demo.zvd 1 x.png --language 3
+
+# Without a runtime folder Qt warns on every start; a script must see only zorv's own output.
+env -u XDG_RUNTIME_DIR "$zorv" info demo.zvd >/dev/null 2>quiet.txt
+env -u XDG_RUNTIME_DIR "$zorv" render demo.zvd 1 quiet.png >/dev/null 2>>quiet.txt
+test ! -s quiet.txt || { echo "platform messages on stderr:" >&2; cat quiet.txt >&2; exit 1; }
 echo "project commands: all passed"
