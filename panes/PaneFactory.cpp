@@ -1,0 +1,37 @@
+#include "panes/PaneFactory.h"
+
+#include <array>
+
+#include "model/WidgetKind.h"
+#include "panes/CPageProperty.h"
+#include "panes/CWidgetProperty.h"
+
+namespace zorv {
+
+namespace {
+
+template <class P> std::unique_ptr<PropertyPane> make(QWidget* parent) {
+    return std::make_unique<P>(parent);
+}
+
+// One line per pane class.
+constexpr std::array kPanes{
+    PaneEntry{"Page", &make<CPageProperty>},
+};
+
+} // namespace
+
+std::span<const PaneEntry> paneTable() {
+    return kPanes;
+}
+
+std::unique_ptr<PropertyPane> makePane(std::string_view typeName, QWidget* parent) {
+    for (const PaneEntry& entry : kPanes)
+        if (entry.typeName == typeName)
+            return entry.make(parent);
+    if (isWidgetKind(int32_t(kindFromTypeName(typeName))))
+        return std::make_unique<CWidgetProperty>(QString::fromUtf8(typeName), parent);
+    return nullptr;
+}
+
+} // namespace zorv
