@@ -1,5 +1,5 @@
 // zorv compile IN.zvd OUT.hc: the download image of a project, compiled with the font files of
-// the program folder.
+// the program folder and the user characters edited in the work folder.
 
 #include <cstdio>
 
@@ -25,8 +25,7 @@ int runCompile(const QStringList& args) {
     std::string message;
     if (!loadProject(args[0], project, message))
         return fail(message);
-    const CompileResult result =
-        compileImage(project, SystemPaths(currentExecutable()).programFolder());
+    const CompileResult result = compileImage(project, SystemPaths(currentExecutable()));
     if (!result.ok)
         return fail(result.message);
     if (!writeFileAtomically(args[1], result.image))

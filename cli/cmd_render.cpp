@@ -7,6 +7,7 @@
 
 #include "cli/Command.h"
 #include "cli/ProjectFiles.h"
+#include "image/GlyphFiles.h"
 #include "model/widgets/CanvasPlacement.h"
 #include "model/widgets/PageObjects.h"
 #include "oonedraw/GCanvas.h"
@@ -47,11 +48,11 @@ int runRender(const QStringList& args) {
     if (!page)
         return fail("the project has no page " + std::to_string(number));
 
-    const auto programFolder = SystemPaths(currentExecutable()).programFolder();
-    WidgetBitmaps::shared().setProgramFolder(programFolder);
+    const SystemPaths paths(currentExecutable());
+    WidgetBitmaps::shared().setProgramFolder(paths.programFolder());
     WidgetBitmaps::shared().setProjectFolder(
         std::filesystem::absolute(rest[0].toStdString()).parent_path());
-    oonedraw::GLibraryGlyphs glyphs(programFolder, [](const std::string& text) {
+    oonedraw::GLibraryGlyphs glyphs(libraryLocator(paths), [](const std::string& text) {
         std::fprintf(stderr, "zorv: %s\n", text.c_str());
     });
     oonedraw::GCanvas canvas;

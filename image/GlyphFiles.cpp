@@ -44,10 +44,28 @@ std::string fontReadFailure(FontFile file) {
     return std::string("Failed to read the ") + fontFileName(file) + "!";
 }
 
-GlyphSources readGlyphSources(const std::filesystem::path& folder) {
+std::filesystem::path fontFilePath(const Paths& paths, FontFile file) {
+    if (file == FontFile::UserLib) {
+        const std::filesystem::path edited = paths.workFolder() / fontFileName(file);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(edited, error))
+            return edited;
+    }
+    return paths.programFolder() / fontFileName(file);
+}
+
+oonedraw::GLibraryGlyphs::LocateFn libraryLocator(const Paths& paths) {
+    return [&paths](oonedraw::GLibraryGlyphs::Library library) {
+        return fontFilePath(paths, library == oonedraw::GLibraryGlyphs::Library::User
+                                       ? FontFile::UserLib
+                                       : FontFile::Syslib1);
+    };
+}
+
+GlyphSources readGlyphSources(const Paths& paths) {
     GlyphSources sources;
     for (FontFile f : {FontFile::Asc16, FontFile::Hzk14, FontFile::UserLib, FontFile::Syslib1}) {
-        std::ifstream in(folder / fontFileName(f), std::ios::binary);
+        std::ifstream in(fontFilePath(paths, f), std::ios::binary);
         if (!in)
             continue;
         std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),

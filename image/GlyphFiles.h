@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "oonedraw/GLibraryGlyphs.h"
+#include "platform/Paths.h"
+
 namespace zorv {
 
 // In the order in which a compile opens them.
@@ -30,8 +33,16 @@ struct GlyphSources {
     std::optional<std::vector<uint8_t>>& file(FontFile f) { return files[std::size_t(f)]; }
 };
 
-// Reads the four files from `folder`.
-GlyphSources readGlyphSources(const std::filesystem::path& folder);
+// Where a font file is read. UserLib.dat, the user-defined characters that FontMaker saves into
+// the work folder, is the work folder's copy when there is one, else the program folder's; the
+// other files are the program folder's. The compiler, the page canvas and FontMaker all ask here.
+std::filesystem::path fontFilePath(const Paths& paths, FontFile file);
+
+// The same for the page canvas's library characters; `paths` must outlive the glyph source.
+oonedraw::GLibraryGlyphs::LocateFn libraryLocator(const Paths& paths);
+
+// Reads the four files from where fontFilePath finds them.
+GlyphSources readGlyphSources(const Paths& paths);
 
 using AsciiGlyph = std::array<uint8_t, 16>;
 using FullGlyph = std::array<uint8_t, 32>;

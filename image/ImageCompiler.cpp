@@ -207,8 +207,8 @@ CompileResult compileImage(const CHCData& project, const GlyphSources& fonts) {
     return Compilation(project, fonts).run();
 }
 
-CompileResult compileImage(const CHCData& project, const std::filesystem::path& programFolder) {
-    return compileImage(project, readGlyphSources(programFolder));
+CompileResult compileImage(const CHCData& project, const Paths& paths) {
+    return compileImage(project, readGlyphSources(paths));
 }
 
 } // namespace zorv

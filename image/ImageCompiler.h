@@ -30,7 +30,7 @@ struct CompileResult {
 // cannot address fail the compile with a message, and no image is given.
 CompileResult compileImage(const CHCData& project, const GlyphSources& fonts);
 
-// The same with the font files of the program folder.
-CompileResult compileImage(const CHCData& project, const std::filesystem::path& programFolder);
+// The same with the font files where fontFilePath finds them.
+CompileResult compileImage(const CHCData& project, const Paths& paths);
 
 } // namespace zorv

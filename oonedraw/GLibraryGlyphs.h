@@ -12,33 +12,37 @@
 
 namespace oonedraw {
 
-// Library characters of text objects read from "Syslib1.dat" (codes below 0x80) and
-// "UserLib.dat" (codes from 0x80, entry code - 0x80) in the program folder. Each file is
-// read when first needed and kept until it changes on disk, so the character tool's edits
-// appear on the next paint.
+// Library characters of text objects read from the system library "Syslib1.dat" (codes below
+// 0x80) and the user library "UserLib.dat" (codes from 0x80, entry code - 0x80). Where each
+// library lies is asked before every read, and a file is read again when its path, time or
+// size changed, so the character tool's edits appear on the next paint, even when its first
+// save put the user library into another folder.
 class GLibraryGlyphs : public GGlyphSource {
 public:
+    enum class Library { System, User };
+    using LocateFn = std::function<std::filesystem::path(Library)>;
     using MessageFn = std::function<void(const std::string&)>;
 
-    GLibraryGlyphs(std::filesystem::path programFolder, MessageFn message);
+    GLibraryGlyphs(LocateFn locate, MessageFn message);
+    // Both libraries from one folder.
+    GLibraryGlyphs(const std::filesystem::path& folder, MessageFn message);
     // Found: out is 16 x 16, ink black on white.
     Status Glyph(uint8_t code, GBitmap& out) override;
 
 private:
-    struct Library {
-        explicit Library(const char* name) : fileName(name) {}
-        const char* fileName;
+    struct Cache {
+        std::filesystem::path path;
         std::optional<std::vector<uint8_t>> bytes;
         std::filesystem::file_time_type stamp;
         uintmax_t size = 0;
         bool failureShown = false; // "Failed to open file!" once until the file is read
     };
 
-    const std::vector<uint8_t>* Load(Library& library);
+    const std::vector<uint8_t>* Load(Library library);
 
-    std::filesystem::path folder_;
+    LocateFn locate_;
     MessageFn message_;
-    std::array<Library, 2> libraries_{Library("Syslib1.dat"), Library("UserLib.dat")};
+    std::array<Cache, 2> caches_;
 };
 
 } // namespace oonedraw
