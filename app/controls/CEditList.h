@@ -5,11 +5,15 @@
 // selection mark; a double click below the rows appends a row whose first cell is "%02d" of the
 // new row count.
 
+#include <QPersistentModelIndex>
 #include <QStringList>
 #include <QTableWidget>
 #include <functional>
 
 namespace zorv {
+
+class CComboItem;
+class CEditItem;
 
 class CEditList : public QTableWidget {
     Q_OBJECT
@@ -40,6 +44,23 @@ signals:
     void rowAppended(int row);
     // The row at the selection mark was deleted by the Delete key.
     void rowDeleted(int row);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    int editorKind(int column) const;
+    // Ends the edit as the user asked and gives the focus back to the list.
+    void finishFromEditor(bool commit);
+    void placeEditor();
+
+    std::function<int(int column)> kindOf_;
+    QStringList choices_;
+    CEditItem* editItem_ = nullptr;
+    CComboItem* comboItem_ = nullptr;
+    QPersistentModelIndex editCell_;
 };
 
 } // namespace zorv

@@ -5,6 +5,7 @@
 // editable cell (on to the next row, which it selects); a click on the header hides the editor
 // without storing its text. Delete removes the selected row, Insert inserts an empty row there.
 
+#include <QPersistentModelIndex>
 #include <QTableWidget>
 #include <cstdint>
 
@@ -32,8 +33,10 @@ public:
     // The selected row, or -1.
     int selectedRow() const;
 
-    // The open editor's cell, or (-1, -1).
+    // Whether the editor is open, and its cell, or (-1, -1).
     bool isEditing() const;
+    int editRow() const { return isEditing() ? editCell_.row() : -1; }
+    int editColumn() const { return isEditing() ? editCell_.column() : -1; }
     void openEditor(int row, int column);
     // Ends the edit, storing the text in the cell when `commit`.
     void endEdit(bool commit);
@@ -52,13 +55,20 @@ signals:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Ends the edit as the user asked and gives the focus back to the list.
+    void finishFromEditor(bool commit);
+    void editNextCell();
+    void placeEditor();
+
     uint32_t editable_ = UINT32_MAX;
     uint32_t numbers_ = 0;
     bool appendOnDoubleClick_ = true;
     CListCtrlEdit* editor_ = nullptr;
-    int editRow_ = -1, editColumn_ = -1;
+    QPersistentModelIndex editCell_;
 };
 
 } // namespace zorv

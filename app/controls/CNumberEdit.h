@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <cstdint>
+#include <string>
 
 namespace zorv {
 
@@ -27,10 +28,15 @@ protected:
 
 private:
     void applyRules();
+    // The length limit the owner set (QLineEdit::maxLength unless this box raised it).
+    int ownerLimit();
+    void setLimitFor(const std::string& text, int ownerLimit);
 
     int32_t minimum_ = 0;
     uint32_t maximum_ = UINT32_MAX;
     bool applying_ = false;
+    int ownerLimit_ = 32767;
+    int raisedLimit_ = -1;
 };
 
 } // namespace zorv

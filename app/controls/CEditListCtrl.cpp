@@ -1,0 +1,165 @@
+#include "CEditListCtrl.h"
+
+#include "CListCtrlEdit.h"
+#include "CellWalk.h"
+#include "TableCells.h"
+
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QMouseEvent>
+
+namespace zorv {
+
+using cellwalk::inMask;
+
+CEditListCtrl::CEditListCtrl(QWidget* parent)
+    : QTableWidget(parent), editor_(new CListCtrlEdit(viewport())) {
+    tablecells::setUpRowList(*this);
+    connect(editor_, &CListCtrlEdit::finished, this, &CEditListCtrl::finishFromEditor);
+    connect(editor_, &CListCtrlEdit::tabPressed, this, &CEditListCtrl::editNextCell);
+    connect(editor_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (isEditing())
+            emit cellTextEdited(editCell_.row(), editCell_.column(), text);
+    });
+    // A click on a column title drops the edit.
+    connect(horizontalHeader(), &QHeaderView::sectionPressed, this, [this] {
+        if (isEditing())
+            finishFromEditor(false);
+    });
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &CEditListCtrl::placeEditor);
+    // The edited row going away ends the edit without storing it.
+    connect(model(), &QAbstractItemModel::rowsAboutToBeRemoved, this,
+            [this](const QModelIndex&, int first, int last) {
+                if (isEditing() && editCell_.row() >= first && editCell_.row() <= last)
+                    endEdit(false);
+            });
+}
+
+void CEditListCtrl::setColumns(const QStringList& titles, const QList<int>& widths) {
+    endEdit(false);
+    tablecells::setColumns(*this, titles, widths);
+}
+
+QString CEditListCtrl::cellText(int row, int column) const {
+    return tablecells::text(*this, row, column);
+}
+
+void CEditListCtrl::setCellText(int row, int column, const QString& text) {
+    tablecells::setText(*this, row, column, text);
+}
+
+int CEditListCtrl::insertEmptyRow(int row) {
+    const int at = row < 0 || row > rowCount() ? rowCount() : row;
+    insertRow(at);
+    return at;
+}
+
+int CEditListCtrl::selectedRow() const {
+    return tablecells::selectedRow(*this);
+}
+
+bool CEditListCtrl::isEditing() const {
+    return editCell_.isValid() && editor_->isVisible();
+}
+
+CListCtrlEdit* CEditListCtrl::editor() const {
+    return editor_;
+}
+
+void CEditListCtrl::openEditor(int row, int column) {
+    if (row < 0 || row >= rowCount() || column < 0 || column >= columnCount() ||
+        !inMask(editable_, column))
+        return;
+    endEdit(true);
+    const QModelIndex cell = model()->index(row, column);
+    selectRow(row);
+    scrollTo(cell);
+    editCell_ = cell;
+    editor_->setDigitsOnly(inMask(numbers_, column));
+    editor_->setAccessibleName(model()->headerData(column, Qt::Horizontal).toString());
+    editor_->start(visualRect(cell), viewport()->width() - visualRect(cell).left(),
+                   cellText(row, column));
+}
+
+void CEditListCtrl::endEdit(bool commit) {
+    if (!isEditing())
+        return;
+    const int row = editCell_.row();
+    const int column = editCell_.column();
+    const QString text = editor_->text();
+    editCell_ = QPersistentModelIndex();
+    editor_->hide();
+    if (commit)
+        setCellText(row, column, text);
+    emit cellTextEdited(row, column, text);
+}
+
+void CEditListCtrl::finishFromEditor(bool commit) {
+    const bool hadFocus = editor_->hasFocus();
+    endEdit(commit);
+    if (hadFocus)
+        setFocus(Qt::OtherFocusReason);
+}
+
+void CEditListCtrl::editNextCell() {
+    const int row = editCell_.row();
+    const int column = editCell_.column();
+    finishFromEditor(true);
+    const cellwalk::Cell next =
+        cellwalk::nextEditableCell(row, column, rowCount(), columnCount(), editable_);
+    if (next.valid())
+        openEditor(next.row, next.column);
+}
+
+void CEditListCtrl::placeEditor() {
+    if (!isEditing())
+        return;
+    const QRect cell = visualRect(editCell_);
+    editor_->placeOver(cell, viewport()->width() - cell.left());
+}
+
+void CEditListCtrl::scrollContentsBy(int dx, int dy) {
+    QTableWidget::scrollContentsBy(dx, dy);
+    placeEditor();
+}
+
+void CEditListCtrl::resizeEvent(QResizeEvent* event) {
+    QTableWidget::resizeEvent(event);
+    placeEditor();
+}
+
+void CEditListCtrl::keyPressEvent(QKeyEvent* event) {
+    const int row = selectedRow();
+    if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
+        if (row >= 0) {
+            const int number = cellwalk::leadingNumber(cellText(row, 0).toStdString());
+            removeRow(row);
+            emit rowDeleted(row, number);
+        }
+        return;
+    }
+    if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
+        const int at = insertEmptyRow(row);
+        selectRow(at);
+        emit rowInserted(at);
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
+
+void CEditListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
+    QTableWidget::mouseDoubleClickEvent(event);
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    const QModelIndex cell = indexAt(point);
+    if (cell.isValid()) {
+        openEditor(cell.row(), cell.column());
+    } else if (appendOnDoubleClick_ && tablecells::isBelowRows(*this, point)) {
+        const int at = insertEmptyRow(rowCount());
+        selectRow(at);
+        emit rowInserted(at);
+    }
+}
+
+} // namespace zorv
