@@ -8,8 +8,7 @@
 
 #include "cli/Command.h"
 #include "cli/ProjectFiles.h"
-#include "comm/ModbusTableReport.h"
-#include "image/LanguageTextsFile.h"
+#include "comm/ProjectReport.h"
 #include "image/Report.h"
 #include "image/Translator.h"
 
@@ -40,15 +39,13 @@ int runReport(const QStringList& args) {
     std::string message;
     if (!loadProject(args[0], project, message))
         return fail(message);
-    std::string text;
-    if (!writeProjectReport(project, text))
-        return fail(kReportFailedMessage);
-    writeModbusReportOfFile(modbusFileBeside(args[0]).toStdString(), text);
+    const std::filesystem::path modbusTable = modbusFileBeside(args[0]).toStdString();
     if (args.size() == 1) {
+        const std::string text = projectReportText(project, modbusTable);
         std::fwrite(text.data(), 1, text.size(), stdout);
         return 0;
     }
-    if (!writeWholeFile(args[1].toStdString(), toTextMode(text)))
+    if (!writeProjectReportFile(project, modbusTable, args[1].toStdString()))
         return fail(kReportFailedMessage);
     return 0;
 }

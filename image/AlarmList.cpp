@@ -2,6 +2,8 @@
 
 #include "image/SystemParameters.h"
 
+#include <algorithm>
+
 namespace zorv {
 
 namespace {
@@ -36,9 +38,13 @@ void AlarmListModel::setText(int row, int lang, std::string_view text) {
 }
 
 int AlarmListModel::addRow(std::optional<int> selected) {
-    int at = rowCount();
     if (selected && *selected >= 0 && *selected < rowCount())
-        at = *selected + 1;
+        return insertRow(*selected + 1);
+    return insertRow(rowCount());
+}
+
+int AlarmListModel::insertRow(int at) {
+    at = std::clamp(at, 0, rowCount());
     rows_.insert(rows_.begin() + at, Row{});
     relabel();
     return at;

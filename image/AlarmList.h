@@ -40,6 +40,8 @@ public:
 
     // "Add": a row after `selected`, or at the end when nothing is selected; the new row's index.
     int addRow(std::optional<int> selected);
+    // An empty row at `at` (cut to the row count), as the list's Insert key makes it.
+    int insertRow(int at);
     // "Delete": removes the selected row; the row that takes its place stays selected (nothing
     // when the list became shorter than the selection).
     std::optional<int> deleteRow(int selected);

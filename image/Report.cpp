@@ -205,17 +205,23 @@ std::string toTextMode(std::string_view text) {
     return out;
 }
 
-std::optional<std::filesystem::path> saveReport(const Paths& paths, std::string_view title,
-                                                const std::tm& localTime, std::string_view text,
-                                                Prompt& prompt) {
+std::optional<std::filesystem::path> storeReport(const Paths& paths, std::string_view title,
+                                                 const std::tm& localTime, std::string_view text) {
     const std::filesystem::path folder = paths.workFolder() / "report";
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     const std::filesystem::path file = folder / reportFileName(title, localTime);
-    if (!writeWholeFile(file, toTextMode(text))) {
-        prompt.message(kReportFailedMessage);
+    if (!writeWholeFile(file, toTextMode(text)))
         return std::nullopt;
-    }
+    return file;
+}
+
+std::optional<std::filesystem::path> saveReport(const Paths& paths, std::string_view title,
+                                                const std::tm& localTime, std::string_view text,
+                                                Prompt& prompt) {
+    auto file = storeReport(paths, title, localTime, text);
+    if (!file)
+        prompt.message(kReportFailedMessage);
     return file;
 }
 

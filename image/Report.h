@@ -28,7 +28,10 @@ char reportRegisterLetter(uint8_t typeCode);
 std::string reportFileName(std::string_view title, const std::tm& localTime);
 
 // Writes `text` in text mode (CR LF line ends) as a new file in the work folder's "report/"
-// (created when missing); the file's path, or nothing after kReportFailedMessage.
+// (created when missing); the file's path, or nothing when it could not be written.
+std::optional<std::filesystem::path> storeReport(const Paths& paths, std::string_view title,
+                                                 const std::tm& localTime, std::string_view text);
+// storeReport, telling the user kReportFailedMessage when it fails.
 std::optional<std::filesystem::path> saveReport(const Paths& paths, std::string_view title,
                                                 const std::tm& localTime, std::string_view text,
                                                 Prompt& prompt);
