@@ -5,14 +5,11 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "model/widgets/CStaticText.h"
+#include "model/widgets/PageTools.h"
 #include "oonedraw/GCanvas.h"
 #include "oonedraw/GCommandStack.h"
 #include "oonedraw/GCreateTool.h"
-#include "oonedraw/GMoveTool.h"
 #include "oonedraw/GRectangle.h"
-#include "oonedraw/GRotateTool.h"
-#include "oonedraw/GSelectTool.h"
 #include "oonedraw/GToolMgr.h"
 
 #include "TouchingContext.h"
@@ -25,8 +22,8 @@ struct View : oonedraw::GWindow {
     TouchingContext dc;
 };
 
-constexpr const char* kToolNames[] = {"select",     "move",      "rotate",
-                                      "StaticText", "Rectangle", "none"};
+constexpr const char* kToolNames[] = {"select", "move", "rotate", "StaticText", "Bar", "Picture",
+                                      "Trend",  "Key",  "Led",    "Rectangle",  "none"};
 
 class Script {
 public:
@@ -50,14 +47,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     canvas.window = &view;
     oonedraw::GToolMgr tools(&canvas);
     tools.view = &view;
-    tools.Register("select", new oonedraw::GSelectTool(&tools));
-    tools.Register("move", new oonedraw::GMoveTool(&tools));
-    tools.Register("rotate", new oonedraw::GRotateTool(&tools));
-    tools.Register("StaticText",
-                   new oonedraw::GTextTool(&tools, std::make_unique<zorv::CStaticText>()));
+    zorv::registerPageTools(tools);
     tools.Register("Rectangle",
                    new oonedraw::GCreateTool(&tools, std::make_unique<oonedraw::GRectangle>()));
-    tools.SelectTool("select");
 
     Script script(data, size);
     oonedraw::GCommandStack& commands = *canvas.GetCommands();

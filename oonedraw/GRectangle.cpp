@@ -2,12 +2,18 @@
 
 #include "oonedraw/GCanvas.h"
 
+#include <algorithm>
+
 namespace oonedraw {
 
 GObject* GRectangle::HitTest(GHitInfo& hit) {
     if (points.size() < 4)
         return nullptr;
-    const GIntRect region = GRect{points[0].x, points[0].y, points[2].x, points[2].y}.truncated();
+    // The corners in either order: a rotated or inverted rectangle has p2 above or left of p0.
+    const GPoint a = points[0], b = points[2];
+    const GIntRect region =
+        GRect{std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)}
+            .truncated();
     return region.contains(int32_t(hit.x), int32_t(hit.y)) ? this : nullptr;
 }
 

@@ -171,4 +171,19 @@ void GText::SetScale(float value) {
     InvalidateBox();
 }
 
+void GText::SetInverse(uint8_t value) {
+    inverse = value;
+    InvalidateBox();
+}
+
+void GText::SetFramed(uint8_t value) {
+    framed = value;
+    InvalidateBox();
+}
+
+void GText::SetMeshed(uint8_t value) {
+    meshed = value;
+    InvalidateBox();
+}
+
 } // namespace oonedraw

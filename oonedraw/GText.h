@@ -19,6 +19,10 @@ public:
     void FitToContent() override;
     void SetText(const std::string& value);
     void SetScale(float value);
+    // Each sets its flag and repaints the object.
+    void SetInverse(uint8_t value);
+    void SetFramed(uint8_t value);
+    void SetMeshed(uint8_t value);
 
     // Columns the text occupies: an "&XY" code with two hex digits takes two.
     static int32_t ColumnCount(const std::string& text);

@@ -190,10 +190,14 @@ bool applyNode(oonedraw::GObject& o, const WidgetNode& node, int language, Widge
 
 namespace {
 
+// The smallest size a bar or trend takes; near the right or bottom edge it may reach past the
+// display, as the property pane allows.
+constexpr int32_t kMinChartSize = 16;
+
 template <class R> void storeSize(const oonedraw::GObject& o, WidgetNode& node, DisplayPoint at) {
     R r = node.get<R>();
-    r.setWidth(displayLengthOf(o.Width(), kDisplayWidth - at.x));
-    r.setHeight(displayLengthOf(o.Height(), kDisplayHeight - at.y));
+    r.setWidth(displayLengthOf(o.Width(), std::max(kMinChartSize, kDisplayWidth - at.x)));
+    r.setHeight(displayLengthOf(o.Height(), std::max(kMinChartSize, kDisplayHeight - at.y)));
     node.set(r);
 }
 

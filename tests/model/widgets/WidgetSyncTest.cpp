@@ -50,12 +50,27 @@ TEST(StoreGeometry, ResizedBarWritesItsSizeWithinTheDisplay) {
     EXPECT_EQ(r.y(), 10);
     EXPECT_EQ(r.width(), 20);
     EXPECT_EQ(r.height(), 30);
-    // Dragged so far right that the bar would leave the display: cut to the room left.
+    // Dragged so far right that the bar would leave the display: cut to the room left, but
+    // never below the 16 pixels the property pane keeps as the least width.
     bar.Move(300, 0);
     ASSERT_TRUE(storeGeometry(bar, node));
     r = node.get<BarRecord>();
     EXPECT_EQ(r.x(), 191);
-    EXPECT_EQ(r.width(), 1);
+    EXPECT_EQ(r.width(), 16);
+}
+
+// A legal bar of 16 pixels at x = 180 (the pane raised a typed 10 to 16 there) must keep its
+// width when its position is written back, not shrink to the 12 pixels of room.
+TEST(StoreGeometry, LegalBarAtTheRightEdgeKeepsItsWidth) {
+    BarRecord r = BarRecord::makeDefault();
+    r.setX(180);
+    r.setWidth(16);
+    WidgetNode node = WidgetNode::of(1, r);
+    CBar bar;
+    ASSERT_TRUE(applyNode(bar, node, 0, WidgetBitmaps::shared()));
+    ASSERT_TRUE(storeGeometry(bar, node));
+    EXPECT_EQ(node.get<BarRecord>().x(), 180);
+    EXPECT_EQ(node.get<BarRecord>().width(), 16);
 }
 
 TEST(StoreGeometry, TrendRoundTrip) {
