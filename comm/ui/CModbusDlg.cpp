@@ -1,0 +1,182 @@
+#include "comm/ui/CModbusDlg.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/controls/CEditList.h"
+
+namespace zorv {
+
+namespace {
+
+constexpr const char* kImportFilter = "Protocol configuration file:(*.mdt)|*.mdt|";
+
+enum Column { SerialNumber, OperationType };
+
+QStringList typeTexts() {
+    QStringList texts;
+    for (int type = 0; type < kModbusTypeCount; ++type)
+        texts << modbusTypeText(type);
+    return texts;
+}
+
+} // namespace
+
+CModbusDlg::CModbusDlg(ModbusFiles files, DeviceServices& services, QWidget* parent)
+    : QDialog(parent), files_(std::move(files)), services_(services), observer_(services.prompt),
+      comm_(services.ports), transfer_(comm_, observer_) {
+    buildLayout();
+    connect(&observer_, &QtTransferObserver::statusChanged, status_, &QLabel::setText);
+    connect(list_, &CEditList::cellTextStored, this, &CModbusDlg::storeCell);
+    connect(list_, &CEditList::rowAppended, this, &CModbusDlg::appendRow);
+    connect(list_, &CEditList::rowDeleted, this, &CModbusDlg::deleteRow);
+    connect(importButton_, &QPushButton::clicked, this, &CModbusDlg::importTable);
+    connect(downloadButton_, &QPushButton::clicked, this, &CModbusDlg::download);
+    connect(verifyButton_, &QPushButton::clicked, this, &CModbusDlg::verify);
+    connect(okButton_, &QPushButton::clicked, this, &CModbusDlg::accept);
+    connect(cancelButton_, &QPushButton::clicked, this, &CModbusDlg::reject);
+    table_.open(files_.workingCopy);
+    showRows();
+}
+
+CModbusDlg::~CModbusDlg() {
+    // A worker waiting for an answer gets the cancelling one, so joining it cannot hang.
+    observer_.abandon();
+}
+
+void CModbusDlg::buildLayout() {
+    setWindowTitle("Modbus Protocol Configuration");
+
+    list_ = new CEditList(this);
+    list_->setAccessibleName("Modbus protocol table");
+    list_->setColumns({"Serial number", "Operation Type", "Device address unit",
+                       "Instruction address", "SoftAddr"},
+                      {40, 75, 90, 65, 65});
+    list_->setEditorKinds([](int column) {
+        if (column == SerialNumber)
+            return int(CEditList::NotEditable);
+        return int(column == OperationType ? CEditList::DropDown : CEditList::EditBox);
+    });
+    list_->setChoices(typeTexts());
+    list_->setShowGrid(true);
+    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    list_->setSelectionMode(QAbstractItemView::SingleSelection);
+    list_->verticalHeader()->hide();
+    // The narrow columns keep their widths; their titles wrap onto a second line instead.
+    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter |
+                                                   Qt::Alignment(Qt::TextWordWrap));
+    list_->horizontalHeader()->setMinimumHeight(3 * list_->fontMetrics().lineSpacing());
+    int width = 2 * list_->frameWidth();
+    for (int column = 0; column < list_->columnCount(); ++column)
+        width += list_->columnWidth(column);
+    list_->setMinimumSize(width + list_->style()->pixelMetric(QStyle::PM_ScrollBarExtent), 260);
+
+    status_ = new QLabel("Download progress:", this);
+    status_->setObjectName("statusLine");
+    status_->setAccessibleName("Transfer status");
+    status_->setWordWrap(true);
+    status_->setMinimumHeight(2 * status_->fontMetrics().lineSpacing());
+    status_->hide();
+
+    importButton_ = new QPushButton("Import", this);
+    downloadButton_ = new QPushButton("Download", this);
+    verifyButton_ = new QPushButton("Verify", this);
+    okButton_ = new QPushButton("OK", this);
+    cancelButton_ = new QPushButton("CANCEL", this);
+    okButton_->setDefault(true);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {importButton_, downloadButton_, verifyButton_})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    buttons->addWidget(okButton_);
+    buttons->addWidget(cancelButton_);
+
+    auto* top = new QHBoxLayout;
+    top->addWidget(list_, 1);
+    top->addLayout(buttons);
+    auto* rows = new QVBoxLayout(this);
+    rows->addLayout(top, 1);
+    rows->addWidget(status_);
+}
+
+void CModbusDlg::showRows() {
+    const auto& rows = table_.rows();
+    list_->setRowCount(int(rows.size()));
+    for (int row = 0; row < int(rows.size()); ++row) {
+        for (int column = 0; column < int(rows[row].size()); ++column)
+            list_->setCellText(row, column, QString::fromStdString(rows[row][column]));
+    }
+}
+
+void CModbusDlg::storeCell(int row, int column, const QString& text) {
+    auto& rows = table_.rows();
+    if (row >= 0 && row < int(rows.size()) && column >= 0 && column < int(rows[row].size()))
+        rows[row][column] = text.toStdString();
+}
+
+void CModbusDlg::appendRow(int row) {
+    table_.appendRow();
+    // The list numbered the row itself; it takes its operation type from the table.
+    if (row == int(table_.rows().size()) - 1)
+        list_->setCellText(row, OperationType,
+                           QString::fromStdString(table_.rows().back()[OperationType]));
+    else
+        showRows();
+}
+
+void CModbusDlg::deleteRow(int row) {
+    table_.deleteRow(row);
+}
+
+bool CModbusDlg::save() {
+    if (list_->isEditing())
+        list_->endEdit(true);
+    return table_.save(files_.workingCopy, services_.prompt);
+}
+
+void CModbusDlg::importTable() {
+    if (busy())
+        return;
+    const QString chosen =
+        services_.chooser.openFile(this, "Import", QString(), qtFileFilter(kImportFilter));
+    if (chosen.isEmpty())
+        return;
+    table_.importFile(chosen.toStdString(), services_.prompt);
+    showRows();
+}
+
+void CModbusDlg::start(ModbusTransfer::Busy kind) {
+    if (busy() || !save())
+        return;
+    status_->show();
+    const auto file = files_.besideProject();
+    if (kind == ModbusTransfer::Downloading)
+        transfer_.startDownload(file);
+    else
+        transfer_.startVerify(file);
+}
+
+void CModbusDlg::download() {
+    start(ModbusTransfer::Downloading);
+}
+
+void CModbusDlg::verify() {
+    start(ModbusTransfer::Verifying);
+}
+
+void CModbusDlg::accept() {
+    if (busy() || !save())
+        return;
+    QDialog::accept();
+}
+
+void CModbusDlg::reject() {
+    if (busy())
+        return;
+    QDialog::reject();
+}
+
+} // namespace zorv
