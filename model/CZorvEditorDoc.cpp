@@ -68,7 +68,17 @@ std::optional<fs::path> CZorvEditorDoc::makePlainTempFile(const char* fallback) 
 void CZorvEditorDoc::becomeUntitled() {
     path_.clear();
     title_ = kNoTitle;
-    modified_ = false;
+    setModified(false);
+}
+
+void CZorvEditorDoc::setModified(bool on) {
+    modified_ = on;
+    notifyState();
+}
+
+void CZorvEditorDoc::notifyState() {
+    if (hooks_.stateChanged)
+        hooks_.stateChanged();
 }
 
 std::unique_ptr<CHCData> CZorvEditorDoc::readProjectFile(const fs::path& path) {
@@ -119,7 +129,7 @@ bool CZorvEditorDoc::open(const fs::path& path) {
     replaceProject(std::move(project));
     path_ = path;
     title_ = titleOf(path);
-    modified_ = false;
+    setModified(false);
     if (!modbusCopy_.empty()) {
         const fs::path mdt = modbusTableOf(path);
         std::error_code ec;
@@ -163,6 +173,7 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path, bool copyPictures) {
     if (hooks_.addRecentFile)
         hooks_.addRecentFile(path);
     path_ = path;
+    notifyState();
     return true;
 }
 
@@ -240,7 +251,7 @@ bool CZorvEditorDoc::importOld(const fs::path& path) {
     }
     replaceProject(std::move(project));
     // The imported project exists nowhere else yet.
-    modified_ = true;
+    setModified(true);
     return true;
 }
 

@@ -50,6 +50,8 @@ struct DocumentHooks {
         makeReport;
     // The system's "open" action for a file.
     std::function<void(const std::filesystem::path&)> openFile;
+    // The title or the modified flag may have changed (the window's caption follows).
+    std::function<void()> stateChanged;
 };
 
 class CZorvEditorDoc {
@@ -82,7 +84,7 @@ public:
     const std::filesystem::path& path() const { return path_; }
     const std::string& title() const { return title_; }
     bool modified() const { return modified_; }
-    void setModified(bool on = true) { modified_ = on; }
+    void setModified(bool on = true);
     const std::filesystem::path& modbusWorkingCopy() const { return modbusCopy_; }
     // Pictures of a project without a file are kept here until its first save.
     std::filesystem::path unsavedPictureFolder() const;
@@ -95,6 +97,7 @@ private:
     std::optional<std::filesystem::path> makePlainTempFile(const char* fallback) const;
     bool writeProjectFile(const std::filesystem::path& path, bool copyPictures);
     void becomeUntitled();
+    void notifyState();
 
     Prompt& prompt_;
     const Paths& paths_;

@@ -1,0 +1,140 @@
+#include "app/CZorvEditorApp.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTimer>
+
+#include "app/AppIdentity.h"
+#include "app/CAboutDlg.h"
+#include "app/CMainFrame.h"
+#include "app/CSaveDlg.h"
+#include "app/CTipDlg.h"
+#include "editor/CZorvEditorView.h"
+
+namespace zorv {
+
+CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
+    : QObject(parent), services_(services), recent_(services.registry, kRecentFileCount) {
+    DocumentHooks hooks;
+    hooks.dropProjectReference = [this] {
+        if (view_)
+            view_->dropProject();
+    };
+    hooks.addRecentFile = [this](const std::filesystem::path& path) {
+        recent_.add(path.string());
+        if (frame_)
+            frame_->setRecentFiles(recent_.paths());
+    };
+    hooks.askSaveTarget = [this]() -> std::optional<SaveTarget> {
+        CSaveDlg dialog(services_.prompt, services_.files, services_.paths, frame_.get());
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.target();
+    };
+    hooks.stateChanged = [this] { updateTitle(); };
+    document_ = std::make_unique<CZorvEditorDoc>(services_.prompt, services_.paths, hooks);
+
+    frame_ = std::make_unique<CMainFrame>(actions_);
+    view_ =
+        new CZorvEditorView(EditorServices{*document_, actions_, services_.prompt, services_.files,
+                                           services_.paths, services_.registry},
+                            frame_.get());
+    frame_->setView(view_);
+    connect(view_, &CZorvEditorView::pointerTextChanged, frame_.get(), &CMainFrame::setPointerText);
+    frame_->setRecentFiles(recent_.paths());
+    frame_->setCloseCheck([this] {
+        view_->commitProperties();
+        return document_->saveModified();
+    });
+    connectCommands();
+}
+
+CZorvEditorApp::~CZorvEditorApp() {
+    // The view holds references into the document's project: it goes first.
+    frame_.reset();
+}
+
+bool CZorvEditorApp::start(const QString& project, bool showTip) {
+    document_->newProject();
+    view_->initialUpdate();
+    updateTitle();
+    if (!project.isEmpty() && !openProject(project))
+        return false;
+    frame_->show();
+    if (showTip && CTipDlg::showAtStartUp(services_.registry))
+        QTimer::singleShot(0, this, &CZorvEditorApp::showTipOfTheDay);
+    return true;
+}
+
+bool CZorvEditorApp::openProject(const QString& path) {
+    view_->commitProperties();
+    const CHCData* before = &document_->project();
+    const std::filesystem::path file = QFileInfo(path).absoluteFilePath().toStdString();
+    const bool opened = document_->open(file);
+    if (opened) {
+        recent_.add(file.string());
+        frame_->setRecentFiles(recent_.paths());
+    }
+    // A failed open after the save question still replaced the project by an empty one.
+    if (&document_->project() != before || opened)
+        view_->initialUpdate();
+    updateTitle();
+    return opened;
+}
+
+void CZorvEditorApp::connectCommands() {
+    actions_.handle(CommandId::FileOpen, this, [this] { chooseAndOpen(); });
+    const CommandId recent[] = {CommandId::FileRecent1, CommandId::FileRecent2,
+                                CommandId::FileRecent3, CommandId::FileRecent4};
+    for (int i = 0; i < kRecentFileCount; ++i)
+        actions_.handle(recent[i], this, [this, i] { openRecent(i); });
+    frame_->setRecentFiles(recent_.paths());
+    actions_.handle(CommandId::AppExit, this, [this] { frame_->close(); });
+    actions_.handle(CommandId::HelpAbout, this, [this] {
+        CAboutDlg about(frame_.get());
+        about.exec();
+    });
+    actions_.handle(CommandId::HelpTipOfTheDay, this, [this] { showTipOfTheDay(); });
+    actions_.handle(CommandId::ToolCustomizeCharacter, this, [this] { startCharacterTool(); });
+}
+
+void CZorvEditorApp::chooseAndOpen() {
+    const QString path =
+        services_.files.openFile(frame_.get(), tr("Open"), QString(), qtFileFilter(kProjectFilter));
+    if (!path.isEmpty())
+        openProject(path);
+}
+
+void CZorvEditorApp::openRecent(int index) {
+    if (index >= int(recent_.paths().size()))
+        return;
+    const std::string path = recent_.paths()[std::size_t(index)];
+    // A recent project that can no longer be opened leaves the list; the document has said why.
+    if (!openProject(QString::fromStdString(path)) &&
+        !QFileInfo::exists(QString::fromStdString(path))) {
+        recent_.remove(path);
+        frame_->setRecentFiles(recent_.paths());
+    }
+}
+
+void CZorvEditorApp::showTipOfTheDay() {
+    CTipDlg tip(services_.registry, services_.paths, QLocale::system(), frame_.get());
+    tip.exec();
+}
+
+void CZorvEditorApp::startCharacterTool() {
+    // The character tool lies beside the editor's own program; a missing one is left to the
+    // system's program start, without a message of ours.
+    QProcess::startDetached(QCoreApplication::applicationDirPath() + "/FontMaker", {});
+}
+
+void CZorvEditorApp::updateTitle() {
+    if (!frame_)
+        return;
+    frame_->setWindowTitle(QString::fromStdString(document_->title()) + "[*] - " + kAppTitle);
+    frame_->setWindowModified(document_->modified());
+}
+
+} // namespace zorv

@@ -1,0 +1,68 @@
+#pragma once
+// The application: the settings, the document, the main frame and its view, the command line,
+// the recent files and the tip of the day.
+
+#include <QObject>
+#include <QStringList>
+#include <memory>
+#include <optional>
+
+#include "app/RecentFileList.h"
+#include "app/commands/ActionRegistry.h"
+#include "model/CZorvEditorDoc.h"
+#include "platform/Paths.h"
+#include "platform/Registry.h"
+#include "platform/qt/FileChooser.h"
+#include "platform/qt/QtPrompt.h"
+
+namespace zorv {
+
+class CMainFrame;
+class CZorvEditorView;
+
+// What the windows talk to; the real program passes the Qt and system forms, tests their
+// doubles.
+struct AppServices {
+    Registry& registry;
+    Prompt& prompt;
+    FileChooser& files;
+    const Paths& paths;
+};
+
+class CZorvEditorApp : public QObject {
+    Q_OBJECT
+public:
+    explicit CZorvEditorApp(const AppServices& services, QObject* parent = nullptr);
+    ~CZorvEditorApp() override;
+
+    // Start-up: the frame with its view, the project named on the command line (`project`, may
+    // be empty) and, when the settings ask for it, the tip of the day once the frame is up.
+    // False when the project could not be opened: the start ends.
+    bool start(const QString& project, bool showTip = true);
+
+    // Opens a project as File > Open does, after the pending changes are dealt with.
+    bool openProject(const QString& path);
+
+    CMainFrame& frame() { return *frame_; }
+    CZorvEditorView& view() { return *view_; }
+    CZorvEditorDoc& document() { return *document_; }
+    ActionRegistry& actions() { return actions_; }
+    const RecentFileList& recentFiles() const { return recent_; }
+
+private:
+    void connectCommands();
+    void chooseAndOpen();
+    void openRecent(int index);
+    void showTipOfTheDay();
+    void startCharacterTool();
+    void updateTitle();
+
+    AppServices services_;
+    ActionRegistry actions_;
+    RecentFileList recent_;
+    std::unique_ptr<CZorvEditorDoc> document_;
+    std::unique_ptr<CMainFrame> frame_;
+    CZorvEditorView* view_ = nullptr;
+};
+
+} // namespace zorv
