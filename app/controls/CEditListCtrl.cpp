@@ -75,6 +75,9 @@ void CEditListCtrl::openEditor(int row, int column) {
     selectRow(row);
     scrollTo(cell);
     editCell_ = cell;
+    // A click on the column titles leaves the focus in the editor, so that the edit is
+    // dropped rather than stored by the focus moving to the list.
+    horizontalHeader()->setFocusProxy(editor_);
     editor_->setDigitsOnly(inMask(numbers_, column));
     editor_->setAccessibleName(model()->headerData(column, Qt::Horizontal).toString());
     editor_->start(visualRect(cell), viewport()->width() - visualRect(cell).left(),
@@ -88,6 +91,7 @@ void CEditListCtrl::endEdit(bool commit) {
     const int column = editCell_.column();
     const QString text = editor_->text();
     editCell_ = QPersistentModelIndex();
+    horizontalHeader()->setFocusProxy(nullptr);
     editor_->hide();
     if (commit)
         setCellText(row, column, text);

@@ -37,7 +37,17 @@ int CNumberEdit::ownerLimit() {
 void CNumberEdit::setLimitFor(const std::string& text, int ownerLimit) {
     const int limit = std::max(lengthLimit(text, ownerLimit), static_cast<int>(text.size()));
     raisedLimit_ = limit == ownerLimit ? -1 : limit;
+    if (limit == maxLength())
+        return;
+    // A new limit puts the caret at the end; the typing goes on where it was.
+    const int caret = cursorPosition();
+    const int selectedFrom = selectionStart();
+    const int selectedLength = selectionLength();
     setMaxLength(limit);
+    if (selectedLength > 0)
+        setSelection(selectedFrom, selectedLength);
+    else
+        setCursorPosition(caret);
 }
 
 void CNumberEdit::applyRules() {
