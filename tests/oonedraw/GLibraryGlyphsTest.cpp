@@ -144,3 +144,23 @@ TEST_F(LibraryGlyphs, EditedFileIsReadAgain) {
     ASSERT_EQ(Glyph(0x80), Status::Found);
     EXPECT_EQ(InkCount(out), 2);
 }
+
+// A user library that appears in another folder (the character tool's first save into the work
+// folder) is read from there, even with the same size and time as the one read before.
+TEST_F(LibraryGlyphs, LibraryThatMovesIsReadFromItsNewPlace) {
+    fs::create_directories(folder / "work");
+    fs::path user = folder / "UserLib.dat";
+    GLibraryGlyphs moving(
+        [&](GLibraryGlyphs::Library library) {
+            return library == GLibraryGlyphs::Library::User ? user : folder / "Syslib1.dat";
+        },
+        nullptr);
+    WriteLibrary(user, 1, {CopyWithInk({{0, 0}})});
+    ASSERT_EQ(moving.Glyph(0x80, out), Status::Found);
+    const fs::path edited = folder / "work" / "UserLib.dat";
+    WriteLibrary(edited, 1, {CopyWithInk({{0, 0}, {1, 1}})});
+    fs::last_write_time(edited, fs::last_write_time(user));
+    user = edited;
+    ASSERT_EQ(moving.Glyph(0x80, out), Status::Found);
+    EXPECT_EQ(InkCount(out), 2);
+}
