@@ -1,0 +1,190 @@
+// Guards "Alarm list" against: coil labels that do not follow the address, the type or the rows,
+// more than 64 alarms written (or 64 refused), Cancel or a failed import that changes the record,
+// an export that does not import back to the same rows, a one-tab row filling the wrong cell, and
+// a typed character GB2312 cannot hold reaching the record.
+#include <QComboBox>
+#include <QTest>
+
+#include "DialogTestKit.h"
+#include "app/controls/CEditListCtrl.h"
+#include "image/ui/CAlarmPageDlg.h"
+#include "platform/ScriptedPrompt.h"
+#include "platform/qt/ScriptedFileChooser.h"
+
+using namespace zorv;
+
+namespace {
+AlarmListRecord alarmsAt(uint8_t type, uint16_t start, const std::vector<std::string>& texts) {
+    AlarmListRecord r = AlarmListRecord::makeSystemDefault();
+    r.setRegisterType(type);
+    r.setStart(start);
+    for (std::size_t j = 0; j < texts.size(); ++j) {
+        r.setText(int(j) + 1, 0, TextSlot::fromBytes(texts[j]));
+        r.setText(int(j) + 1, 1, TextSlot::fromBytes(texts[j] + "-2"));
+    }
+    r.setEntryCount(uint16_t(texts.size() + 1));
+    return r;
+}
+QStringList column(const CEditListCtrl& list, int c) {
+    QStringList cells;
+    for (int r = 0; r < list.rowCount(); ++r)
+        cells << list.cellText(r, c);
+    return cells;
+}
+struct Open {
+    AlarmListRecord record;
+    ScriptedPrompt prompt;
+    ScriptedFileChooser files;
+    CAlarmPageDlg dialog;
+    CEditListCtrl& list;
+    explicit Open(AlarmListRecord r)
+        : record(r), dialog(record, prompt, files),
+          list(*dialog.findChild<CEditListCtrl*>("alarms")) {
+        dialog.show();
+    }
+};
+} // namespace
+
+class CAlarmPageDlgTest : public QObject {
+    Q_OBJECT
+private slots:
+    void coilsFollowAddressTypeAndRows();
+    void alarmLimit_data();
+    void alarmLimit();
+    void exportImportRoundTrip();
+    void importedRowWithOneTab();
+    void wrongHeadLeavesOneEmptyRow();
+    void typedTexts();
+
+private:
+    QTemporaryDir dir_;
+};
+
+void CAlarmPageDlgTest::coilsFollowAddressTypeAndRows() {
+    Open o(alarmsAt(uint8_t(RegisterType::M), 100, {"Pump", "Fan", "Valve"}));
+    QCOMPARE(column(o.list, 0), (QStringList{"M100", "M101", "M102"}));
+    QCOMPARE(column(o.list, 1), (QStringList{"Pump", "Fan", "Valve"}));
+    QCOMPARE(o.list.horizontalHeaderItem(0)->text(), QString("Coil"));
+    QCOMPARE(o.list.columnWidth(0), 60);
+    QCOMPARE(o.list.columnWidth(1), 150);
+
+    dialogkit::retype(o.dialog, "address", "200");
+    QCOMPARE(column(o.list, 0), (QStringList{"M200", "M201", "M202"}));
+    o.dialog.findChild<QComboBox*>("type")->setCurrentIndex(0);
+    QCOMPARE(column(o.list, 0), (QStringList{"D200", "D201", "D202"}));
+
+    o.list.selectRow(0);
+    dialogkit::click(o.dialog, "add");
+    QCOMPARE(column(o.list, 0), (QStringList{"D200", "D201", "D202", "D203"}));
+    QCOMPARE(column(o.list, 1), (QStringList{"Pump", "", "Fan", "Valve"}));
+    QCOMPARE(o.list.selectedRow(), 1);
+    dialogkit::click(o.dialog, "delete");
+    dialogkit::click(o.dialog, "delete"); // "Fan" took the deleted row's place
+    QCOMPARE(column(o.list, 1), (QStringList{"Pump", "Valve"}));
+    QCOMPARE(column(o.list, 0), (QStringList{"D200", "D201"}));
+
+    // The list's own Insert key, at the selected row.
+    o.list.setFocus();
+    o.list.selectRow(0);
+    QTest::keyClick(&o.list, Qt::Key_Insert);
+    QCOMPARE(column(o.list, 1), (QStringList{"", "Pump", "Valve"}));
+    QCOMPARE(column(o.list, 0), (QStringList{"D200", "D201", "D202"}));
+    QCOMPARE(o.dialog.model().rowCount(), 3);
+
+    dialogkit::click(o.dialog, "cancel");
+    QCOMPARE(o.record.start(), 100); // Cancel keeps the record
+    QCOMPARE(o.record.entryCount(), 4);
+}
+
+void CAlarmPageDlgTest::alarmLimit_data() {
+    QTest::addColumn<int>("rows");
+    QTest::addColumn<bool>("accepted");
+    QTest::newRow("64") << 64 << true;
+    QTest::newRow("65") << 65 << false;
+}
+
+void CAlarmPageDlgTest::alarmLimit() {
+    QFETCH(int, rows);
+    QFETCH(bool, accepted);
+    Open o(AlarmListRecord::makeSystemDefault());
+    for (int i = 0; i < rows; ++i)
+        dialogkit::click(o.dialog, "add");
+    QCOMPARE(o.list.rowCount(), rows);
+    QCOMPARE(o.list.cellText(rows - 1, 0), QString("D%1").arg(rows - 1));
+    dialogkit::click(o.dialog, "ok");
+    QCOMPARE(o.dialog.isVisible(), !accepted);
+    if (accepted) {
+        QCOMPARE(int(o.record.entryCount()), rows + 1);
+        QCOMPARE(o.record.text(0, 1).str(), std::string("No Alarm"));
+    } else {
+        QCOMPARE(o.prompt.texts,
+                 std::vector<std::string>{"The system supports 64 alarms  maximum!"});
+        QCOMPARE(int(o.record.entryCount()), 1);
+    }
+}
+
+void CAlarmPageDlgTest::exportImportRoundTrip() {
+    const QString name = dir_.filePath("alarms"); // ".txt" is added
+    {
+        Open o(alarmsAt(uint8_t(RegisterType::M), 10, {"Pump", "\xD2\xBB", "&41"}));
+        o.files.answers = {name};
+        dialogkit::click(o.dialog, "export");
+        QCOMPARE(o.files.filters, QStringList{"Text Files(*.txt)"});
+        QCOMPARE(QString::fromStdString(dialogkit::readFile(name + ".txt")).left(10),
+                 QString("AlarmDlg\r\n"));
+    }
+    Open o(AlarmListRecord::makeSystemDefault());
+    o.files.answers = {name + ".txt"};
+    dialogkit::click(o.dialog, "import");
+    QVERIFY(o.prompt.texts.empty());
+    QCOMPARE(column(o.list, 0), (QStringList{"D0", "D1", "D2"}));
+    QCOMPARE(column(o.list, 1), (QStringList{"Pump", QString::fromUtf8("\xE4\xB8\x80"), "&41"}));
+    QCOMPARE(column(o.list, 2),
+             (QStringList{"Pump-2", QString::fromUtf8("\xE4\xB8\x80-2"), "&41-2"}));
+    dialogkit::click(o.dialog, "ok");
+    QCOMPARE(o.record.entryCount(), 4);
+    QCOMPARE(o.record.text(2, 0).str(), std::string("\xD2\xBB"));
+}
+
+void CAlarmPageDlgTest::importedRowWithOneTab() {
+    const QString file = dir_.filePath("onetab.txt");
+    dialogkit::writeFile(file, "AlarmDlg\r\nX\tAlpha\r\nY\tBeta\r\n");
+    Open o(AlarmListRecord::makeSystemDefault());
+    o.files.answers = {file};
+    dialogkit::click(o.dialog, "import");
+    // The trailing line end gives one more, empty row; the file's coil column is not used.
+    QCOMPARE(column(o.list, 0), (QStringList{"D0", "D1", "D2"}));
+    QCOMPARE(column(o.list, 1), (QStringList{"Alpha", "Beta", ""}));
+    QCOMPARE(column(o.list, 2), (QStringList{"", "", ""}));
+}
+
+void CAlarmPageDlgTest::wrongHeadLeavesOneEmptyRow() {
+    const QString file = dir_.filePath("wrong.txt");
+    dialogkit::writeFile(file, "AlarmDlx\r\nM0\tAlpha\tA\r\n");
+    Open o(alarmsAt(uint8_t(RegisterType::M), 0, {"Pump"}));
+    o.files.answers = {file, dir_.filePath("missing.txt")};
+    dialogkit::click(o.dialog, "import");
+    QCOMPARE(o.prompt.texts, std::vector<std::string>{"The file that imported is error!"});
+    QCOMPARE(o.list.rowCount(), 1);
+    QCOMPARE(o.list.cellText(0, 1), QString());
+    dialogkit::click(o.dialog, "import");
+    QCOMPARE(o.prompt.texts.back(), std::string("Import failure!"));
+    QCOMPARE(o.record.text(1, 0).str(), std::string("Pump"));
+}
+
+void CAlarmPageDlgTest::typedTexts() {
+    Open o(alarmsAt(uint8_t(RegisterType::M), 0, {"Pump", "Fan"}));
+    dialogkit::typeIntoCell(o.list, 0, 1, QString::fromUtf8("\xE4\xB8\x80 on"));
+    dialogkit::typeIntoCell(o.list, 1, 2, QString::fromUtf8("\xE2\x82\xAC")); // no GB2312 code
+    QCOMPARE(o.prompt.texts.size(), std::size_t(1));
+    QCOMPARE(o.list.cellText(1, 2), QString("Fan-2"));
+    dialogkit::typeIntoCell(o.list, 1, 1, QString());
+    QCOMPARE(o.list.cellText(0, 0), QString("M0")); // the coil cell is not editable
+    dialogkit::click(o.dialog, "ok");
+    QCOMPARE(o.record.text(1, 0).str(), std::string("\xD2\xBB on"));
+    QCOMPARE(o.record.text(2, 1).str(), std::string("Fan-2"));
+    QCOMPARE(o.record.text(2, 0).str(), std::string()); // a cleared cell gives an empty text
+}
+
+QTEST_MAIN(CAlarmPageDlgTest)
+#include "CAlarmPageDlgTest.moc"
