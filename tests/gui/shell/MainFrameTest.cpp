@@ -1,0 +1,214 @@
+// The main frame as the user meets it: every menu entry's text, mnemonic and shortcut, the
+// entries that must stay disabled, the toolbar's order, the frame's size limits, the view
+// toggles and the status panes. Guards against a menu or toolbar drifting from the command
+// table, a handler-less command that looks usable, and a frame that can be sized out of its
+// layout.
+
+#include <QAction>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTest>
+
+#include "AppFixture.h"
+#include "app/CMainFrame.h"
+#include "app/CTrueColorToolBar.h"
+#include "app/CZorvEditorApp.h"
+#include "app/commands/CommandTable.h"
+#include "platform/ScriptedPrompt.h"
+#include "platform/qt/ScriptedFileChooser.h"
+
+using namespace zorv;
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { fixture_ = std::make_unique<AppFixture>(); }
+    void cleanup() { fixture_.reset(); }
+
+    void menuEntries_data();
+    void menuEntries();
+    void commandsWithoutHandlerStayDisabled_data();
+    void commandsWithoutHandlerStayDisabled();
+    void toolbarOrder();
+    void sizeLimits();
+    void viewToggles();
+    void statusPanes();
+
+private:
+    std::unique_ptr<AppFixture> fixture_;
+};
+
+void MainFrameTest::menuEntries_data() {
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QStringList>("entries"); // "-" for a separator, "text|shortcut"
+    QTest::newRow("File") << "&File"
+                          << QStringList{"&New|Ctrl+N",
+                                         "&Open...|Ctrl+O",
+                                         "&Save|Ctrl+S",
+                                         "Save &As...|",
+                                         "-",
+                                         "&Import|",
+                                         "-",
+                                         "Recent File|",
+                                         "-",
+                                         "E&xit|"};
+    QTest::newRow("Edit") << "&Edit"
+                          << QStringList{"&Undo|Ctrl+Z", "-", "Cu&t|Ctrl+X", "&Copy|Ctrl+C",
+                                         "&Paste|Ctrl+V"};
+    QTest::newRow("View") << "&View" << QStringList{"&Toolbar|", "&Status Bar|"};
+    QTest::newRow("Page") << "&Page"
+                          << QStringList{"&New Page|", "&Copy Page|", "&Delete Page|", "-",
+                                         "&Alarm List|"};
+    QTest::newRow("Widget")
+        << "&Widget"
+        << QStringList{"&Light Indicator |", "&Key|",       "&StaticText|",  "&DynamicText|",
+                       "&Register|",         "&Bar Graph|", "&Trend Chart|", "&Picture|",
+                       "Pass&Word|",         "&Menu|",      "&Alarm |"};
+    QTest::newRow("Toolbars") << "&Toolbars" << QStringList{"&Parameter...|",
+                                                            "&Download |",
+                                                            "&Modbus Protocol|",
+                                                            "-",
+                                                            "Statistical &Report|",
+                                                            "&Customize character|",
+                                                            "-",
+                                                            "&Gridlines|"};
+    QTest::newRow("Language") << "&Language"
+                              << QStringList{"language1|", "language2|", "language3|", "language4|",
+                                             "language5|"};
+    QTest::newRow("Help") << "&Help"
+                          << QStringList{"&Help Topics|F1", "&Tip of the Day  |", "-",
+                                         "&About ZorvEditor...|"};
+}
+
+void MainFrameTest::menuEntries() {
+    QFETCH(QString, menu);
+    QFETCH(QStringList, entries);
+    QMenu* m = fixture_->app.frame().menu(menu);
+    QVERIFY2(m, qPrintable(menu));
+    QStringList shown;
+    for (QAction* a : m->actions()) {
+        if (!a->isVisible())
+            continue;
+        shown << (a->isSeparator() ? QString("-") : a->text() + "|" + a->shortcut().toString());
+    }
+    QCOMPARE(shown, entries);
+}
+
+void MainFrameTest::commandsWithoutHandlerStayDisabled_data() {
+    QTest::addColumn<int>("command");
+    for (CommandId id :
+         {CommandId::EditUndo, CommandId::EditCut, CommandId::EditCopy, CommandId::EditPaste,
+          CommandId::WidgetPassword, CommandId::ToolModbus, CommandId::HelpTopics,
+          CommandId::Language3, CommandId::Language4, CommandId::Language5})
+        QTest::newRow(commandInfo(id).tip.data()) << int(id);
+}
+
+void MainFrameTest::commandsWithoutHandlerStayDisabled() {
+    QFETCH(int, command);
+    QAction* a = fixture_->app.actions().action(CommandId(command));
+    QVERIFY(!a->isEnabled());
+    // Neither the shortcut nor the toolbar may reach it.
+    QTest::keySequence(&fixture_->app.frame(), a->shortcut());
+    QVERIFY(!a->isEnabled());
+}
+
+void MainFrameTest::toolbarOrder() {
+    const QStringList expected{"New",
+                               "Open",
+                               "Save",
+                               "-",
+                               "Cut",
+                               "Copy",
+                               "Paste",
+                               "-",
+                               "About",
+                               "-",
+                               "Light Indicator",
+                               "Key",
+                               "StaticText",
+                               "DynamicText",
+                               "Register",
+                               "Bar Graph",
+                               "Trend Chart",
+                               "Picture",
+                               "PassWord",
+                               "Menu",
+                               "Alarm",
+                               "-",
+                               "New Page",
+                               "Copy Page",
+                               "Delete Page",
+                               "-",
+                               "Parameter",
+                               "Alarm List",
+                               "Download ",
+                               "Modbus Protocol"};
+    CTrueColorToolBar* bar = fixture_->app.frame().toolBar();
+    QStringList shown;
+    int pictures = 0;
+    for (QAction* a : bar->actions()) {
+        shown << (a->isSeparator() ? QString("-") : a->toolTip());
+        if (!a->isSeparator()) {
+            QVERIFY2(!a->icon().isNull(), qPrintable(a->toolTip()));
+            ++pictures;
+        }
+    }
+    QCOMPARE(shown, expected);
+    QCOMPARE(pictures, 25);
+    QCOMPARE(bar->iconCount(), 25);
+    QVERIFY(bar->isMovable());
+    QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
+}
+
+void MainFrameTest::sizeLimits() {
+    CMainFrame& frame = fixture_->app.frame();
+    QCOMPARE(frame.size(), QSize(800, 680));
+    frame.resize(640, 480);
+    QCOMPARE(frame.size(), QSize(800, 665));
+    frame.resize(1600, 1200);
+    QCOMPARE(frame.size(), QSize(1024, 768));
+    QVERIFY(!(frame.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(frame.windowFlags() & Qt::WindowMinimizeButtonHint);
+}
+
+void MainFrameTest::viewToggles() {
+    CMainFrame& frame = fixture_->app.frame();
+    QAction* toolbar = fixture_->app.actions().action(CommandId::ViewToolbar);
+    QAction* status = fixture_->app.actions().action(CommandId::ViewStatusBar);
+    QVERIFY(toolbar->isChecked() && status->isChecked());
+    toolbar->trigger();
+    QVERIFY(!toolbar->isChecked());
+    QVERIFY(frame.toolBar()->isHidden());
+    toolbar->trigger();
+    QVERIFY(toolbar->isChecked());
+    QVERIFY(!frame.toolBar()->isHidden());
+    status->trigger();
+    QVERIFY(frame.statusBar()->isHidden());
+    status->trigger();
+    QVERIFY(!frame.statusBar()->isHidden());
+}
+
+void MainFrameTest::statusPanes() {
+    CMainFrame& frame = fixture_->app.frame();
+    QCOMPARE(frame.pointerPane()->width(), 50);
+    QCOMPARE(frame.pointerPane()->text(), QString(" "));
+    frame.setPointerText(" 100,  20");
+    QCOMPARE(frame.pointerPane()->text(), QString(" 100,  20"));
+    QStringList locks;
+    for (QLabel* label : frame.statusBar()->findChildren<QLabel*>()) {
+        if (!label->accessibleName().endsWith("Lock"))
+            continue;
+        locks << label->accessibleName();
+    }
+    QCOMPARE(locks, (QStringList{"Caps Lock", "Num Lock", "Scroll Lock"}));
+    // A menu entry's prompt reaches the message pane.
+    QCOMPARE(fixture_->app.actions().action(CommandId::ToolDownload)->statusTip(),
+             QString("Download current file"));
+    QCOMPARE(fixture_->app.actions().action(CommandId::ToolModbus)->statusTip(),
+             QString("Edit modbus protocol"));
+}
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"
