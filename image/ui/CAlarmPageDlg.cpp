@@ -69,7 +69,7 @@ CAlarmPageDlg::CAlarmPageDlg(AlarmListRecord& record, Prompt& prompt, FileChoose
     list_->setAccessibleName("Alarm texts");
     list_->setColumns({"Coil", "Language1", "Language2"}, {60, 150, 150});
     list_->setEditableColumns(0b110);
-    list_->setMinimumSize(60 + 150 + 150 + 40, 260);
+    list_->setMinimumSize(60 + 150 + 150 + 24, 260);
 
     auto* add = button("Add", "add");
     auto* remove = button("Delete", "delete");

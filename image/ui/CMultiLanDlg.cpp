@@ -35,7 +35,7 @@ CMultiLanDlg::CMultiLanDlg(LanguageTable& table, LanguageTableKind kind, Prompt&
     list_->setObjectName("texts");
     list_->setAccessibleName("Language texts");
     list_->setColumns({"Parameter values", "Language1", "Language2"}, {120, 120, 120});
-    list_->setMinimumSize(3 * 120 + 40, 260);
+    list_->setMinimumSize(3 * 120 + 24, 260);
 
     auto* import = button("Import", "import");
     auto* exportButton = button("Export", "export");

@@ -101,9 +101,13 @@ QWidget* CSettingDlg::buildPagesGroup() {
     group->setAccessibleName("Pages and display");
     auto* grid = new QGridLayout(group);
     int row = 0;
-    auto addField = [&](const QString& label, CNumberEdit* edit, int column = 0) {
-        grid->addWidget(buddyLabel(label, edit), row, column);
-        grid->addWidget(edit, row, column + 1);
+    // Fields under a check box are indented beneath it.
+    auto addField = [&](const QString& text, CNumberEdit* edit, bool underBox = false) {
+        QLabel* label = buddyLabel(text, edit);
+        if (underBox)
+            label->setIndent(20);
+        grid->addWidget(label, row, 0);
+        grid->addWidget(edit, row, 1);
     };
     startPage_ = numberEdit("startPage", "Start page");
     defaultPage_ = numberEdit("defaultPage", "Default page");
@@ -124,16 +128,16 @@ QWidget* CSettingDlg::buildPagesGroup() {
     grid->addWidget(screenProtection_, row++, 0, 1, 2);
     screenDelay_ = numberEdit("screenDelay", "Screen protection delay time(s)");
     screenSaverPage_ = numberEdit("screenSaverPage", "Screen saver");
-    addField("Delay time(s):", screenDelay_);
+    addField("Delay time(s):", screenDelay_, true);
     ++row;
-    addField("Screen saver:", screenSaverPage_);
+    addField("Screen saver:", screenSaverPage_, true);
     ++row;
 
     backlightOff_ = new QCheckBox("Off Background Light");
     backlightOff_->setObjectName("backlightOff");
     grid->addWidget(backlightOff_, row++, 0, 1, 2);
     backlightDelay_ = numberEdit("backlightDelay", "Background light delay time(s)");
-    addField("Delay time(s):", backlightDelay_);
+    addField("Delay time(s):", backlightDelay_, true);
     ++row;
 
     autoAlarmPage_ = new QCheckBox("Auto alarm page");
