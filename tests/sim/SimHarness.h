@@ -32,9 +32,11 @@ struct RecordingObserver : TransferObserver {
 };
 
 struct ServedPanel {
-    explicit ServedPanel(sim::FaultPlan faults = {}, bool running = false)
+    // `baud` emulates the line's speed (0: none), for transfers that must last a moment.
+    explicit ServedPanel(sim::FaultPlan faults = {}, bool running = false, int baud = 0)
         : device(faults, running), ports(std::vector<std::string>{link.devicePath()}), comm(ports) {
         comm.setTimeouts({std::chrono::milliseconds(1), std::chrono::milliseconds(40)});
+        link.setBaud(baud);
         thread = std::thread([this] { link.serve(device, stop); });
     }
     ~ServedPanel() {
