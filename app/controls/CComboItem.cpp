@@ -41,7 +41,7 @@ void CComboItem::keyPressEvent(QKeyEvent* event) {
 void CComboItem::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
     // The open list takes the focus from the box; the edit goes on.
-    if (event->reason() != Qt::PopupFocusReason && isVisible())
+    if (event->reason() != Qt::PopupFocusReason && isVisible() && !view()->isVisible())
         emit finished(true);
 }
 
