@@ -14,7 +14,6 @@ CEditList::CEditList(QWidget* parent)
     : QTableWidget(parent), editItem_(new CEditItem(viewport())),
       comboItem_(new CComboItem(viewport())) {
     tablecells::setUpRowList(*this);
-    setShowGrid(true);
     connect(editItem_, &CEditItem::finished, this, &CEditList::finishFromEditor);
     connect(comboItem_, &CComboItem::finished, this, &CEditList::finishFromEditor);
     connect(this, &QTableWidget::cellClicked, this, &CEditList::openEditor);
