@@ -4,7 +4,9 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/controls/CEditList.h"
 
@@ -21,6 +23,22 @@ QStringList typeTexts() {
     for (int type = 0; type < kModbusTypeCount; ++type)
         texts << modbusTypeText(type);
     return texts;
+}
+
+// The columns open at their set widths, widened where a title or a type text needs more room in
+// this font, so that none is cut off; the type column keeps room for the drop-down's arrow.
+void fitColumns(CEditList& list) {
+    const QFontMetrics cells = list.fontMetrics();
+    const int margin = 2 * list.style()->pixelMetric(QStyle::PM_HeaderMargin) + 6;
+    for (int column = 0; column < list.columnCount(); ++column) {
+        int need = list.horizontalHeader()->sectionSizeHint(column);
+        if (column == OperationType) {
+            const int arrow = list.style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+            for (const QString& text : typeTexts())
+                need = std::max(need, cells.horizontalAdvance(text) + margin + arrow);
+        }
+        list.setColumnWidth(column, std::max(list.columnWidth(column), need));
+    }
 }
 
 } // namespace
@@ -61,14 +79,7 @@ void CModbusDlg::buildLayout() {
         return int(column == OperationType ? CEditList::DropDown : CEditList::EditBox);
     });
     list_->setChoices(typeTexts());
-    list_->setShowGrid(true);
-    list_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    list_->verticalHeader()->hide();
-    // The narrow columns keep their widths; their titles wrap onto a second line instead.
-    list_->horizontalHeader()->setDefaultAlignment(Qt::AlignCenter |
-                                                   Qt::Alignment(Qt::TextWordWrap));
-    list_->horizontalHeader()->setMinimumHeight(3 * list_->fontMetrics().lineSpacing());
+    fitColumns(*list_);
     int width = 2 * list_->frameWidth();
     for (int column = 0; column < list_->columnCount(); ++column)
         width += list_->columnWidth(column);
