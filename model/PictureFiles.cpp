@@ -39,6 +39,10 @@ bool namesPicture(const WidgetNode& node, const std::string& wanted) {
 
 } // namespace
 
+bool samePictureName(std::string_view a, std::string_view b) {
+    return comparable(a) == comparable(b);
+}
+
 std::optional<MonochromeBitmap> readMonochromeBitmap(std::span<const uint8_t> b) {
     if (b.size() < kFileHeaderSize + kInfoHeaderSize || b[0] != 'B' || b[1] != 'M')
         return std::nullopt;

@@ -57,6 +57,9 @@ void fillPictureRecord(PictureRecord& record, const MonochromeBitmap& bitmap,
 void fillLightPicture(LedRecord& record, int logic, const MonochromeBitmap& bitmap,
                       std::string_view name);
 
+// Whether two picture names name the same file: letter case and slash direction aside.
+bool samePictureName(std::string_view a, std::string_view b);
+
 // Whether a picture or custom light of the project names the file, other than the widget
 // `exceptId` of `exceptPage`; names compare without regard to letter case or slash direction.
 bool pictureNameInUse(const CHCData& project, std::string_view name, const CPage* exceptPage,

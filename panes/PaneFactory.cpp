@@ -3,7 +3,10 @@
 #include <array>
 
 #include "model/WidgetKind.h"
+#include "panes/CKeyProperty.h"
+#include "panes/CLedProperty.h"
 #include "panes/CPageProperty.h"
+#include "panes/CPictureProperty.h"
 #include "panes/CWidgetProperty.h"
 
 namespace zorv {
@@ -17,6 +20,9 @@ template <class P> std::unique_ptr<PropertyPane> make(QWidget* parent) {
 // One line per pane class.
 constexpr std::array kPanes{
     PaneEntry{"Page", &make<CPageProperty>},
+    PaneEntry{"Led", &make<CLedProperty>},
+    PaneEntry{"Key", &make<CKeyProperty>},
+    PaneEntry{"Picture", &make<CPictureProperty>},
 };
 
 } // namespace

@@ -1,0 +1,177 @@
+#include "panes/CKeyProperty.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/rules/ImageMessageCodes.h"
+#include "model/rules/KeyTable.h"
+#include "panes/CKeyPropertySet1.h"
+#include "panes/CKeyPropertySet2.h"
+#include "panes/CKeyPropertySet3.h"
+#include "panes/CKeyPropertySet4.h"
+
+namespace zorv {
+
+CKeyProperty::CKeyProperty(QWidget* parent) : PropertyPane(parent) {
+    auto* frame = new QGroupBox(tr("Function key attribute"), this);
+    position_ = new PositionBox(frame);
+
+    key_ = new QComboBox(frame);
+    for (const char* label : rules::kKeyListLabels)
+        key_->addItem(QString::fromLatin1(label));
+    key_->setAccessibleName(tr("Key"));
+    key_->setMaxVisibleItems(rules::kKeyListSize);
+    auto* keyRow = new QGridLayout;
+    addLabelled(keyRow, 0, 0, tr("Key:"), key_);
+    keyRow->setColumnStretch(1, 1);
+
+    auto* characteristic = new QGroupBox(tr("Characteristic"), frame);
+    doubleSize_ = new QCheckBox(tr("double size"), characteristic);
+    inverted_ = new QCheckBox(tr("Inverted "), characteristic);
+    auto* looks = new QHBoxLayout(characteristic);
+    looks->addWidget(doubleSize_);
+    looks->addWidget(inverted_);
+    hand_ = new QCheckBox(tr("Hand-type"), frame);
+    invisible_ = new QCheckBox(tr("Invisiable"), frame);
+    encrypted_ = new QCheckBox(tr("Encryption"), frame);
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(position_);
+    left->addLayout(keyRow);
+    left->addWidget(characteristic);
+    left->addWidget(hand_);
+    left->addWidget(invisible_);
+    left->addWidget(encrypted_);
+    left->addStretch();
+
+    register_ =
+        new RegisterGroup(tr("Register"), tr("Addr.:"), RegisterGroup::Arrangement::Row, frame);
+    actions_ = new QButtonGroup(this);
+    auto* buttons = new QHBoxLayout;
+    // In the order of the action codes 0..3.
+    const char* const actionTexts[] = {"Set coil", "Screen jump", "Set register", "Register +/-"};
+    for (int action = 0; action < 4; ++action) {
+        auto* button = new QPushButton(tr(actionTexts[action]), frame);
+        button->setCheckable(true);
+        actions_->addButton(button, action);
+        buttons->addWidget(button);
+    }
+    stack_ = new QStackedWidget(frame);
+    subPanes_ = {new CKeyPropertySet1(stack_), new CKeyPropertySet2(stack_),
+                 new CKeyPropertySet3(stack_), new CKeyPropertySet4(stack_)};
+    for (CKeySubPane* sub : subPanes_) {
+        sub->layout()->setContentsMargins(0, 0, 0, 0);
+        stack_->addWidget(sub);
+    }
+    auto* right = new QVBoxLayout;
+    right->addWidget(register_);
+    right->addLayout(buttons);
+    right->addWidget(stack_, 1);
+
+    auto* columns = new QHBoxLayout(frame);
+    columns->addLayout(left);
+    columns->addLayout(right, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    setAccessibleName(tr("Function key attribute"));
+
+    connect(actions_, &QButtonGroup::idClicked, this, &CKeyProperty::chooseAction);
+    connect(key_, &QComboBox::currentIndexChanged, this, &CKeyProperty::emitImage);
+    for (QCheckBox* box : {doubleSize_, inverted_, invisible_})
+        connect(box, &QCheckBox::toggled, this, &CKeyProperty::emitImage);
+    addEnterShortcuts(this, [this] { apply(); });
+    showForm(rules::keyFormOf(working_));
+}
+
+void CKeyProperty::loadRecord(std::span<const uint8_t> record, int32_t widgetId) {
+    working_ = KeyRecord::makeDefault();
+    if (record.size() == KeyRecord::kSize)
+        std::copy(record.begin(), record.end(), working_.bytes.begin());
+    applied_ = working_;
+    setWidgetId(widgetId);
+    showForm(rules::keyFormOf(working_));
+}
+
+rules::KeyForm CKeyProperty::formOfControls() const {
+    rules::KeyForm form = rules::keyFormOf(working_);
+    form.listPosition = key_->currentIndex();
+    form.hand = hand_->isChecked();
+    form.invisible = invisible_->isChecked();
+    form.encrypted = encrypted_->isChecked();
+    form.doubleSize = doubleSize_->isChecked();
+    form.inverted = inverted_->isChecked();
+    form.action = std::max(actions_->checkedId(), 0);
+    if (form.action != KeyRecord::ScreenJump)
+        form.reg = register_->form();
+    subPanes_[std::size_t(form.action)]->takeForm(form);
+    return form;
+}
+
+void CKeyProperty::showForm(const rules::KeyForm& form) {
+    loading_ = true;
+    position_->showPosition(working_.x(), working_.y());
+    key_->setCurrentIndex(form.listPosition);
+    hand_->setChecked(form.hand);
+    invisible_->setChecked(form.invisible);
+    encrypted_->setChecked(form.encrypted);
+    doubleSize_->setChecked(form.doubleSize);
+    inverted_->setChecked(form.inverted);
+    for (CKeySubPane* sub : subPanes_)
+        sub->showForm(form);
+    chooseAction(form.action);
+    register_->showForm(form.reg);
+    loading_ = false;
+}
+
+void CKeyProperty::chooseAction(int action) {
+    if (QAbstractButton* button = actions_->button(action))
+        button->setChecked(true);
+    stack_->setCurrentIndex(action);
+    // A coil is an M bit; the register actions take D or M; a jump uses no register.
+    if (action == KeyRecord::SetCoil)
+        register_->setTypes({RegisterType::M});
+    else
+        register_->setTypes({RegisterType::D, RegisterType::M});
+    register_->setEnabled(action != KeyRecord::ScreenJump);
+}
+
+bool CKeyProperty::apply() {
+    const auto result = rules::confirmKey(working_, formOfControls());
+    showMessages(context(), result.messages);
+    if (result.applied) {
+        const bool changed = result.record != applied_;
+        working_ = applied_ = result.record;
+        showForm(rules::keyFormOf(working_));
+        if (changed)
+            emit recordApplied();
+    }
+    return result.applied;
+}
+
+std::vector<uint8_t> CKeyProperty::workingRecord() const {
+    const auto result = rules::confirmKey(working_, formOfControls());
+    const KeyRecord& r = result.applied ? result.record : working_;
+    return {r.bytes.begin(), r.bytes.end()};
+}
+
+void CKeyProperty::setPosition(int x, int y) {
+    for (auto* r : {&working_, &applied_}) {
+        r->setX(uint16_t(x));
+        r->setY(uint16_t(y));
+    }
+    position_->showPosition(x, y);
+}
+
+void CKeyProperty::emitImage() {
+    if (loading_)
+        return;
+    const uint8_t code = rules::keyCodeOfListPosition(key_->currentIndex());
+    const auto image = rules::keyImageCode(code, inverted_->isChecked(), invisible_->isChecked());
+    if (image)
+        emit keyImageChanged(
+            *image, rules::imageSizeFlag(doubleSize_->isChecked(), invisible_->isChecked()));
+}
+
+} // namespace zorv

@@ -1,0 +1,34 @@
+#include "panes/CKeyPropertySet1.h"
+
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace zorv {
+
+CKeyPropertySet1::CKeyPropertySet1(QWidget* parent) : CKeySubPane(parent) {
+    auto* frame = new QGroupBox(tr("Coil"), this);
+    auto* column = new QVBoxLayout(frame);
+    operation_ = new QButtonGroup(this);
+    // In the order of the coil operation codes 0..3.
+    const char* const texts[] = {"Set to ON", "Set to OFF ", "Reverse", "Instantaneous ON"};
+    for (int code = 0; code < 4; ++code) {
+        auto* button = new QRadioButton(tr(texts[code]), frame);
+        operation_->addButton(button, code);
+        column->addWidget(button);
+    }
+    column->addStretch();
+    (new QVBoxLayout(this))->addWidget(frame);
+    setAccessibleName(tr("Coil"));
+}
+
+void CKeyPropertySet1::showForm(const rules::KeyForm& form) {
+    if (QAbstractButton* button = operation_->button(form.coilOperation))
+        button->setChecked(true);
+}
+
+void CKeyPropertySet1::takeForm(rules::KeyForm& form) const {
+    form.coilOperation = std::max(operation_->checkedId(), 0);
+}
+
+} // namespace zorv

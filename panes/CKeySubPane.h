@@ -1,0 +1,19 @@
+#pragma once
+// One of the action sub-panes of the key pane: it shows the fields of its action from a key
+// form and writes them back into one.
+
+#include <QWidget>
+
+#include "model/rules/KeyRules.h"
+
+namespace zorv {
+
+class CKeySubPane : public QWidget {
+    Q_OBJECT
+public:
+    using QWidget::QWidget;
+    virtual void showForm(const rules::KeyForm& form) = 0;
+    virtual void takeForm(rules::KeyForm& form) const = 0;
+};
+
+} // namespace zorv

@@ -1,0 +1,167 @@
+#include "panes/CLedProperty.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "model/LightPictures.h"
+#include "model/PictureFiles.h"
+#include "model/rules/ImageMessageCodes.h"
+#include "platform/Prompt.h"
+#include "platform/qt/FileChooser.h"
+
+namespace zorv {
+
+CLedProperty::CLedProperty(QWidget* parent) : PropertyPane(parent) {
+    auto* frame = new QGroupBox(tr("Indicator Light Attribute"), this);
+    position_ = new PositionBox(frame);
+
+    auto* characteristic = new QGroupBox(tr("Characteristic"), frame);
+    doubleSize_ = new QCheckBox(tr("double size"), characteristic);
+    (new QVBoxLayout(characteristic))->addWidget(doubleSize_);
+
+    register_ =
+        new RegisterGroup(tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Column, frame);
+    register_->setTypes({RegisterType::D, RegisterType::M, RegisterType::X, RegisterType::Y});
+
+    auto* display = new QGroupBox(tr("Display"), frame);
+    displayType_ = new QComboBox(display);
+    displayType_->addItems({tr("Round"), tr("Square"), tr("Custom")});
+    displayType_->setAccessibleName(tr("Display type"));
+    logic_ = new QComboBox(display);
+    logic_->addItems({tr("Positive logic"), tr("Negative logic")});
+    logic_->setAccessibleName(tr("Logic"));
+    positivePicture_ = new QPushButton(tr("Positive logic Picture"), display);
+    negativePicture_ = new QPushButton(tr("Negative logic Picture"), display);
+    auto* displayGrid = new QGridLayout(display);
+    addLabelled(displayGrid, 0, 0, tr("Type:"), displayType_);
+    addLabelled(displayGrid, 1, 0, tr("Logic:"), logic_);
+    displayGrid->addWidget(positivePicture_, 2, 0, 1, 2);
+    displayGrid->addWidget(negativePicture_, 3, 0, 1, 2);
+
+    auto* grid = new QGridLayout(frame);
+    grid->addWidget(position_, 0, 0);
+    grid->addWidget(characteristic, 1, 0);
+    grid->addWidget(register_, 0, 1, 2, 1);
+    grid->addWidget(display, 0, 2, 2, 1);
+    grid->setRowStretch(2, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(frame);
+    setAccessibleName(tr("Indicator Light Attribute"));
+
+    connect(displayType_, &QComboBox::currentIndexChanged, this, &CLedProperty::displayTypeChosen);
+    connect(logic_, &QComboBox::currentIndexChanged, this, &CLedProperty::emitImage);
+    connect(doubleSize_, &QCheckBox::toggled, this, &CLedProperty::emitImage);
+    connect(positivePicture_, &QPushButton::clicked, this, [this] { choosePicture(0); });
+    connect(negativePicture_, &QPushButton::clicked, this, [this] { choosePicture(1); });
+    addEnterShortcuts(this, [this] { apply(); });
+    showForm(rules::ledFormOf(working_));
+}
+
+void CLedProperty::loadRecord(std::span<const uint8_t> record, int32_t widgetId) {
+    working_ = LedRecord::makeDefault();
+    if (record.size() == LedRecord::kSize)
+        std::copy(record.begin(), record.end(), working_.bytes.begin());
+    applied_ = working_;
+    setWidgetId(widgetId);
+    showForm(rules::ledFormOf(working_));
+}
+
+rules::LedForm CLedProperty::formOfControls() const {
+    rules::LedForm form;
+    form.reg = register_->form();
+    form.negativeLogic = logic_->currentIndex() == 1;
+    form.doubleSize = doubleSize_->isChecked();
+    form.displayType = displayType_->currentIndex();
+    return form;
+}
+
+void CLedProperty::showForm(const rules::LedForm& form) {
+    loading_ = true;
+    position_->showPosition(working_.x(), working_.y());
+    register_->showForm(form.reg);
+    logic_->setCurrentIndex(form.negativeLogic ? 1 : 0);
+    doubleSize_->setChecked(form.doubleSize);
+    displayType_->setCurrentIndex(form.displayType);
+    shownType_ = form.displayType;
+    loading_ = false;
+}
+
+bool CLedProperty::apply() {
+    const auto result = rules::confirmLed(working_, formOfControls());
+    showMessages(context(), result.messages);
+    if (result.applied) {
+        const bool changed = result.record != applied_;
+        working_ = applied_ = result.record;
+        showForm(rules::ledFormOf(working_));
+        if (changed)
+            emit recordApplied();
+    }
+    return result.applied;
+}
+
+std::vector<uint8_t> CLedProperty::workingRecord() const {
+    const auto result = rules::confirmLed(working_, formOfControls());
+    const LedRecord& r = result.applied ? result.record : working_;
+    return {r.bytes.begin(), r.bytes.end()};
+}
+
+void CLedProperty::setPosition(int x, int y) {
+    for (auto* r : {&working_, &applied_}) {
+        r->setX(uint16_t(x));
+        r->setY(uint16_t(y));
+    }
+    position_->showPosition(x, y);
+}
+
+void CLedProperty::displayTypeChosen() {
+    if (loading_)
+        return;
+    const bool hasPicture = !working_.pictureName(0).empty() || !working_.pictureName(1).empty();
+    if (displayType_->currentIndex() == LedRecord::Custom && !hasPicture) {
+        // A custom light needs a picture first; the previous type stays.
+        showMessages(context(), {rules::kAddCustomImageMessage});
+        const QSignalBlocker blocker(displayType_);
+        displayType_->setCurrentIndex(shownType_);
+        return;
+    }
+    shownType_ = displayType_->currentIndex();
+    emitImage();
+}
+
+void CLedProperty::choosePicture(int logic) {
+    const char* question = logic == 0 ? rules::kReplacePositivePictureQuestion
+                                      : rules::kReplaceNegativePictureQuestion;
+    if (!working_.pictureName(logic).empty() &&
+        !(context().prompt && context().prompt->yes(question)))
+        return;
+    if (!context().files)
+        return;
+    const QString chosen = context().files->openFile(
+        this, tr("Open"), QString::fromStdString(context().projectFolder.string()),
+        qtFileFilter(kPictureFilter));
+    if (chosen.isEmpty())
+        return;
+    switch (takeLightPicture(working_, logic, chosen.toStdString(), context().projectFolder,
+                             context().project, widgetId())) {
+    case LightPictureOutcome::Taken:
+        break;
+    case LightPictureOutcome::BadFormat:
+        showMessages(context(), {rules::kLedBitmapFormatMessage});
+        break;
+    case LightPictureOutcome::CopyFailed:
+        showMessages(context(), {kPictureCopyFailedMessage});
+        break;
+    }
+}
+
+void CLedProperty::emitImage() {
+    if (loading_)
+        return;
+    const auto shape =
+        rules::lightShapeCode(displayType_->currentIndex(), logic_->currentIndex() == 1);
+    if (shape)
+        emit lightImageChanged(*shape, rules::imageSizeFlag(doubleSize_->isChecked()));
+}
+
+} // namespace zorv
