@@ -17,12 +17,14 @@ struct AlarmListRecord : WidgetRecord<10028, WidgetKind::Alarm> {
 
     static constexpr std::size_t entryOff(int k) { return kTableOff + kEntrySize * std::size_t(k); }
 
-    // The defaults of an alarm-list widget.
+    // The defaults of an alarm-list widget. Entry 0 carries "No Alarm" in both languages and
+    // is counted, so that the text is shown, edited and saved like the system list's.
     static AlarmListRecord makeDefault() {
         AlarmListRecord r;
         r.setStation(1);
         r.setRegisterType(uint8_t(RegisterType::M));
         r.setRows(1);
+        r.setNoAlarmEntry();
         return r;
     }
     // The defaults of the project's system alarm list.
@@ -30,11 +32,9 @@ struct AlarmListRecord : WidgetRecord<10028, WidgetKind::Alarm> {
         AlarmListRecord r;
         r.setU8(kMarkerOff, 255);
         r.setStation(1);
-        r.setEntryCount(1);
         r.setRows(4);
         r.setBuzzer(255);
-        r.setText(0, 0, TextSlot::fromBytes("No Alarm"));
-        r.setText(0, 1, TextSlot::fromBytes("No Alarm"));
+        r.setNoAlarmEntry();
         return r;
     }
 
@@ -60,6 +60,14 @@ struct AlarmListRecord : WidgetRecord<10028, WidgetKind::Alarm> {
     }
     void setText(int entry, int lang, const TextSlot& t) {
         setTextAt(entryOff(entry) + (lang == 0 ? 0 : TextSlot::kSize), t);
+    }
+
+private:
+    // Entry 0, the text shown while no alarm is active, as the only entry.
+    void setNoAlarmEntry() {
+        setEntryCount(1);
+        setText(0, 0, TextSlot::fromBytes("No Alarm"));
+        setText(0, 1, TextSlot::fromBytes("No Alarm"));
     }
 };
 static_assert(sizeof(AlarmListRecord) == 10028);

@@ -94,6 +94,7 @@ TEST(PageEncoding, AlarmListWritesItsCountLessOne) {
     AlarmListRecord r = AlarmListRecord::makeDefault();
     r.setEntryCount(3);
     r.setText(0, 0, TextSlot::fromBytes("ok"));
+    r.setText(0, 1, TextSlot{}); // in place of the default "No Alarm"
     r.setText(2, 1, TextSlot::fromBytes("bc"));
     const Bytes b = encode(WidgetNode::of(1, r), 22);
     ASSERT_EQ(b.size(), 20u + 4 * 3 + 10);
