@@ -1,20 +1,905 @@
 #include "editor/CZorvEditorView.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+
+#include "app/commands/ActionRegistry.h"
+#include "app/commands/CommandTable.h"
+#include "editor/CPageTree.h"
+#include "model/Bytes.h"
+#include "model/CZorvEditorDoc.h"
+#include "model/EditorViewRules.h"
+#include "model/FileOps.h"
+#include "model/PagePropertiesRecord.h"
+#include "model/PictureFiles.h"
+#include "model/widgets/CanvasPlacement.h"
+#include "model/widgets/PageTools.h"
+#include "model/widgets/WidgetBitmaps.h"
+#include "model/widgets/WidgetSync.h"
+#include "model/widgets/WidgetTexts.h"
+#include "oonedraw/GCreateTool.h"
+#include "oonedraw/GRepaint.h"
+#include "oonedraw/GText.h"
+#include "panes/CPageProperty.h"
+#include "panes/PaneFactory.h"
+#include "platform/CodePageText.h"
+#include "platform/Paths.h"
+#include "platform/Prompt.h"
+#include "platform/qt/FileChooser.h"
+
 namespace zorv {
 
-// Until the page editor is built, the view is an empty area of the size its layout is made for.
-CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent)
-    : QWidget(parent), services_(services) {
-    setMinimumSize(750, 580);
-    setAccessibleName(tr("Page editor"));
+namespace {
+
+// The widget menu's tools and the commands that choose them.
+struct ToolCommand {
+    CommandId id;
+    const char* tool;
+};
+constexpr ToolCommand kToolCommands[] = {
+    {CommandId::WidgetLight, "Led"},
+    {CommandId::WidgetKey, "Key"},
+    {CommandId::WidgetStaticText, "StaticText"},
+    {CommandId::WidgetDynamicText, "DynamicText"},
+    {CommandId::WidgetRegister, "Register"},
+    {CommandId::WidgetBarGraph, "Bar"},
+    {CommandId::WidgetTrendChart, "Trend"},
+    {CommandId::WidgetMenu, "Menu"},
+    {CommandId::WidgetAlarm, "Alarm"},
+    {CommandId::WidgetPicture, "Picture"},
+};
+
+// The panes the view keeps: the page's and one per widget type name.
+constexpr const char* kPaneNames[] = {"Page", "StaticText", "DynamicText", "Led",
+                                      "Key",  "Register",   "Picture",     "Password",
+                                      "Menu", "Alarm",      "Bar",         "Trend"};
+
+constexpr uint32_t kGreyDisplay = 0x808080;
+
+QString fromCodePage(const std::string& bytes) {
+    return QString::fromStdString(codePageToUtf8(bytes).value_or(bytes));
 }
 
-CZorvEditorView::~CZorvEditorView() = default;
+QRect qrect(const oonedraw::GIntRect& r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+}
 
-void CZorvEditorView::initialUpdate() {}
+bool inside(const oonedraw::GIntRect& r, QPoint p) {
+    return r.contains(p.x(), p.y());
+}
 
-void CZorvEditorView::dropProject() {}
+uint32_t keysOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    uint32_t keys = 0;
+    if (buttons & Qt::LeftButton)
+        keys |= oonedraw::kLeftButton;
+    if (modifiers & Qt::ControlModifier)
+        keys |= oonedraw::kCtrlKey;
+    return keys;
+}
 
-void CZorvEditorView::commitProperties() {}
+oonedraw::GRect shifted(const oonedraw::GIntRect& r, int dx) {
+    return {double(r.left + dx), double(r.top), double(r.right + dx), double(r.bottom)};
+}
+
+} // namespace
+
+CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent)
+    : QWidget(parent), services_(services), tools_(&canvas_),
+      glyphs_(services.paths.programFolder(),
+              [this](const std::string& text) { services_.prompt.message(text); }),
+      panelPicture_(QStringLiteral(":/editor/panel.png")) {
+    setAccessibleName(tr("Page editor"));
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
+    canvas_.window = this;
+    canvas_.glyphs = &glyphs_;
+    tools_.view = this;
+    registerPageTools(tools_);
+    WidgetBitmaps::shared().setProgramFolder(services.paths.programFolder());
+
+    tree_ = new CPageTree(this);
+    connect(tree_, &QTreeWidget::currentItemChanged, this, &CZorvEditorView::pageSelectionChanged);
+    connect(tree_, &CPageTree::popupRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        for (const LayoutEntry& entry : pagePopupLayout()) {
+            if (entry.item == LayoutItem::Separator)
+                menu.addSeparator();
+            else if (entry.item == LayoutItem::Command)
+                menu.addAction(services_.actions.action(entry.id));
+        }
+        if (popup_)
+            popup_(menu, at);
+        else
+            menu.exec(at);
+    });
+    // The hidden read-only field that takes the keyboard after a press in the display, so that
+    // the keys act on the page's widgets and not on the tree.
+    keySink_ = new QLineEdit(this);
+    keySink_->setReadOnly(true);
+    keySink_->setAccessibleName(tr("Page display"));
+    keySink_->setGeometry(0, 0, 1, 1);
+    keySink_->lower();
+    keySink_->installEventFilter(this);
+
+    createPanes();
+    takeCommands();
+    layoutChildren();
+    backing_ = QImage(sizeHint(), QImage::Format_RGB32);
+    dirty_ = QRegion(backing_.rect());
+}
+
+CZorvEditorView::~CZorvEditorView() {
+    endFeedback();
+    // The tools hold the canvas; the canvas's objects go before the panes' context is gone.
+    tools_.tools.clear();
+    canvas_.ClearAll();
+}
+
+void CZorvEditorView::createPanes() {
+    for (const char* name : kPaneNames) {
+        std::unique_ptr<PropertyPane> made = makePane(name, this);
+        if (!made)
+            continue;
+        PropertyPane* pane = made.release(); // owned by the view as its child
+        pane->hide();
+        connect(pane, &PropertyPane::pageDescriptionChanged, this,
+                &CZorvEditorView::pageDescriptionChanged);
+        connect(pane, &PropertyPane::documentModified, this, &CZorvEditorView::markModified);
+        connect(pane, &PropertyPane::textChanged, this, [this, pane] {
+            if (auto* text = dynamic_cast<oonedraw::GText*>(firstSelected()))
+                text->SetText(pane->displayText());
+        });
+        connect(pane, &PropertyPane::numericFormatChanged, this, [this](int digits, int decimals) {
+            if (auto* text = dynamic_cast<oonedraw::GText*>(firstSelected()))
+                text->SetText(numericSampleText(digits, decimals));
+        });
+        connect(pane, &PropertyPane::lightImageChanged, this, [this](int shape, int size) {
+            const char* name = shape == 1    ? "icon2/Led_Quadrate1.bmp"
+                               : shape == 10 ? "icon2/Led_Round2.bmp"
+                               : shape == 11 ? "icon2/Led_Quadrate2.bmp"
+                                             : "icon2/Led_Round1.bmp";
+            if (auto* image = dynamic_cast<oonedraw::GImage*>(firstSelected())) {
+                image->LoadFile(services_.paths.programFolder() / name);
+                image->SetScale(size < 1 ? 1.0f : 2.0f);
+                canvas_.Invalidate(shifted(displayRect_, -int(canvas_.originX)));
+            }
+        });
+        connect(pane, &PropertyPane::keyImageChanged, this, [this](int code, int size) {
+            static const char* const keys[] = {"Esc", "Set", "Down", "Up", "Right", "Enter"};
+            const int digit = code >= 100 ? 3 : code >= 10 ? 2 : 1;
+            const int index = code % 10;
+            const bool known = (code >= 0 && code <= 5) || (code >= 10 && code <= 15) ||
+                               (code >= 100 && code <= 105) || (code >= 110 && code <= 115);
+            const std::string name =
+                known ? "icon2/Key_" + std::string(keys[index]) + std::to_string(digit) + ".bmp"
+                      : "icon2/Key_Esc1.bmp";
+            if (auto* image = dynamic_cast<oonedraw::GImage*>(firstSelected())) {
+                image->LoadFile(services_.paths.programFolder() / name);
+                image->SetScale(size < 1 ? 1.0f : 2.0f);
+                canvas_.Invalidate(shifted(displayRect_, -int(canvas_.originX)));
+            }
+        });
+        connect(pane, &PropertyPane::recordApplied, this, [this, pane] {
+            storePane(*pane);
+            oonedraw::GObject* object = firstSelected();
+            const WidgetNode* node =
+                currentPage_ && object ? currentPage_->findWidget(pane->widgetId()) : nullptr;
+            if (node && object->id == node->id)
+                applyNode(*object, *node, language_, WidgetBitmaps::shared());
+        });
+        if (!pagePane_)
+            pagePane_ = qobject_cast<CPageProperty*>(pane);
+        panes_.push_back(pane);
+    }
+    shown_ = pagePane_;
+}
+
+void CZorvEditorView::takeCommands() {
+    ActionRegistry& actions = services_.actions;
+    actions.handle(CommandId::PageNew, this, [this] { newPage(); });
+    actions.handle(CommandId::PageCopy, this, [this] { copyPage(); });
+    actions.handle(CommandId::PageDelete, this, [this] { deletePage(); });
+    actions.handle(CommandId::ToolGridlines, this, [this] {
+        gridOn_ = !gridOn_;
+        services_.actions.action(CommandId::ToolGridlines)->setChecked(gridOn_);
+        InvalidateArea(displayRect_);
+    });
+    actions.action(CommandId::ToolGridlines)->setChecked(gridOn_);
+    actions.handle(CommandId::Language1, this, [this] { setLanguage(0); });
+    actions.handle(CommandId::Language2, this, [this] { setLanguage(1); });
+    actions.checkOnly({CommandId::Language1, CommandId::Language2}, CommandId::Language1);
+    for (const ToolCommand& command : kToolCommands) {
+        if (command.id == CommandId::WidgetPicture)
+            actions.handle(command.id, this, [this] { importPicture(); });
+        else
+            actions.handle(command.id, this, [this, tool = command.tool] { chooseTool(tool); });
+    }
+    updateToolChecks();
+}
+
+// ---- layout and painting -------------------------------------------------------------------
+
+void CZorvEditorView::layoutChildren() {
+    const int grow = layoutWidth_ - kLayoutWidth;
+    tree_->setGeometry(10, 10, 200 + grow, 540);
+    for (PropertyPane* pane : panes_)
+        pane->setGeometry(qrect(propertyRect_));
+}
+
+void CZorvEditorView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    endFeedback();
+    if (backing_.size() != size()) {
+        backing_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+        dirty_ = QRegion(backing_.rect());
+    }
+    const int w = width(), h = height();
+    if (w < kLayoutWidth || h < kLayoutHeight)
+        return;
+    const int d = w - layoutWidth_;
+    layoutWidth_ = w;
+    for (oonedraw::GIntRect* r : {&displayRect_, &panelRect_, &propertyRect_}) {
+        r->left += d;
+        r->right += d;
+    }
+    canvas_.originX = displayRect_.left - kDisplayLeft;
+    for (PropertyPane* pane : panes_)
+        pane->setGeometry(qrect(propertyRect_));
+    tree_->setGeometry(
+        QRect(QPoint(10, 10), QPoint(210 + w - kLayoutWidth - 1, 550 + h - kLayoutHeight - 1)));
+    dirty_ = QRegion(backing_.rect());
+    update();
+    if (!pageShown_ || d == 0)
+        return;
+    if (shown_ != pagePane_) {
+        commitProperties();
+        showPane(pagePane_);
+    }
+    canvas_.ClearAll();
+    if (currentPage_)
+        loadPage(*currentPage_);
+    chooseTool("select");
+}
+
+void CZorvEditorView::InvalidateArea(const oonedraw::GIntRect& area) {
+    const QRect r = QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1));
+    dirty_ += r.intersected(backing_.rect());
+    update(r);
+}
+
+void CZorvEditorView::drawScene(QPainter& painter) {
+    painter.fillRect(backing_.rect(), palette().window());
+    painter.drawImage(QPoint(panelRect_.left, panelRect_.top), panelPicture_);
+    drawContext_.setPainter(&painter);
+    drawContext_.SetPen({1, 0x000000, 0});
+    drawContext_.SetBrush({0, kGreyDisplay, 0});
+    drawContext_.Rectangle(displayRect_);
+    if (gridOn_)
+        for (int j = 0; j < displayRect_.bottom - displayRect_.top; j += 16)
+            for (int i = 0; i < displayRect_.right - displayRect_.left; i += 16)
+                drawContext_.Pixel(displayRect_.left + i, displayRect_.top + j, 0x000000);
+    painter.save();
+    painter.translate(canvas_.originX, canvas_.originY);
+    canvas_.SetDrawingContext(&drawContext_);
+    canvas_.Draw();
+    painter.restore();
+    drawContext_.setPainter(nullptr);
+}
+
+void CZorvEditorView::renderDirty() {
+    if (dirty_.isEmpty())
+        return;
+    endFeedback();
+    QPainter painter(&backing_);
+    painter.setClipRegion(dirty_);
+    dirty_ = QRegion();
+    drawScene(painter);
+}
+
+oonedraw::GDrawContext* CZorvEditorView::ClientContext() {
+    renderDirty();
+    if (!feedbackPainter_.isActive()) {
+        feedbackPainter_.begin(&backing_);
+        feedbackContext_.setPainter(&feedbackPainter_);
+    }
+    return &feedbackContext_;
+}
+
+void CZorvEditorView::endFeedback() {
+    if (!feedbackPainter_.isActive())
+        return;
+    feedbackContext_.setPainter(nullptr);
+    feedbackPainter_.end();
+    update();
+}
+
+void CZorvEditorView::paintEvent(QPaintEvent* event) {
+    endFeedback();
+    renderDirty();
+    QPainter painter(this);
+    painter.drawImage(event->rect(), backing_, event->rect());
+}
+
+QImage CZorvEditorView::picture() {
+    endFeedback();
+    renderDirty();
+    return backing_.copy();
+}
+
+// ---- project, tree and pages ---------------------------------------------------------------
+
+std::filesystem::path CZorvEditorView::projectFolder() const {
+    const std::filesystem::path& file = services_.document.path();
+    return file.empty() ? services_.paths.workFolder() : file.parent_path();
+}
+
+void CZorvEditorView::initialUpdate() {
+    pageShown_ = false;
+    canvas_.ClearAll();
+    project_ = &services_.document.project();
+    if (project_->pageCount() == 0)
+        project_->addPage(1, PlaceMode::Insert);
+    currentPage_ = project_->page(0);
+    WidgetBitmaps::shared().setProjectFolder(projectFolder());
+    updatePaneContext();
+    if (shown_)
+        shown_->hide();
+    shown_ = pagePane_;
+    rebuildTree(currentPage_->number());
+    showPageProperties();
+    chooseTool("select");
+}
+
+void CZorvEditorView::dropProject() {
+    endFeedback();
+    canvas_.ClearAll();
+    currentPage_ = nullptr;
+    project_ = nullptr;
+    pageShown_ = false;
+    tree_->rebuild({});
+    updatePaneContext();
+    InvalidateArea(displayRect_);
+}
+
+void CZorvEditorView::updatePaneContext() {
+    PaneContext context;
+    context.prompt = &services_.prompt;
+    context.files = &services_.files;
+    context.paths = &services_.paths;
+    context.project = project_;
+    context.projectFolder = projectFolder();
+    context.language = language_;
+    if (project_) {
+        context.passwordLevels = project_->header.passwordLevels();
+        context.registerSettingControl = project_->header.flag(1u << 2);
+    }
+    for (PropertyPane* pane : panes_)
+        pane->setContext(context);
+}
+
+void CZorvEditorView::rebuildTree(int selectNumber) {
+    std::vector<std::pair<int, QString>> items;
+    if (project_)
+        for (const auto& page : project_->pages())
+            items.emplace_back(page->number(),
+                               fromCodePage(pageItemText(page->number(), page->description())));
+    // The old items are gone: the page shown is not committed through them again.
+    tree_->rebuild(items);
+    if (QTreeWidgetItem* item = tree_->pageItem(selectNumber))
+        tree_->setCurrentItem(item);
+    tree_->setFocus();
+}
+
+void CZorvEditorView::pageSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
+    if (current && !current->parent()) {
+        // The root never becomes the selection.
+        const QSignalBlocker blocker(tree_);
+        tree_->setCurrentItem(previous);
+        return;
+    }
+    // Selection changing: the page left behind keeps what its pane holds.
+    if (pageShown_ && CPageTree::pageNumber(previous))
+        commitProperties();
+    endFeedback();
+    canvas_.ClearAll();
+    pageShown_ = true;
+    currentPage_ = nullptr;
+    // Selection changed.
+    const std::optional<int> number = CPageTree::pageNumber(current);
+    CPage* page = project_ && number ? project_->pageByNumber(uint16_t(*number)) : nullptr;
+    if (!page)
+        return;
+    currentPage_ = page;
+    loadPage(*page);
+    InvalidateArea(displayRect_);
+    showPane(pagePane_);
+    showPageProperties();
+    chooseTool("select");
+}
+
+void CZorvEditorView::loadPage(CPage& page) {
+    WidgetBitmaps& bitmaps = WidgetBitmaps::shared();
+    bitmaps.setProjectFolder(projectFolder());
+    const std::string before = tools_.currentName;
+    for (const WidgetNode& node : page.widgets) {
+        const std::string name(typeName(node.kind));
+        auto* tool = dynamic_cast<oonedraw::GCreateTool*>(tools_.Find(name));
+        if (!tool || name.empty())
+            continue;
+        const oonedraw::GPoint at =
+            canvasPointOf(le::u16(node.record.data() + 2), le::u16(node.record.data() + 4));
+        const oonedraw::GPointerEvent event{at.x + canvas_.originX, at.y + canvas_.originY,
+                                            oonedraw::kLeftButton};
+        tools_.SelectTool(name);
+        const std::size_t count = canvas_.children.size();
+        tool->OnButtonDown(event);
+        tool->OnButtonUp(event);
+        if (canvas_.children.size() == count)
+            continue;
+        oonedraw::GObject* object = canvas_.children.back();
+        object->id = node.id;
+        applyNode(*object, node, language_, bitmaps);
+        if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
+            rect->FitToContent();
+    }
+    tools_.SelectTool(before.empty() ? "select" : before);
+}
+
+void CZorvEditorView::reloadCurrentPage() {
+    if (shown_ != pagePane_) {
+        commitProperties();
+        showPane(pagePane_);
+        showPageProperties();
+    }
+    endFeedback();
+    canvas_.ClearAll();
+    if (currentPage_)
+        loadPage(*currentPage_);
+    InvalidateArea(displayRect_);
+}
+
+void CZorvEditorView::showPageProperties() {
+    if (!currentPage_ || !pagePane_)
+        return;
+    pagePane_->hide();
+    pagePane_->loadRecord(pagePropertiesBytes(currentPage_->properties()), 0);
+    if (shown_ == pagePane_)
+        pagePane_->show();
+}
+
+void CZorvEditorView::showPane(PropertyPane* pane) {
+    if (shown_ && shown_ != pane)
+        shown_->hide();
+    shown_ = pane;
+    if (shown_) {
+        shown_->setGeometry(qrect(propertyRect_));
+        shown_->show();
+    }
+}
+
+// The pane's record goes to the widget (or page) the pane was loaded with, so that a record can
+// never reach a widget of another kind.
+void CZorvEditorView::storePane(PropertyPane& pane) {
+    if (!currentPage_)
+        return;
+    const std::vector<uint8_t> record = pane.workingRecord();
+    if (&pane == pagePane_) {
+        if (auto properties = pagePropertiesFrom(record))
+            currentPage_->setProperties(*properties);
+        return;
+    }
+    currentPage_->setWidgetRecord(pane.widgetId(), pane.typeName().toStdString(), record);
+}
+
+void CZorvEditorView::commitProperties() {
+    if (currentPage_ && shown_)
+        storePane(*shown_);
+}
+
+PropertyPane* CZorvEditorView::paneFor(std::string_view name) const {
+    for (PropertyPane* pane : panes_)
+        if (pane->typeName().toStdString() == name)
+            return pane;
+    return pagePane_;
+}
+
+void CZorvEditorView::pageDescriptionChanged() {
+    QTreeWidgetItem* item = tree_->currentItem();
+    const std::optional<int> number = CPageTree::pageNumber(item);
+    if (!number)
+        return;
+    const QString text = fromCodePage(pageItemText(*number, pagePane_->description()));
+    if (text != item->text(0))
+        markModified();
+    item->setText(0, text);
+}
+
+bool CZorvEditorView::confirmPlace(int number, PlaceMode mode) {
+    if (!project_->pageByNumber(uint16_t(number)))
+        return true;
+    return services_.prompt.ask(pageExistsQuestion(number, mode), PromptButtons::OkCancel) ==
+           PromptAnswer::Ok;
+}
+
+void CZorvEditorView::newPage() {
+    if (!project_)
+        return;
+    commitProperties();
+    const int proposed = proposedPageNumber(CPageTree::pageNumber(tree_->currentItem()));
+    const std::optional<PageChoice> choice = pageDialogs_->newPage(this, proposed);
+    if (!choice || !confirmPlace(choice->number, choice->mode))
+        return;
+    // The page shown may be replaced (Cover): nothing may refer to it any more.
+    canvas_.ClearAll();
+    currentPage_ = nullptr;
+    pageShown_ = false;
+    CPage* page = project_->addPage(uint16_t(choice->number), choice->mode);
+    if (page) {
+        const auto description = utf8ToCodePage(choice->description.toStdString());
+        page->setDescription(description.value_or(std::string()));
+    }
+    rebuildTree(choice->number);
+    markModified();
+}
+
+void CZorvEditorView::copyPage() {
+    if (!project_ || !currentPage_)
+        return;
+    commitProperties();
+    const std::optional<int> selected = CPageTree::pageNumber(tree_->currentItem());
+    const int proposed = proposedPageNumber(selected);
+    const std::optional<PageChoice> choice =
+        pageDialogs_->copyPage(this, selected.value_or(0), proposed);
+    if (!choice || !confirmPlace(choice->number, choice->mode))
+        return;
+    // A copy of the page shown, taken before a cover may replace it.
+    const CPage source = *currentPage_;
+    canvas_.ClearAll();
+    currentPage_ = nullptr;
+    pageShown_ = false;
+    project_->copyPage(source, uint16_t(choice->number), choice->mode);
+    rebuildTree(choice->number);
+    markModified();
+}
+
+void CZorvEditorView::deletePage() {
+    QTreeWidgetItem* item = tree_->currentItem();
+    if (!project_ || !item)
+        return;
+    if (item->childCount() > 0) {
+        services_.prompt.message(viewmsg::kDeleteWithSub);
+        return;
+    }
+    if (project_->pageCount() == 1) {
+        services_.prompt.message(viewmsg::kDeleteLastPage);
+        return;
+    }
+    const int number = CPageTree::pageNumber(item).value_or(0);
+    if (services_.prompt.ask(deletePageQuestion(number), PromptButtons::OkCancel) !=
+        PromptAnswer::Ok)
+        return;
+    canvas_.ClearAll();
+    if (currentPage_ && currentPage_->number() == number)
+        currentPage_ = nullptr;
+    project_->deletePage(uint16_t(number));
+    pageShown_ = false;
+    QTreeWidgetItem* parent = item->parent();
+    const int index = parent->indexOfChild(item);
+    QTreeWidgetItem* next =
+        index + 1 < parent->childCount() ? parent->child(index + 1) : parent->child(index - 1);
+    tree_->setCurrentItem(next);
+    delete item;
+    markModified();
+}
+
+// ---- tools -----------------------------------------------------------------------------------
+
+void CZorvEditorView::chooseTool(const char* name) {
+    tools_.SelectTool(name);
+    updateToolChecks();
+}
+
+void CZorvEditorView::updateToolChecks() {
+    for (const ToolCommand& command : kToolCommands)
+        services_.actions.action(command.id)->setChecked(tools_.currentName == command.tool);
+}
+
+void CZorvEditorView::setLanguage(int language) {
+    language_ = language;
+    services_.actions.checkOnly({CommandId::Language1, CommandId::Language2},
+                                language == 0 ? CommandId::Language1 : CommandId::Language2);
+    updatePaneContext();
+    // The texts on the page follow at once.
+    reloadCurrentPage();
+}
+
+void CZorvEditorView::importPicture() {
+    const QString chosen = services_.files.openFile(
+        this, tr("Open"), QString::fromStdString(projectFolder()), qtFileFilter(kPictureFilter));
+    if (chosen.isEmpty())
+        return;
+    const std::filesystem::path source = chosen.toStdString();
+    if (!loadMonochromeBitmap(source)) {
+        services_.prompt.message(kPictureFormatMessage);
+        return;
+    }
+    const std::optional<std::string> name = copyIntoPictureFolder(source, projectFolder());
+    if (!name) {
+        services_.prompt.message(docmsg::kTargetOpenFailed);
+        return;
+    }
+    pictureName_ = *name;
+    chooseTool("Picture");
+}
+
+// ---- pointer ---------------------------------------------------------------------------------
+
+oonedraw::GObject* CZorvEditorView::firstSelected() {
+    const auto& members = canvas_.GetSelection()->children;
+    return members.empty() ? nullptr : members.front();
+}
+
+CZorvEditorView::SelectionKey CZorvEditorView::selectionKey() {
+    if (oonedraw::GObject* object = firstSelected())
+        return {object->id, object->name};
+    return {};
+}
+
+oonedraw::GPoint CZorvEditorView::viewTopLeft(const oonedraw::GObject& object) const {
+    oonedraw::GPoint p;
+    object.TopLeft(p);
+    return {p.x + canvas_.originX, p.y + canvas_.originY};
+}
+
+void CZorvEditorView::postPosition(oonedraw::GPoint viewTopLeft) {
+    const oonedraw::GPoint pixel = displayPixelOf(viewTopLeft, displayRect_);
+    if (shown_)
+        shown_->setPosition(int(pixel.x), int(pixel.y));
+}
+
+void CZorvEditorView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        // A pending placement ends.
+        chooseTool("select");
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    if (event->button() == Qt::LeftButton && inside(displayRect_, at) && currentPage_)
+        leftPress(at, keysOf(event->buttons(), event->modifiers()));
+    endFeedback();
+    QWidget::mousePressEvent(event);
+}
+
+void CZorvEditorView::leftPress(QPoint at, uint32_t keys) {
+    const SelectionKey previous = selectionKey();
+    oonedraw::GPoint point{double(at.x()), double(at.y())};
+    const std::string tool = currentToolName();
+    if (tool != "select") {
+        Extent picture;
+        if (tool == "Picture")
+            if (auto bitmap = loadMonochromeBitmap(picturePath(projectFolder(), pictureName_)))
+                picture = {bitmap->width, bitmap->height};
+        if (const std::optional<Extent> extent = placementExtent(tool, picture))
+            point = shiftInward(point, *extent, displayRect_);
+    }
+    downPoint_ = point;
+    if (oonedraw::GTool* current = tools_.Current())
+        current->OnButtonDown({point.x, point.y, keys});
+    keySink_->setFocus();
+    const SelectionKey now = selectionKey();
+    if (oonedraw::GObject* first = firstSelected()) {
+        const oonedraw::GPoint topLeft = viewTopLeft(*first);
+        grabOffset_ = QPoint(at.x() - int(topLeft.x), at.y() - int(topLeft.y));
+    }
+    if (now.id != previous.id) {
+        if (shown_)
+            storePane(*shown_);
+        PropertyPane* pane = paneFor(now.typeName);
+        if (now.id && currentPage_) {
+            if (auto record = currentPage_->widgetRecord(*now.id, now.typeName))
+                pane->loadRecord(*record, *now.id);
+        } else {
+            pane = pagePane_;
+            showPageProperties();
+        }
+        showPane(pane);
+    }
+    pressedInDisplay_ = true;
+}
+
+oonedraw::GPoint CZorvEditorView::dragTopLeft(QPoint pointer) {
+    const oonedraw::GObject* first = firstSelected();
+    const Extent size =
+        first ? Extent{int32_t(first->Width()), int32_t(first->Height())} : Extent{};
+    return snappedTopLeft(pointer.x(), pointer.y(), grabOffset_.x(), grabOffset_.y(), size,
+                          displayRect_, kSnapStep);
+}
+
+void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit pointerTextChanged(QString::asprintf("%4d,%4d", at.x(), at.y()));
+    if (currentToolName() != "select" && inside(displayRect_, at))
+        setCursor(Qt::CrossCursor);
+    else
+        unsetCursor();
+    const uint32_t keys = keysOf(event->buttons(), event->modifiers());
+    if (pressedInDisplay_ && firstSelected() && (keys & oonedraw::kLeftButton) &&
+        currentToolName() == "select") {
+        moved_ = true;
+        const oonedraw::GPoint topLeft = dragTopLeft(at);
+        postPosition(topLeft);
+        if (oonedraw::GTool* tool = tools_.Current())
+            tool->OnMouseMove({topLeft.x + grabOffset_.x(), topLeft.y + grabOffset_.y(), keys});
+        endFeedback();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CZorvEditorView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pressedInDisplay_) {
+        pressedInDisplay_ = false;
+        leftRelease(event->position().toPoint(),
+                    keysOf(event->buttons() | Qt::LeftButton, event->modifiers()) &
+                        ~uint32_t(oonedraw::kLeftButton));
+        endFeedback();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CZorvEditorView::leftRelease(QPoint at, uint32_t keys) {
+    oonedraw::GTool* tool = tools_.Current();
+    if (moved_) {
+        const oonedraw::GPoint topLeft = dragTopLeft(at);
+        postPosition(topLeft);
+        if (tool)
+            tool->OnButtonUp({topLeft.x + grabOffset_.x(), topLeft.y + grabOffset_.y(), keys});
+        moved_ = false;
+        markModified();
+    } else if (currentToolName() != "select") {
+        placeWidget(keys);
+    } else if (tool && inside(displayRect_, at)) {
+        tool->OnButtonUp({double(at.x()), double(at.y()), keys});
+    }
+}
+
+void CZorvEditorView::placeWidget(uint32_t keys) {
+    if (!currentPage_)
+        return;
+    const std::string name = currentToolName();
+    commitProperties();
+    if (shown_)
+        shown_->hide();
+    const std::size_t count = canvas_.children.size();
+    if (oonedraw::GTool* tool = tools_.Current())
+        tool->OnButtonUp({downPoint_.x, downPoint_.y, keys});
+    WidgetNode* node = canvas_.children.size() > count ? currentPage_->addWidget(name) : nullptr;
+    if (!node) {
+        showPane(shown_);
+        return;
+    }
+    oonedraw::GObject* object = canvas_.children.back();
+    object->id = node->id;
+    const oonedraw::GPoint pixel = displayPixelOf(downPoint_, displayRect_);
+    le::putU16(node->record.data() + 2, uint16_t(pixel.x));
+    le::putU16(node->record.data() + 4, uint16_t(pixel.y));
+    std::optional<MonochromeBitmap> bitmap;
+    if (node->kind == WidgetKind::Picture) {
+        bitmap = loadMonochromeBitmap(picturePath(projectFolder(), pictureName_));
+        PictureRecord record = node->get<PictureRecord>();
+        if (bitmap)
+            fillPictureRecord(record, *bitmap, pictureName_);
+        else
+            record.setPictureName(pictureName_);
+        node->set(record);
+    }
+    PropertyPane* pane = paneFor(name);
+    pane->loadRecord(node->record, node->id);
+    if (bitmap)
+        pane->setPictureSize(bitmap->width, bitmap->height);
+    applyNode(*object, *node, language_, WidgetBitmaps::shared());
+    if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
+        rect->FitToContent();
+    canvas_.Select(object, oonedraw::kSelectReplace);
+    canvas_.Invalidate(oonedraw::BoundsOf(*object));
+    pane->setPosition(int(pixel.x), int(pixel.y));
+    showPane(pane);
+    if (!(keys & oonedraw::kCtrlKey))
+        chooseTool("select");
+    markModified();
+}
+
+// ---- keys ------------------------------------------------------------------------------------
+
+bool CZorvEditorView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == keySink_ && event->type() == QEvent::KeyPress)
+        handleKey(static_cast<QKeyEvent*>(event)->key());
+    return QWidget::eventFilter(watched, event);
+}
+
+void CZorvEditorView::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+bool CZorvEditorView::handleKey(int key) {
+    switch (key) {
+    case Qt::Key_Delete:
+        deleteSelection();
+        return true;
+    case Qt::Key_Escape:
+        escape();
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        nudge(key);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CZorvEditorView::deleteSelection() {
+    oonedraw::GObject* object = firstSelected();
+    if (!object || !currentPage_ || !project_)
+        return;
+    std::string pictureFile;
+    if (object->name == "Picture") {
+        const std::vector<uint8_t> record =
+            shown_ && shown_->widgetId() == object->id && shown_->typeName() == "Picture"
+                ? shown_->workingRecord()
+                : currentPage_->widgetRecord(object->id, "Picture")
+                      .value_or(std::vector<uint8_t>());
+        pictureFile =
+            WidgetNode{object->id, WidgetKind::Picture, record}.get<PictureRecord>().pictureName();
+    }
+    currentPage_->removeWidget(object->id);
+    // A copied picture shares its file with its twin: the file goes with the last of them.
+    if (!pictureFile.empty() && !pictureNameInUse(*project_, pictureFile, nullptr, 0))
+        fileops::removeFile(picturePath(projectFolder(), pictureFile));
+    canvas_.DeleteSelection();
+    InvalidateArea(displayRect_);
+    showPane(pagePane_);
+    showPageProperties();
+    markModified();
+}
+
+void CZorvEditorView::escape() {
+    chooseTool("select");
+    if (shown_ != pagePane_) {
+        // The widget's pane keeps the position of nudges: it reaches the record first.
+        commitProperties();
+        showPane(pagePane_);
+        showPageProperties();
+    }
+    canvas_.Select(nullptr, oonedraw::kSelectReplace);
+    InvalidateArea(displayRect_);
+}
+
+void CZorvEditorView::nudge(int key) {
+    oonedraw::GObject* object = firstSelected();
+    if (!object)
+        return;
+    const Nudge side = key == Qt::Key_Left    ? Nudge::Left
+                       : key == Qt::Key_Right ? Nudge::Right
+                       : key == Qt::Key_Up    ? Nudge::Up
+                                              : Nudge::Down;
+    const oonedraw::GPoint topLeft = viewTopLeft(*object);
+    const Extent size{int32_t(object->Width()), int32_t(object->Height())};
+    const std::optional<oonedraw::GPoint> step = nudgeStep(side, topLeft, size, displayRect_);
+    if (!step)
+        return;
+    oonedraw::ChangeAndRepaint(*object, [&] { object->Move(step->x, step->y); });
+    postPosition({topLeft.x + step->x, topLeft.y + step->y});
+}
+
+void CZorvEditorView::markModified() {
+    services_.document.setModified(true);
+}
 
 } // namespace zorv

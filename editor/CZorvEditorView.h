@@ -2,16 +2,40 @@
 // The editing view: the page tree, the picture of the panel with the display area in which the
 // current page's widgets are edited, and the property pane.
 
+#include <QImage>
+#include <QPainter>
 #include <QWidget>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "editor/PageDialogs.h"
+#include "model/widgets/CSceneCanvas.h"
+#include "oonedraw/GLibraryGlyphs.h"
+#include "oonedraw/GToolMgr.h"
+#include "platform/qt/QtDrawContext.h"
+
+class QLineEdit;
+class QMenu;
+class QTreeWidgetItem;
 
 namespace zorv {
 
 class ActionRegistry;
+class CHCData;
+class CPage;
+class CPageProperty;
+class CPageTree;
 class CZorvEditorDoc;
 class FileChooser;
 class Paths;
+class PropertyPane;
 class Prompt;
 class Registry;
+enum class CommandId;
 
 // What the view works with; all of it outlives the view.
 struct EditorServices {
@@ -23,9 +47,13 @@ struct EditorServices {
     Registry& registry;
 };
 
-class CZorvEditorView : public QWidget {
+class CZorvEditorView : public QWidget, public oonedraw::GWindow {
     Q_OBJECT
 public:
+    static constexpr int kLayoutWidth = 750;
+    static constexpr int kLayoutHeight = 560;
+    static constexpr int kSnapStep = 4;
+
     explicit CZorvEditorView(const EditorServices& services, QWidget* parent = nullptr);
     ~CZorvEditorView() override;
 
@@ -36,12 +64,133 @@ public:
     // Stores the shown property pane's record into its page.
     void commitProperties();
 
+    // Replaces how New Page and Copy Page ask (tests script them); the view keeps no ownership.
+    void setPageDialogs(PageDialogs* dialogs) { pageDialogs_ = dialogs ? dialogs : &qtDialogs_; }
+    // Replaces how the page tree's pop-up menu is shown (tests record it instead).
+    void setPopupRunner(std::function<void(QMenu&, const QPoint&)> run) { popup_ = std::move(run); }
+
+    // What the tests and the frame look at.
+    const oonedraw::GIntRect& displayRect() const { return displayRect_; }
+    const oonedraw::GIntRect& panelRect() const { return panelRect_; }
+    const oonedraw::GIntRect& propertyRect() const { return propertyRect_; }
+    CSceneCanvas& canvas() { return canvas_; }
+    oonedraw::GToolMgr& tools() { return tools_; }
+    CPageTree* pageTree() const { return tree_; }
+    CPage* currentPage() const { return currentPage_; }
+    PropertyPane* shownPane() const { return shown_; }
+    CPageProperty* pagePane() const { return pagePane_; }
+    const std::string& pictureName() const { return pictureName_; }
+    int language() const { return language_; }
+    bool gridOn() const { return gridOn_; }
+    // The folder whose "pic" holds the project's pictures: the project file's folder, or the
+    // work folder while the project has no file (the first save copies them beside it).
+    std::filesystem::path projectFolder() const;
+    // The view as painted: panel, display area, grid and page.
+    QImage picture();
+
+    // oonedraw::GWindow
+    void InvalidateArea(const oonedraw::GIntRect& area) override;
+    oonedraw::GDrawContext* ClientContext() override;
+
 signals:
-    // The pointer's position in display pixels, "%4d,%4d", for the status bar.
+    // The pointer's position in view units, "%4d,%4d", for the status bar.
     void pointerTextChanged(const QString& text);
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    QSize sizeHint() const override { return {kLayoutWidth, 580}; }
+
 private:
+    struct SelectionKey {
+        std::optional<int32_t> id;
+        std::string typeName = "Page";
+        bool operator==(const SelectionKey&) const = default;
+    };
+
+    void createPanes();
+    void takeCommands();
+    void layoutChildren();
+    void rebuildTree(int selectNumber);
+    void pageSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void loadPage(CPage& page);
+    void reloadCurrentPage();
+    void showPageProperties();
+    void showPane(PropertyPane* pane);
+    void storePane(PropertyPane& pane);
+    PropertyPane* paneFor(std::string_view typeName) const;
+    void updatePaneContext();
+    void pageDescriptionChanged();
+    void newPage();
+    void copyPage();
+    void deletePage();
+    bool confirmPlace(int number, PlaceMode mode);
+    void chooseTool(const char* name);
+    void updateToolChecks();
+    void setLanguage(int language);
+    void importPicture();
+
+    void leftPress(QPoint at, uint32_t keys);
+    void leftRelease(QPoint at, uint32_t keys);
+    void placeWidget(uint32_t keys);
+    oonedraw::GPoint dragTopLeft(QPoint pointer);
+    bool handleKey(int key);
+    void deleteSelection();
+    void escape();
+    void nudge(int key);
+    void postPosition(oonedraw::GPoint viewTopLeft);
+    oonedraw::GObject* firstSelected();
+    SelectionKey selectionKey();
+    oonedraw::GPoint viewTopLeft(const oonedraw::GObject& object) const;
+    std::string currentToolName() const { return tools_.currentName; }
+    void markModified();
+
+    // Painting into the backing image.
+    void renderDirty();
+    void drawScene(QPainter& painter);
+    void endFeedback();
+
     EditorServices services_;
+    CSceneCanvas canvas_;
+    oonedraw::GToolMgr tools_;
+    oonedraw::GLibraryGlyphs glyphs_;
+    CPageTree* tree_ = nullptr;
+    QLineEdit* keySink_ = nullptr;
+    QtPageDialogs qtDialogs_;
+    PageDialogs* pageDialogs_ = &qtDialogs_;
+    std::function<void(QMenu&, const QPoint&)> popup_;
+
+    CHCData* project_ = nullptr;
+    CPage* currentPage_ = nullptr;
+    oonedraw::GIntRect displayRect_{290, 55, 674, 183};
+    oonedraw::GIntRect panelRect_{220, 15, 740, 273};
+    oonedraw::GIntRect propertyRect_{215, 280, 740, 570};
+    int layoutWidth_ = kLayoutWidth;
+    bool gridOn_ = true;
+    bool pageShown_ = false;
+    int language_ = 0;
+
+    CPageProperty* pagePane_ = nullptr;
+    std::vector<PropertyPane*> panes_; // children of the view, the page pane first
+    PropertyPane* shown_ = nullptr;
+
+    bool pressedInDisplay_ = false;
+    bool moved_ = false;
+    oonedraw::GPoint downPoint_;
+    QPoint grabOffset_;
+    std::string pictureName_;
+
+    QImage panelPicture_;
+    QImage backing_;
+    QRegion dirty_;
+    QtDrawContext drawContext_;
+    QPainter feedbackPainter_;
+    QtDrawContext feedbackContext_;
 };
 
 } // namespace zorv

@@ -1,0 +1,15 @@
+#include "editor/CPageCopyDlg.h"
+
+#include <QFormLayout>
+#include <QLabel>
+
+#include "model/EditorViewRules.h"
+
+namespace zorv {
+
+CPageCopyDlg::CPageCopyDlg(int source, int proposed, QWidget* parent)
+    : CPageNumberDlg(tr("Copy page"), proposed, PlaceMode::Cover, parent) {
+    form()->insertRow(0, new QLabel(QString::fromStdString(copyPageLabel(source)), this));
+}
+
+} // namespace zorv
