@@ -3,10 +3,14 @@
 #include <array>
 
 #include "model/WidgetKind.h"
+#include "panes/CBarProperty.h"
 #include "panes/CKeyProperty.h"
 #include "panes/CLedProperty.h"
 #include "panes/CPageProperty.h"
 #include "panes/CPictureProperty.h"
+#include "panes/CPwdProperty.h"
+#include "panes/CRegisterProperty.h"
+#include "panes/CTrendProperty.h"
 #include "panes/CWidgetProperty.h"
 
 namespace zorv {
@@ -18,12 +22,18 @@ template <class P> std::unique_ptr<PropertyPane> make(QWidget* parent) {
 }
 
 // One line per pane class.
+// clang-format off
 constexpr std::array kPanes{
     PaneEntry{"Page", &make<CPageProperty>},
+    PaneEntry{"Register", &make<CRegisterProperty>},
+    PaneEntry{"Bar", &make<CBarProperty>},
+    PaneEntry{"Trend", &make<CTrendProperty>},
+    PaneEntry{"Password", &make<CPwdProperty>},
     PaneEntry{"Led", &make<CLedProperty>},
     PaneEntry{"Key", &make<CKeyProperty>},
     PaneEntry{"Picture", &make<CPictureProperty>},
 };
+// clang-format on
 
 } // namespace
 

@@ -1,0 +1,45 @@
+#include "panes/PaneFields.h"
+
+namespace zorv {
+
+QLabel* buddyLabel(const QString& text, QWidget* field, QWidget* parent) {
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(field);
+    return label;
+}
+
+QLineEdit* readOnlyField(const QString& accessibleName, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setReadOnly(true);
+    field->setAccessibleName(accessibleName);
+    field->setMaximumWidth(56);
+    return field;
+}
+
+CNumberEdit* numberField(const QString& accessibleName, int32_t minimum, uint32_t maximum,
+                         QWidget* parent) {
+    auto* field = new CNumberEdit(parent);
+    field->setRange(minimum, maximum);
+    field->setAccessibleName(accessibleName);
+    field->setMaximumWidth(96);
+    return field;
+}
+
+QComboBox* registerCountBox(const QString& accessibleName, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->addItem(QStringLiteral("1"), 1);
+    box->addItem(QStringLiteral("2"), 2);
+    box->setAccessibleName(accessibleName);
+    return box;
+}
+
+int registerCountOf(const QComboBox& box) {
+    return box.currentData().toInt();
+}
+
+void showRegisterCount(QComboBox& box, int count) {
+    // A stored count other than 1 or 2 shows as 1; applying cuts it the same way.
+    box.setCurrentIndex(count >= 2 ? 1 : 0);
+}
+
+} // namespace zorv

@@ -1,0 +1,81 @@
+#pragma once
+// What the panes of fixed-size widget records share: the record as loaded (with the position
+// the view reports), the working record read from the controls through the kind's confirm rule,
+// and applying: the rule's messages in order, the controls refreshed from the corrected record
+// (so that a cut number shows the bound used), and recordApplied() only when a byte changed.
+
+#include <algorithm>
+
+#include "model/rules/ConfirmResult.h"
+#include "panes/ImagePaneControls.h"
+#include "panes/PropertyPane.h"
+
+namespace zorv {
+
+template <class R> class RecordPane : public PropertyPane {
+public:
+    // Enter or Return anywhere in the pane applies it.
+    explicit RecordPane(QWidget* parent = nullptr) : PropertyPane(parent) {
+        addEnterShortcuts(this, [this] { apply(); });
+    }
+
+    void loadRecord(std::span<const uint8_t> record, int32_t widgetId) override {
+        record_ = R::makeDefault();
+        if (record.size() == R::kSize)
+            std::copy(record.begin(), record.end(), record_.bytes.begin());
+        setWidgetId(widgetId);
+        showRecord();
+        showPosition();
+    }
+
+    // What the controls give now, corrected silently; the stored record when the rule refuses.
+    std::vector<uint8_t> workingRecord() const override {
+        const rules::ConfirmResult<R> result = confirm();
+        const R& r = result.applied ? result.record : record_;
+        return {r.bytes.begin(), r.bytes.end()};
+    }
+
+    bool apply() override {
+        const rules::ConfirmResult<R> result = confirm();
+        showMessages(context(), result.messages);
+        if (!result.applied)
+            return false;
+        const bool changed = result.record != record_;
+        record_ = result.record;
+        showRecord();
+        applied();
+        if (changed)
+            emit recordApplied();
+        return true;
+    }
+
+    void setPosition(int x, int y) override {
+        record_.setX(uint16_t(x));
+        record_.setY(uint16_t(y));
+        showPosition();
+    }
+
+    // The record as last loaded or applied.
+    const R& record() const { return record_; }
+
+protected:
+    // The kind's confirm rule over the record and the controls.
+    virtual rules::ConfirmResult<R> confirm() const = 0;
+    // Fills the controls from record().
+    virtual void showRecord() = 0;
+    // After an accepted apply, for the notices of a kind.
+    virtual void applied() {}
+
+    void setPositionBox(PositionBox* box) { position_ = box; }
+
+private:
+    void showPosition() {
+        if (position_)
+            position_->showPosition(record_.x(), record_.y());
+    }
+
+    R record_ = R::makeDefault();
+    PositionBox* position_ = nullptr;
+};
+
+} // namespace zorv
