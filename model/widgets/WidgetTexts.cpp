@@ -52,14 +52,13 @@ std::string menuTextOf(const MenuRecord& r, int language) {
     return "?";
 }
 
-// Computed in double precision: every digit of the longest format (15 places) is shown as
-// typed, where single precision would turn 123456789 into 123456792.
 std::string numericSampleText(int digits, int decimals) {
     const int n = std::clamp(digits, 0, 15);
     const int d = std::clamp(decimals, 0, 15);
-    double v = 0;
+    // In 32-bit floating point, as the panel shows it: nine digits give 123456792.
+    float v = 0;
     for (int i = 1; i <= n; ++i)
-        v = v * 10 + i;
+        v = v * 10 + float(i);
     for (int i = 0; i < d; ++i)
         v /= 10;
     char text[64];
