@@ -1,5 +1,8 @@
 #include "model/LightPictures.h"
 
+#include <algorithm>
+#include <vector>
+
 #include "model/FileOps.h"
 #include "model/PictureFiles.h"
 
@@ -13,16 +16,24 @@ bool droppedLightPictureStays(const CHCData* project, const LedRecord& light, in
         return true;
     if (!project)
         return false;
-    bool anyPage = false;
+    // The pages that may hold the light: those with a light of this id, narrowed to the ones
+    // where it sits at the light's position when that leaves any.
+    std::vector<const CPage*> pages, placed;
     for (const auto& page : project->pages()) {
         const WidgetNode* node = page->findWidget(widgetId);
         if (!node || node->kind != WidgetKind::Led)
             continue;
-        anyPage = true;
-        if (pictureNameInUse(*project, name, page.get(), widgetId))
-            return true;
+        pages.push_back(page.get());
+        const LedRecord stored = node->get<LedRecord>();
+        if (stored.x() == light.x() && stored.y() == light.y())
+            placed.push_back(page.get());
     }
-    return !anyPage && pictureNameInUse(*project, name, nullptr, widgetId);
+    if (pages.empty())
+        return pictureNameInUse(*project, name, nullptr, widgetId);
+    const std::vector<const CPage*>& tried = placed.empty() ? pages : placed;
+    return std::any_of(tried.begin(), tried.end(), [&](const CPage* page) {
+        return pictureNameInUse(*project, name, page, widgetId);
+    });
 }
 
 LightPictureOutcome takeLightPicture(LedRecord& light, int logic,

@@ -20,8 +20,9 @@ enum class LightPictureOutcome { Taken, BadFormat, CopyFailed };
 
 // Whether the file `name` that the light `widgetId` drops from `droppedLogic` must stay: the
 // light's other picture or another widget of the project still names it. The light's own stored
-// record does not count; while its page is not known for sure (widget ids repeat across pages),
-// every page holding a light of that id is tried, and the file stays if any try finds a user.
+// record does not count. Widget ids repeat across pages, so the light's page is taken to be the
+// one holding a light of that id at the light's position; when that does not single out one
+// page, every such page is tried and the file stays if any try finds a user.
 bool droppedLightPictureStays(const CHCData* project, const LedRecord& light, int droppedLogic,
                               std::string_view name, int32_t widgetId);
 
