@@ -208,18 +208,17 @@ private:
         in.skip(4 * kLevels); // 32-bit values the older panels kept unused
         for (auto& v : values)
             v = s_.text();
-        // The levels in use are those with a value text, kept as the first n entries.
+        // Every level keeps its text in its own slot, in use or not, so that the image holds
+        // the glyphs of all of them; a level is in use when it has a value text.
         int n = 0;
-        for (int k = 0; k < kLevels; ++k)
-            r.clearEntry(k);
         for (int k = 0; k < kLevels; ++k) {
-            if (values[k].empty())
-                continue;
             ChoiceEntry e;
-            e.used = true;
+            e.used = !values[k].empty();
             e.text[0] = TextSlot::fromBytes(texts[k]);
-            e.value = levelValue(values[k], hex);
-            r.setEntry(n++, e);
+            e.value = e.used ? levelValue(values[k], hex) : 0;
+            r.clearEntry(k);
+            r.setEntry(k, e);
+            n += e.used ? 1 : 0;
         }
         r.setCount(uint8_t(n));
         r.recomputeWidths();

@@ -47,21 +47,26 @@ void writeBitmap(ByteWriter& w, std::span<const uint8_t> bitmap) {
     w.bytes(bitmap);
 }
 
-// The used entries of a state or item table are its first `count` entries.
-template <class R> int usedEntries(const R& r) {
-    return std::min<int>(r.count(), R::kCapacity);
+// The used entries of a state or item table, in slot order: the first `count` entries of an
+// edited table, anywhere in a translated one.
+template <class R> std::vector<int> usedEntries(const R& r) {
+    std::vector<int> used;
+    for (int k = 0; k < R::kCapacity; ++k) {
+        if (r.entry(k).used)
+            used.push_back(k);
+    }
+    return used;
 }
 
 template <class R> void writeChoiceHead(ByteWriter& w, R r) {
-    r.setCount(uint8_t(usedEntries(r)));
+    r.setCount(uint8_t(usedEntries(r).size()));
     writeHead(w, r, 20);
     w.u8(r.count());
 }
 
 template <class R> void writeChoiceTexts(ByteWriter& w, const R& r) {
-    const int n = usedEntries(r);
     for (int lang = 0; lang < 2; ++lang) {
-        for (int k = 0; k < n; ++k)
+        for (int k : usedEntries(r))
             writeSlot(w, r.entry(k).text[lang]);
     }
 }
@@ -111,7 +116,7 @@ void writeWidget(ByteWriter& w, const WidgetNode& node) {
     case WidgetKind::DynamicText: {
         const auto r = node.get<DynamicTextRecord>();
         writeChoiceHead(w, r);
-        for (int k = 0; k < usedEntries(r); ++k)
+        for (int k : usedEntries(r))
             w.u16(uint16_t(r.entry(k).value));
         writeChoiceTexts(w, r);
         break;
@@ -119,7 +124,7 @@ void writeWidget(ByteWriter& w, const WidgetNode& node) {
     case WidgetKind::Menu: {
         const auto r = node.get<MenuRecord>();
         writeChoiceHead(w, r);
-        for (int k = 0; k < usedEntries(r); ++k) {
+        for (int k : usedEntries(r)) {
             // The value takes one or two words, as the menu's register does.
             const uint32_t value = uint32_t(r.entry(k).value);
             for (int b = 0; b < 2 * r.registerLength(); ++b)

@@ -47,9 +47,10 @@ Json choiceValue(int32_t value, int valueBytes) {
 
 template <class R> Json choiceEntries(const R& record, int valueBytes) {
     Json entries = Json::array();
-    const int n = std::min<int>(record.count(), R::kCapacity);
-    for (int k = 0; k < n; ++k) {
+    for (int k = 0; k < R::kCapacity; ++k) {
         const ChoiceEntry e = record.entry(k);
+        if (!e.used)
+            continue;
         Json item;
         item["value"] = choiceValue(e.value, valueBytes);
         item["text1"] = slotText(e.text[0]);

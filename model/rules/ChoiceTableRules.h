@@ -52,13 +52,14 @@ template <class R> bool choiceTextsFit(const R& r, bool doubleSize) {
     return true;
 }
 
-// The used entries as list rows; values are unsigned 32-bit numbers.
+// The used entries as list rows, in slot order (a translated table may have unused slots
+// between them); values are unsigned 32-bit numbers.
 template <class R> std::vector<ChoiceRow> choiceRowsOf(const R& r) {
     std::vector<ChoiceRow> rows;
     for (int k = 0; k < R::kCapacity; ++k) {
         const ChoiceEntry entry = r.entry(k);
         if (!entry.used)
-            break;
+            continue;
         rows.push_back(
             {std::to_string(uint32_t(entry.value)), {entry.text[0].str(), entry.text[1].str()}});
     }

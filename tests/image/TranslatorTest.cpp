@@ -1,4 +1,6 @@
-// Guards the older project translation against: header conversions off (flags, timeout codes,
+// Guards the older project translation against: levels of a dynamic text without a value text
+// compacted away with their texts (their characters then missing from the image, or the wrong
+// levels saved), header conversions off (flags, timeout codes,
 // page control, translated signature, one language), fields of any of the eight object classes
 // landing in the wrong record bytes, class references not resolved, picture files not written
 // as BMP files, and unsound files (signature, unknown class, bitmap header, object counts, and
@@ -7,8 +9,11 @@
 
 #include <fstream>
 
+#include "CompileTestFonts.h"
 #include "OlderProjectWriter.h"
+#include "image/ImageCompiler.h"
 #include "image/Translator.h"
+#include "model/ProjectStream.h"
 #include "model/WidgetRecords.h"
 
 using namespace zorv;
@@ -207,11 +212,13 @@ TEST(Translator, EveryObjectClass) {
 
     const auto dyn = page.widgets[2].get<DynamicTextRecord>();
     EXPECT_EQ(dyn.reg(), (RegisterRef{1, 1, 8}));
-    EXPECT_EQ(dyn.count(), 2); // the levels with a value text, hexadecimal
+    EXPECT_EQ(dyn.count(), 2); // the levels with a value text, hexadecimal, in their slots
     EXPECT_EQ(dyn.entry(0).value, 0x1A);
-    EXPECT_EQ(dyn.entry(1).value, 0xFF);
-    EXPECT_EQ(dyn.entry(1).text[0].str(), "\xBF\xAA&41");
-    EXPECT_FALSE(dyn.entry(2).used);
+    EXPECT_FALSE(dyn.entry(1).used);
+    EXPECT_EQ(dyn.entry(1).text[0].str(), "t");
+    EXPECT_TRUE(dyn.entry(2).used);
+    EXPECT_EQ(dyn.entry(2).value, 0xFF);
+    EXPECT_EQ(dyn.entry(2).text[0].str(), "\xBF\xAA&41");
     EXPECT_EQ(dyn.width(0), 4);
 
     const auto text = page.widgets[6].get<StaticTextRecord>();
@@ -367,4 +374,43 @@ TEST(Translator, FuzzSeedTranslates) {
     ASSERT_TRUE(translate(file, p));
     EXPECT_EQ(p.pageCount(), 2);
     EXPECT_EQ(p.alarmList.entryCount(), 3);
+}
+
+// A dynamic text whose level 1 has no value text: level 1 keeps its text in its slot, unused,
+// so the image holds its character; saving writes the levels in use with their own texts.
+TEST(Translator, LevelsWithoutValueKeepTheirTextsInTheirSlots) {
+    OlderProjectWriter w;
+    w.beginPage(1, "", 0, 0);
+    Fields dyn;
+    dyn.i32(0).i32(0).reg(1, 7, 8).u8(0).u8(0);
+    for (int k = 0; k < 32; ++k)
+        dyn.str(k == 0 ? "Off" : k == 1 ? "\xB0\xA1" : k == 2 ? "On" : "");
+    for (int k = 0; k < 32; ++k)
+        dyn.i32(0);
+    for (int k = 0; k < 32; ++k)
+        dyn.str(k == 0 ? "0" : k == 2 ? "2" : "");
+    w.object("CDynamic", dyn);
+    w.endPage();
+    CHCData p;
+    ASSERT_TRUE(translate(w.finish(0, {}), p));
+    const auto r = p.page(0)->widgets.at(0).get<DynamicTextRecord>();
+    EXPECT_EQ(r.count(), 2);
+    EXPECT_FALSE(r.entry(1).used);
+    EXPECT_EQ(r.entry(1).text[0].str(), "\xB0\xA1");
+    EXPECT_TRUE(r.entry(2).used);
+    EXPECT_EQ(r.entry(2).value, 2);
+    EXPECT_EQ(r.entry(2).text[0].str(), "On");
+
+    const CompileResult image = compileImage(p, test::makeFonts());
+    ASSERT_TRUE(image.ok) << image.message;
+    EXPECT_EQ(image.textGlyphCount, 1); // the character of the unused level
+
+    CHCData saved;
+    ASSERT_TRUE(readProjectStream(projectStream(p), saved));
+    const auto back = saved.page(0)->widgets.at(0).get<DynamicTextRecord>();
+    ASSERT_EQ(back.count(), 2);
+    EXPECT_EQ(back.entry(0).text[0].str(), "Off");
+    EXPECT_EQ(back.entry(0).value, 0);
+    EXPECT_EQ(back.entry(1).text[0].str(), "On");
+    EXPECT_EQ(back.entry(1).value, 2);
 }
