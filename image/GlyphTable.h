@@ -3,6 +3,7 @@
 // entry, taken from the font files.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -23,8 +24,10 @@ bool appendAsciiFont(std::span<const uint8_t> asc16, std::vector<uint8_t>& out,
 // from Syslib1.dat (number = low byte), 0xFF80..0xFFFF from UserLib.dat (low byte - 0x80);
 // the symbols of lights and keys, from the text glyph count on, from Syslib1.dat (low byte).
 // `places` tells where each code was first used. A character outside the font's data is
-// refused with a message that names it and its place. All four files must be present.
+// refused with a message that names it and its place, and `refusedAt` is that place. All four
+// files must be present.
 bool appendGlyphTable(const GlyphCodeList& glyphs, const std::vector<CompilePlace>& places,
-                      const GlyphSources& fonts, std::vector<uint8_t>& out, std::string& message);
+                      const GlyphSources& fonts, std::vector<uint8_t>& out, std::string& message,
+                      std::optional<CompilePlace>& refusedAt);
 
 } // namespace zorv

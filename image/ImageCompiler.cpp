@@ -25,7 +25,11 @@ constexpr std::size_t kAlarmSectionOff = 92, kPageNumbersOff = 96, kLastSectionF
 constexpr uint8_t kAlarmSectionRows = 4;
 constexpr uint8_t kTrailer[4] = {0xA5, 0x5A, 0xEF, 0xFE};
 
-const char* const kTooManyGlyphs = "Too many different characters, the limit is 512!";
+// Names the widget whose text or symbol needs the 513th glyph.
+std::string tooManyGlyphs(const CompilePlace& place) {
+    return "Too many different characters, the limit is 512! The limit is passed on " +
+           place.describe() + ".";
+}
 
 // The project as the compile changes it; nodes that no record kind fits are left out.
 CHCData workingCopy(const CHCData& project) {
@@ -43,6 +47,13 @@ CHCData workingCopy(const CHCData& project) {
     return work;
 }
 
+// A page refused as a whole, or for a widget its message already names.
+CompilePlace pageOnly(int number) {
+    CompilePlace place;
+    place.pageNumber = number;
+    return place;
+}
+
 CompilePlace placeOf(const CPage& page, const WidgetNode& node) {
     return {page.number(), node.kind, le::u16(node.record.data() + 2),
             le::u16(node.record.data() + 4)};
@@ -58,6 +69,7 @@ public:
         if (!convertTexts() || !convertSymbols() || !writeImage(result.image)) {
             result.image.clear();
             result.message = message_;
+            result.refusedAt = refusedAt_;
             return result;
         }
         result.ok = true;
@@ -72,17 +84,23 @@ private:
     GlyphCodeList glyphs_;
     std::vector<CompilePlace> places_; // where each glyph was first used
     std::string message_;
+    std::optional<CompilePlace> refusedAt_;
 
     bool fail(std::string message) {
         message_ = std::move(message);
         return false;
     }
 
+    bool refuse(std::string message, const CompilePlace& place) {
+        refusedAt_ = place;
+        return fail(std::move(message));
+    }
+
     bool convertSlot(uint8_t* slotBytes, const CompilePlace& place) {
         const std::span<uint8_t, TextSlot::kSize> slot(slotBytes, TextSlot::kSize);
         TextSlot text = TextSlot::fromSlot(slot);
         if (!convertText(text, glyphs_))
-            return fail(kTooManyGlyphs);
+            return refuse(tooManyGlyphs(place), place);
         text.toSlot(slot);
         places_.resize(std::size_t(glyphs_.size()), place);
         return true;
@@ -110,7 +128,7 @@ private:
 
     bool convertSymbol(std::span<uint8_t> symbol, const CompilePlace& place) {
         if (!convertSymbolString(symbol, glyphs_))
-            return fail(kTooManyGlyphs);
+            return refuse(tooManyGlyphs(place), place);
         places_.resize(std::size_t(glyphs_.size()), place);
         return true;
     }
@@ -154,7 +172,7 @@ private:
             pageOffsets.push_back(uint32_t(pagesAt + pages.size()));
             orderWidgetsForImage(page.widgets);
             if (!encodePage(page, map.numbers()[i], counters, pages, message_))
-                return false;
+                return refuse(message_, pageOnly(map.numbers()[i]));
         }
 
         ProjectHeader header = work_.header;
@@ -189,7 +207,7 @@ private:
             if (!fonts_.file(f))
                 return fail(fontOpenFailure(f));
         }
-        return appendGlyphTable(glyphs_, places_, fonts_, image, message_);
+        return appendGlyphTable(glyphs_, places_, fonts_, image, message_, refusedAt_);
     }
 
     bool writeAlarmSection(std::vector<uint8_t>& image) {

@@ -5,9 +5,11 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "image/CompilePlace.h"
 #include "image/GlyphFiles.h"
 #include "model/CHCData.h"
 
@@ -22,6 +24,9 @@ struct CompileResult {
     int glyphCount = 0;         // GlyphCodeList entries
     int textGlyphCount = 0;     // of them, the glyphs of the texts
     std::string message;        // the system's message when !ok
+    // The page, and the widget where one is at fault, of a refused compile: the text that runs
+    // past 512 glyphs, the character the fonts do not hold, the picture or page too large.
+    std::optional<CompilePlace> refusedAt;
 };
 
 // Compiles a working copy of `project`; the project itself is left as it is, so callers need

@@ -251,7 +251,10 @@ TEST(CompileImage, MoreThan512GlyphsAreRefused) {
     page->widgets.push_back(staticText(twelve()));
     const CompileResult r = compileImage(p, test::makeFonts());
     EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.message, "Too many different characters, the limit is 512!");
+    EXPECT_EQ(r.message, "Too many different characters, the limit is 512! The limit is passed on "
+                         "page 1 (StaticText at 0,0).");
+    ASSERT_TRUE(r.refusedAt);
+    EXPECT_EQ(r.refusedAt->pageNumber, 1);
 }
 
 TEST(CompileImage, CharactersOutsideTheFontsAreRefusedWithTheirPlace) {
