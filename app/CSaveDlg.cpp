@@ -32,7 +32,7 @@ CSaveDlg::CSaveDlg(Prompt& prompt, FileChooser& chooser, const Paths& paths, QWi
 
     name_->setObjectName("projectName");
     name_->setMaxLength(kNameLimit);
-    name_->setMinimumWidth(320);
+    name_->setMinimumWidth(400);
     savePath_->setObjectName("savePath");
     savePath_->setReadOnly(true);
     auto* nameLabel = new QLabel("Project name:");
@@ -87,7 +87,9 @@ SaveTarget CSaveDlg::target() const {
 }
 
 void CSaveDlg::showSavePath() {
-    savePath_->setText(QString::fromStdString(savePathText(base_, name_->text().toStdString())));
+    const QString path = QString::fromStdString(savePathText(base_, name_->text().toStdString()));
+    savePath_->setText(path);
+    savePath_->setToolTip(path); // a long path scrolls in the box; the tip shows all of it
     savePath_->end(false);
 }
 

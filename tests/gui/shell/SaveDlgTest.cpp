@@ -202,13 +202,6 @@ private slots:
         QVERIFY(!fs::exists(work_ / "info.ini"));
     }
 
-    void createsFoldersOneLevelAtATime() {
-        QVERIFY(createFolders(root_ + "/x/y/z/"));
-        QVERIFY(fs::is_directory(root_ + "/x/y/z"));
-        QVERIFY(createFolders(root_ + "/x/y/z"));
-        QVERIFY(!createFolders(""));
-    }
-
     void labelsHaveBuddies() {
         CSaveDlg dialog(prompt_, chooser_, *paths_);
         QCOMPARE(dialog.windowTitle(), QString("Save"));

@@ -41,11 +41,6 @@ private slots:
         registry_ = MemoryRegistry();
     }
 
-    void choosesFileByLanguage() {
-        QCOMPARE(tipsFilePath("/opt/zorv", true), fs::path("/opt/zorv/Tips.tip"));
-        QCOMPARE(tipsFilePath("/opt/zorv", false), fs::path("/opt/zorv/Tips_en.tip"));
-    }
-
     void readsTipsInTurn_data() {
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<QStringList>("tips");
@@ -150,21 +145,6 @@ private slots:
         fs::create_directory(file_);
         TipFile reader(registry_, file_);
         QVERIFY(reader.state() != TipFile::State::Ready);
-    }
-
-    void startUpSetting_data() {
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<bool>("shown");
-        QTest::newRow("not set") << QString() << true;
-        QTest::newRow("0") << "0" << true;
-        QTest::newRow("1") << "1" << false;
-    }
-    void startUpSetting() {
-        QFETCH(QString, stored);
-        QFETCH(bool, shown);
-        if (!stored.isNull())
-            registry_.setValue(kTipStartUpKey, stored.toStdString());
-        QCOMPARE(tipAtStartUp(registry_), shown);
     }
 
 private:
