@@ -1,0 +1,61 @@
+#!/bin/sh
+# Guards `zorv report` and `zorv import-old` on files: a report that leaves out the pages, the
+# alarm list or the Modbus table beside the project, a report file without CR LF line ends, a
+# report or import failure reported as success or without the system's message, and an older
+# project whose translation cannot be opened, compiled or reported.
+# usage: table_commands.sh ZORV DEMO.json MODBUS.mdt OLDER.qsp
+set -eu
+zorv=$1
+demo=$2
+table=$3
+older=$4
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cd "$work"
+
+fails() { # fails EXPECTED-MESSAGE COMMAND...: the command must fail with that message
+    expected=$1
+    shift
+    if "$@" >out.txt 2>&1; then
+        echo "unexpected success: $*" >&2
+        exit 1
+    fi
+    grep -qF -- "$expected" out.txt || { echo "wrong message for $*:" >&2; cat out.txt >&2; exit 1; }
+}
+
+has() { # has FILE TEXT: the report holds the line
+    grep -aqF -- "$2" "$1" || { echo "report lacks \"$2\"" >&2; exit 1; }
+}
+
+"$zorv" import-json "$demo" demo.zvd
+"$zorv" report demo.zvd >plain.txt
+has plain.txt "The total pages = 6"
+has plain.txt "Alarm list Alarm number = 4"
+has plain.txt "Modbus Protocol configuration:"
+if grep -aq "Device address" plain.txt; then
+    echo "Modbus rows reported without a table beside the project" >&2
+    exit 1
+fi
+
+# The Modbus table beside the project joins the report; the file has CR LF line ends.
+cp "$table" demo.mdt
+"$zorv" report demo.zvd report.txt
+has report.txt "01  Device address = D1,  Instruction address = 0x0000,  SoftAddr = M0"
+lines=$(wc -l <report.txt)
+crlf=$(grep -ac "$(printf '\r')\$" report.txt)
+test "$lines" -eq "$crlf" || { echo "$crlf of $lines lines end in CR LF" >&2; exit 1; }
+fails "Failed to Create Report!" "$zorv" report demo.zvd no-such-folder/report.txt
+fails "Failed to open file!" "$zorv" report missing.zvd
+
+# An older project becomes a project that opens, compiles and reports.
+"$zorv" import-old "$older" old.zvd >import.txt
+grep -q "^2 pages, 2 alarms$" import.txt
+"$zorv" info old.zvd >info.txt
+grep -q "^Pages: 2" info.txt
+"$zorv" compile old.zvd old.hc >/dev/null
+"$zorv" report old.zvd >old-report.txt
+has old-report.txt "The total pages = 2"
+printf 'not an older project' >wrong.qsp
+fails "Failed to recognize the file format, import failed!" "$zorv" import-old wrong.qsp x.zvd
+fails "Failed to open file!" "$zorv" import-old missing.qsp x.zvd
+echo "table commands: all passed"

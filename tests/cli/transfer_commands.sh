@@ -1,0 +1,91 @@
+#!/bin/sh
+# Guards the transfer commands against the panel simulator on a pseudo-terminal: an image that
+# reaches the panel changed or not at all, an oversize image or a missing file sent or reported
+# as success, a Modbus table downloaded wrongly, and a verification that passes a table the
+# panel does not hold.
+# usage: transfer_commands.sh ZORV ZORV-PANEL-SIM DEMO.json MODBUS.mdt
+set -eu
+zorv=$1
+panel=$2
+demo=$3
+table=$4
+work=$(mktemp -d)
+sim=
+cleanup() {
+    if [ -n "$sim" ]; then kill -INT "$sim" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cd "$work"
+
+start_sim() { # start_sim SIM-ARGS...: a simulator for one transfer; its port in $port
+    rm -f sim.out
+    "$panel" --timeout 30 "$@" >sim.out 2>sim.err &
+    sim=$!
+    tries=0
+    while [ ! -s sim.out ]; do
+        tries=$((tries + 1))
+        [ "$tries" -lt 100 ] || { echo "simulator did not start" >&2; cat sim.err >&2; exit 1; }
+        sleep 0.05
+    done
+    port=$(head -n 1 sim.out)
+}
+
+stop_sim() {
+    kill -INT "$sim"
+    wait "$sim" || true
+    sim=
+}
+
+fails() { # fails EXPECTED-MESSAGE COMMAND...: the command must fail with that message
+    expected=$1
+    shift
+    if timeout 30 "$@" >out.txt 2>&1; then
+        echo "unexpected success: $*" >&2
+        exit 1
+    fi
+    grep -qF -- "$expected" out.txt || { echo "wrong message for $*:" >&2; cat out.txt >&2; exit 1; }
+}
+
+# The demo's image reaches the panel byte for byte.
+"$zorv" import-json "$demo" demo.zvd
+"$zorv" compile demo.zvd demo.hc >/dev/null
+start_sim --save-image got.hc
+timeout 30 "$zorv" download --serial "$port" demo.hc >download.txt 2>&1 ||
+    { echo "download failed:" >&2; cat download.txt >&2; exit 1; }
+stop_sim
+cmp demo.hc got.hc
+
+# An image over 56 KB and a missing image are refused before any transfer.
+head -c 57345 /dev/zero >big.hc
+fails "Download file more than 56k!" "$zorv" download --serial /dev/null big.hc
+fails "Interface data file does not exist!" "$zorv" download --serial /dev/null missing.hc
+
+# The Modbus table goes to the configuration area; verification passes against what the panel
+# holds and fails against a panel holding something else.
+start_sim --save-config got.cfg
+timeout 30 "$zorv" modbus download "$table" --serial "$port" >modbus.txt 2>&1 ||
+    { echo "modbus download failed:" >&2; cat modbus.txt >&2; exit 1; }
+stop_sim
+cmp "$table" got.cfg
+start_sim --config got.cfg
+timeout 30 "$zorv" modbus verify "$table" --serial "$port" >verify.txt 2>&1 ||
+    { echo "verify failed on the table just downloaded:" >&2; cat verify.txt >&2; exit 1; }
+stop_sim
+printf 'x' | dd of=got.cfg bs=1 seek=20 conv=notrunc 2>/dev/null
+start_sim --config got.cfg
+if timeout 30 "$zorv" modbus verify "$table" --serial "$port" >verify.txt 2>&1; then
+    echo "verify passed a table the panel does not hold:" >&2
+    cat verify.txt >&2
+    exit 1
+fi
+stop_sim
+
+# The image and the table in one download.
+start_sim --save-image both.hc --save-config both.cfg
+timeout 30 "$zorv" download --serial "$port" --modbus "$table" demo.hc >both.txt 2>&1 ||
+    { echo "download with the table failed:" >&2; cat both.txt >&2; exit 1; }
+stop_sim
+cmp demo.hc both.hc
+cmp "$table" both.cfg
+echo "transfer commands: all passed"
