@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "model/Bytes.h"
+#include "model/ProjectStream.h"
 
 namespace zorv {
 
@@ -89,6 +90,16 @@ CompileStats compileStats(const CHCData& project, const GlyphSources& fonts) {
         return stats;
     }
     return imageStats(result.image, result.glyphCount);
+}
+
+CompileStats compileStats(std::span<const uint8_t> projectStream, const Paths& paths) {
+    CHCData project;
+    if (!readProjectStream(projectStream, project)) {
+        CompileStats stats;
+        stats.message = "File format error, open failed!";
+        return stats;
+    }
+    return compileStats(project, readGlyphSources(paths));
 }
 
 } // namespace zorv

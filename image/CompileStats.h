@@ -48,4 +48,8 @@ CompileStats imageStats(std::span<const uint8_t> image, int glyphCount);
 // place.
 CompileStats compileStats(const CHCData& project, const GlyphSources& fonts);
 
+// The same for a project held as its plain stream (a snapshot another thread can take), with
+// the font files where fontFilePath finds them.
+CompileStats compileStats(std::span<const uint8_t> projectStream, const Paths& paths);
+
 } // namespace zorv
