@@ -119,6 +119,7 @@ CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent
     // the keys act on the page's widgets and not on the tree.
     keySink_ = new QLineEdit(this);
     keySink_->setReadOnly(true);
+    keySink_->setObjectName(QStringLiteral("pageKeys"));
     keySink_->setAccessibleName(tr("Page display"));
     keySink_->setGeometry(0, 0, 1, 1);
     keySink_->lower();
@@ -815,8 +816,11 @@ void CZorvEditorView::placeWidget(uint32_t keys) {
 // ---- keys ------------------------------------------------------------------------------------
 
 bool CZorvEditorView::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == keySink_ && event->type() == QEvent::KeyPress)
-        handleKey(static_cast<QKeyEvent*>(event)->key());
+    // The read-only field has no use for these keys; taken here they do not reach the view
+    // a second time as keys the field ignored.
+    if (watched == keySink_ && event->type() == QEvent::KeyPress &&
+        handleKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
     return QWidget::eventFilter(watched, event);
 }
 
