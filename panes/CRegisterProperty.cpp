@@ -14,7 +14,7 @@ namespace {
 
 QHBoxLayout* row(QVBoxLayout* column) {
     auto* line = new QHBoxLayout;
-    line->setSpacing(6);
+    line->setSpacing(4);
     column->addLayout(line);
     return line;
 }
@@ -24,7 +24,8 @@ QHBoxLayout* row(QVBoxLayout* column) {
 CRegisterProperty::CRegisterProperty(QWidget* parent) : RecordPane(parent) {
     auto* frame = new QGroupBox(tr("Register attribute"), this);
     auto* column = new QVBoxLayout(frame);
-    column->setSpacing(3);
+    column->setSpacing(2);
+    column->setContentsMargins(6, 4, 6, 4);
 
     auto* position = new PositionBox(frame);
     setPositionBox(position);
@@ -35,9 +36,15 @@ CRegisterProperty::CRegisterProperty(QWidget* parent) : RecordPane(parent) {
     auto* characteristicRow = new QHBoxLayout(characteristic);
     characteristicRow->addWidget(doubleSize_);
     characteristicRow->addWidget(inverted_);
+    encryption_ = new QCheckBox(tr("Encryption"), frame);
+    inputLimit_ = new QCheckBox(tr("Input Limit "), frame);
+    auto* entryChecks = new QVBoxLayout;
+    entryChecks->addWidget(encryption_);
+    entryChecks->addWidget(inputLimit_);
     QHBoxLayout* top = row(column);
     top->addWidget(position);
     top->addWidget(characteristic);
+    top->addLayout(entryChecks);
     top->addStretch();
 
     reg_ = new RegisterRefRow({RegisterType::D, RegisterType::M},
@@ -52,8 +59,8 @@ CRegisterProperty::CRegisterProperty(QWidget* parent) : RecordPane(parent) {
     mode_ = new NumberModeRow(frame);
     digits_ = numberField(tr("Digit"), 0, 99, frame);
     decimals_ = numberField(tr("Precision"), 0, 99, frame);
-    digits_->setMaximumWidth(40);
-    decimals_->setMaximumWidth(40);
+    digits_->setMaximumWidth(32);
+    decimals_->setMaximumWidth(32);
     QHBoxLayout* formatLine = row(column);
     formatLine->addWidget(mode_);
     formatLine->addWidget(buddyLabel(tr("Digit:"), digits_, frame));
@@ -62,51 +69,55 @@ CRegisterProperty::CRegisterProperty(QWidget* parent) : RecordPane(parent) {
     formatLine->addWidget(decimals_);
     formatLine->addStretch();
 
-    encryption_ = new QCheckBox(tr("Encryption"), frame);
     settable_ = new QCheckBox(tr("Setable"), frame);
     QHBoxLayout* setLine = row(column);
-    setLine->addWidget(encryption_);
     setLine->addWidget(settable_);
     auto* setLabel = new QLabel(tr("Set control values (by bit):"), frame);
     setLine->addWidget(setLabel);
+    auto* bits = new QHBoxLayout;
+    bits->setSpacing(0);
     for (int bit = 7; bit >= 0; --bit) {
         auto* box = new QCheckBox(QString::number(bit), frame);
         box->setAccessibleName(tr("Set control bit %1").arg(bit));
         setBits_[std::size_t(bit)] = box;
-        setLine->addWidget(box);
+        bits->addWidget(box);
     }
     setLabel->setBuddy(setBits_[7]);
+    setLine->addLayout(bits);
     setLine->addStretch();
 
-    inputLimit_ = new QCheckBox(tr("Input Limit "), frame);
-    dataType_ = new QComboBox(frame);
-    dataType_->addItems({tr("Raw data"), tr("Engineering data")});
-    dataType_->setAccessibleName(tr("Data type"));
     relation_ = new QCheckBox(tr("Relation"), frame);
     relationType_ = new QComboBox(frame);
     relationType_->addItem(QStringLiteral("M"), int(RegisterType::M));
     relationType_->setAccessibleName(tr("Related bit type"));
     relatedAddress_ = numberField(tr("Related bit address"), 0, UINT32_MAX, frame);
-    relatedAddress_->setMaximumWidth(64);
-    QHBoxLayout* limitLine = row(column);
-    limitLine->addWidget(inputLimit_);
-    limitLine->addWidget(buddyLabel(tr("Data type:"), dataType_, frame));
-    limitLine->addWidget(dataType_);
-    limitLine->addSpacing(16);
-    limitLine->addWidget(relation_);
-    limitLine->addWidget(buddyLabel(tr("Type:"), relationType_, frame));
-    limitLine->addWidget(relationType_);
-    limitLine->addWidget(buddyLabel(tr("Addr.:"), relatedAddress_, frame));
-    limitLine->addWidget(relatedAddress_);
-    limitLine->addStretch();
+    relatedAddress_->setMaximumWidth(56);
+    dataType_ = new QComboBox(frame);
+    dataType_->addItems({tr("Raw data"), tr("Engineering data")});
+    dataType_->setAccessibleName(tr("Data type"));
+    QHBoxLayout* relationLine = row(column);
+    relationLine->addWidget(relation_);
+    relationLine->addWidget(buddyLabel(tr("Type:"), relationType_, frame));
+    relationLine->addWidget(relationType_);
+    relationLine->addWidget(buddyLabel(tr("Addr.:"), relatedAddress_, frame));
+    relationLine->addWidget(relatedAddress_);
+    relationLine->addSpacing(12);
+    relationLine->addWidget(buddyLabel(tr("Data type:"), dataType_, frame));
+    relationLine->addWidget(dataType_);
+    relationLine->addStretch();
 
+    // Each bound: its check box, and below it the row that switches between constants and
+    // register fields.
     upper_ = new RegisterBoundRow(
         {tr("UpperBoundAssociatedToRegister"), tr("InputUpper:"), tr("WorkloadUpper:")}, frame);
     lower_ = new RegisterBoundRow(
         {tr("LowerBoundAssociatedToRegister"), tr("InputLower:"), tr("WorkloadLower:")}, frame);
     for (RegisterBoundRow* bound : {upper_, lower_}) {
+        QHBoxLayout* checkLine = row(column);
+        checkLine->addWidget(bound->check());
+        checkLine->addStretch();
         QHBoxLayout* line = row(column);
-        line->addWidget(bound->check());
+        line->addSpacing(20);
         line->addWidget(bound->fields(), 1);
     }
     column->addStretch();

@@ -10,6 +10,7 @@
 #include "panes/CPictureProperty.h"
 #include "panes/CPwdProperty.h"
 #include "panes/CRegisterProperty.h"
+#include "panes/CStaticTextProperty.h"
 #include "panes/CTrendProperty.h"
 #include "panes/CWidgetProperty.h"
 
@@ -32,6 +33,7 @@ constexpr std::array kPanes{
     PaneEntry{"Led", &make<CLedProperty>},
     PaneEntry{"Key", &make<CKeyProperty>},
     PaneEntry{"Picture", &make<CPictureProperty>},
+    PaneEntry{"StaticText", &make<CStaticTextProperty>},
 };
 // clang-format on
 

@@ -43,7 +43,11 @@ void RegisterBoundRow::showForm(const rules::BoundForm& form) {
     check_->setChecked(form.fromRegister);
     input_->setText(QString::fromStdString(form.input));
     engineering_->setText(QString::fromStdString(form.engineering));
-    reg_->showForm(form.reg);
+    // A bound held as constants offers register 0 when switched to a register.
+    rules::AddressForm reg = form.reg;
+    if (reg.address.empty())
+        reg.address = "0";
+    reg_->showForm(reg);
     showRegisterCount(*count_, form.registers);
     switchRow();
 }
