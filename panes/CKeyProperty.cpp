@@ -30,7 +30,7 @@ CKeyProperty::CKeyProperty(QWidget* parent) : PropertyPane(parent) {
     auto* characteristic = new QGroupBox(tr("Characteristic"), frame);
     doubleSize_ = new QCheckBox(tr("double size"), characteristic);
     inverted_ = new QCheckBox(tr("Inverted "), characteristic);
-    auto* looks = new QHBoxLayout(characteristic);
+    auto* looks = new QVBoxLayout(characteristic);
     looks->addWidget(doubleSize_);
     looks->addWidget(inverted_);
     hand_ = new QCheckBox(tr("Hand-type"), frame);
@@ -38,7 +38,6 @@ CKeyProperty::CKeyProperty(QWidget* parent) : PropertyPane(parent) {
     encrypted_ = new QCheckBox(tr("Encryption"), frame);
 
     auto* left = new QVBoxLayout;
-    left->addWidget(position_);
     left->addLayout(keyRow);
     left->addWidget(characteristic);
     left->addWidget(hand_);
@@ -49,14 +48,14 @@ CKeyProperty::CKeyProperty(QWidget* parent) : PropertyPane(parent) {
     register_ =
         new RegisterGroup(tr("Register"), tr("Addr.:"), RegisterGroup::Arrangement::Row, frame);
     actions_ = new QButtonGroup(this);
-    auto* buttons = new QHBoxLayout;
+    auto* buttons = new QGridLayout;
     // In the order of the action codes 0..3.
     const char* const actionTexts[] = {"Set coil", "Screen jump", "Set register", "Register +/-"};
     for (int action = 0; action < 4; ++action) {
         auto* button = new QPushButton(tr(actionTexts[action]), frame);
         button->setCheckable(true);
         actions_->addButton(button, action);
-        buttons->addWidget(button);
+        buttons->addWidget(button, action / 2, action % 2);
     }
     stack_ = new QStackedWidget(frame);
     subPanes_ = {new CKeyPropertySet1(stack_), new CKeyPropertySet2(stack_),
@@ -66,14 +65,19 @@ CKeyProperty::CKeyProperty(QWidget* parent) : PropertyPane(parent) {
         stack_->addWidget(sub);
     }
     auto* right = new QVBoxLayout;
-    right->addWidget(register_);
     right->addLayout(buttons);
     right->addWidget(stack_, 1);
 
-    auto* columns = new QHBoxLayout(frame);
-    columns->addLayout(left);
-    columns->addLayout(right, 1);
+    auto* grid = new QGridLayout(frame);
+    grid->setContentsMargins(6, 4, 6, 6);
+    grid->setSpacing(4);
+    grid->addWidget(position_, 0, 0);
+    grid->addWidget(register_, 0, 1);
+    grid->addLayout(left, 1, 0);
+    grid->addLayout(right, 1, 1);
+    grid->setColumnStretch(1, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(frame);
     setAccessibleName(tr("Function key attribute"));
 

@@ -1,5 +1,6 @@
 #include "panes/CKeyPropertySet1.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -8,16 +9,16 @@ namespace zorv {
 
 CKeyPropertySet1::CKeyPropertySet1(QWidget* parent) : CKeySubPane(parent) {
     auto* frame = new QGroupBox(tr("Coil"), this);
-    auto* column = new QVBoxLayout(frame);
+    auto* grid = new QGridLayout(frame);
     operation_ = new QButtonGroup(this);
     // In the order of the coil operation codes 0..3.
     const char* const texts[] = {"Set to ON", "Set to OFF ", "Reverse", "Instantaneous ON"};
     for (int code = 0; code < 4; ++code) {
         auto* button = new QRadioButton(tr(texts[code]), frame);
         operation_->addButton(button, code);
-        column->addWidget(button);
+        grid->addWidget(button, code / 2, code % 2);
     }
-    column->addStretch();
+    grid->setRowStretch(2, 1);
     (new QVBoxLayout(this))->addWidget(frame);
     setAccessibleName(tr("Coil"));
 }

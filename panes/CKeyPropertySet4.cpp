@@ -32,13 +32,13 @@ CKeyPropertySet4::CKeyPropertySet4(QWidget* parent) : CKeySubPane(parent) {
     directions->addWidget(limiting_);
     directions->addStretch();
     auto* grid = new QGridLayout(frame);
-    grid->addLayout(directions, 0, 0, 1, 2);
+    grid->addLayout(directions, 0, 0, 1, 4);
     grid->addWidget(valueLabel_, 1, 0);
     grid->addWidget(value_, 1, 1);
-    grid->addWidget(limitLabel_, 2, 0);
-    grid->addWidget(limit_, 2, 1);
-    grid->addWidget(sign_, 3, 0, 1, 2);
-    grid->setRowStretch(4, 1);
+    grid->addWidget(limitLabel_, 1, 2);
+    grid->addWidget(limit_, 1, 3);
+    grid->addWidget(sign_, 2, 0, 1, 4);
+    grid->setRowStretch(3, 1);
     (new QVBoxLayout(this))->addWidget(frame);
     setAccessibleName(tr("Register plus/minus"));
 

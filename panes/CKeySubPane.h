@@ -9,7 +9,6 @@
 namespace zorv {
 
 class CKeySubPane : public QWidget {
-    Q_OBJECT
 public:
     using QWidget::QWidget;
     virtual void showForm(const rules::KeyForm& form) = 0;

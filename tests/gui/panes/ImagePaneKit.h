@@ -1,0 +1,124 @@
+#pragma once
+// Shared steps of the light, key and picture pane tests: a pane with scripted prompts and file
+// choosers over a fresh project folder, finding controls by their texts, clicking them, and
+// writing 1-bit bitmap files.
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+#include <vector>
+
+#include "model/Bytes.h"
+#include "panes/PropertyPane.h"
+#include "platform/ScriptedPrompt.h"
+#include "platform/qt/ScriptedFileChooser.h"
+
+namespace imagepanekit {
+
+// The shown button (push button, check box or radio button) of `pane` with the text.
+inline QAbstractButton* button(QWidget& pane, const QString& text) {
+    for (QAbstractButton* b : pane.findChildren<QAbstractButton*>())
+        if (b->text() == text && b->isVisibleTo(&pane))
+            return b;
+    return nullptr;
+}
+
+// A point on the button that takes clicks: a check box or radio button only takes them on its
+// indicator and text, which a wide box leaves at its left.
+inline QPoint clickPoint(const QAbstractButton& b) {
+    return b.isCheckable() && !qobject_cast<const QPushButton*>(&b) ? QPoint(8, b.height() / 2)
+                                                                    : b.rect().center();
+}
+
+inline void click(QWidget& pane, const QString& text) {
+    QAbstractButton* b = button(pane, text);
+    QVERIFY2(b, qPrintable(text));
+    QTest::mouseClick(b, Qt::LeftButton, {}, clickPoint(*b));
+}
+
+// Sets a check box as the user would: one click when it shows the other state.
+inline void setChecked(QWidget& pane, const QString& text, bool on) {
+    QAbstractButton* b = button(pane, text);
+    QVERIFY2(b, qPrintable(text));
+    if (b->isChecked() != on)
+        QTest::mouseClick(b, Qt::LeftButton, {}, clickPoint(*b));
+    QCOMPARE(b->isChecked(), on);
+}
+
+// The list box named to screen readers as `name`.
+inline QComboBox* list(QWidget& pane, const QString& name) {
+    for (QComboBox* box : pane.findChildren<QComboBox*>())
+        if (box->accessibleName() == name)
+            return box;
+    return nullptr;
+}
+
+inline bool hasLabel(QWidget& pane, const QString& text) {
+    for (QLabel* label : pane.findChildren<QLabel*>())
+        if (label->text() == text && label->isVisibleTo(&pane))
+            return true;
+    return false;
+}
+
+// Presses Enter in the pane, which applies it.
+inline void pressEnter(zorv::PropertyPane& pane) {
+    QWidget* target = pane.focusWidget() ? pane.focusWidget() : &pane;
+    QTest::keyClick(target, Qt::Key_Return);
+}
+
+// A 1-bit BMP file of the size and bit depth, every pixel 0.
+inline void writeBitmap(const std::filesystem::path& path, int32_t width, int32_t height,
+                        uint16_t bits = 1) {
+    const uint32_t stride = uint32_t((width * bits + 31) / 32) * 4;
+    const uint32_t offset = 14 + 40 + (4u << bits);
+    std::vector<uint8_t> b(offset + stride * uint32_t(height), 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    zorv::le::putU32(&b[2], uint32_t(b.size()));
+    zorv::le::putU32(&b[10], offset);
+    zorv::le::putU32(&b[14], 40);
+    zorv::le::putU32(&b[18], uint32_t(width));
+    zorv::le::putU32(&b[22], uint32_t(height));
+    zorv::le::putU16(&b[26], 1);
+    zorv::le::putU16(&b[28], bits);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+}
+
+// A pane of class P shown with scripted prompts and choosers over a fresh project folder.
+template <class P> struct PaneRig {
+    QTemporaryDir dir;
+    zorv::ScriptedPrompt prompt;
+    zorv::ScriptedFileChooser files;
+    P pane;
+
+    explicit PaneRig(std::deque<zorv::PromptAnswer> answers = {})
+        : prompt(std::move(answers), zorv::PromptAnswer::No) {
+        zorv::PaneContext context;
+        context.prompt = &prompt;
+        context.files = &files;
+        context.projectFolder = folder();
+        pane.setContext(context);
+        pane.resize(525, 290);
+        pane.show();
+    }
+    std::filesystem::path folder() const { return dir.path().toStdString(); }
+    void setProject(const zorv::CHCData* project) {
+        zorv::PaneContext context = pane.context();
+        context.project = project;
+        pane.setContext(context);
+    }
+    template <class R> void load(const R& r, int32_t id = 1) { pane.loadRecord(r.bytes, id); }
+    template <class R> R working() const {
+        R r;
+        const std::vector<uint8_t> bytes = pane.workingRecord();
+        std::copy(bytes.begin(), bytes.end(), r.bytes.begin());
+        return r;
+    }
+};
+
+} // namespace imagepanekit
