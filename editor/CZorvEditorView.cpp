@@ -30,6 +30,11 @@
 #include "platform/Prompt.h"
 #include "platform/qt/FileChooser.h"
 
+// The panel picture is a resource of this static library: it is registered before first use.
+static void initEditorResources() {
+    Q_INIT_RESOURCE(editor);
+}
+
 namespace zorv {
 
 namespace {
@@ -90,7 +95,7 @@ CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent
     : QWidget(parent), services_(services), tools_(&canvas_),
       glyphs_(services.paths.programFolder(),
               [this](const std::string& text) { services_.prompt.message(text); }),
-      panelPicture_(QStringLiteral(":/editor/panel.png")) {
+      panelPicture_((initEditorResources(), QStringLiteral(":/editor/panel.png"))) {
     setAccessibleName(tr("Page editor"));
     setMouseTracking(true);
     setFocusPolicy(Qt::ClickFocus);
