@@ -68,7 +68,8 @@ void CMemoryMeter::onComputed(quint64 generation, const zorv::CompileStats& stat
 void CMemoryMeter::showStats(const CompileStats& stats) {
     stats_ = stats;
     const MeterLevel level = meterLevel(stats);
-    setText(QString::fromStdString(meterSummary(stats)));
+    // A library character "&C1" in a message is shown as typed, not as a mnemonic.
+    setText(QString::fromStdString(meterSummary(stats)).replace('&', "&&"));
     QString tip = QString::fromStdString(meterBreakdown(stats));
     const int page = refusedPage(stats);
     if (page >= 0)

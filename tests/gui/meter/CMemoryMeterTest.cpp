@@ -1,7 +1,8 @@
 // Guards the memory meter pane: colours switched at the wrong share of either limit (89, 91 and
 // 101 %), a tooltip without the sections or the largest pages, a refusal not shown or a click on
-// it that does not ask for its page, and recomputes that run on every change instead of once
-// after the wait, or that show figures other than those of the project as it is now.
+// it that does not ask for its page, a library character taken as a mnemonic, and recomputes
+// that run on every change instead of once after the wait, or that show figures other than
+// those of the project as it is now.
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -113,6 +114,7 @@ private slots:
 
         meter->showStats(refusal(3));
         QVERIFY(meter->text().contains("page 3 (StaticText at 10,16)"));
+        QVERIFY(meter->text().contains("&&C1")); // shown as typed, not as a mnemonic
         QVERIFY(meter->toolTip().contains("Click to show page 3."));
         QCOMPARE(meter->level(), MeterLevel::Error);
         QCOMPARE(meter->palette().color(QPalette::Button), CMemoryMeter::errorColor());
