@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStatusBar>
 #include <QTimer>
 
 #include "app/AppIdentity.h"
@@ -11,6 +12,7 @@
 #include "app/CMainFrame.h"
 #include "app/CSaveDlg.h"
 #include "app/CTipDlg.h"
+#include "app/meter/CMemoryMeter.h"
 #include "editor/CZorvEditorView.h"
 
 namespace zorv {
@@ -33,7 +35,7 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
             return std::nullopt;
         return dialog.target();
     };
-    hooks.stateChanged = [this] { updateTitle(); };
+    hooks.stateChanged = [this] { documentChanged(); };
     document_ = std::make_unique<CZorvEditorDoc>(services_.prompt, services_.paths, hooks);
 
     frame_ = std::make_unique<CMainFrame>(actions_);
@@ -43,6 +45,9 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
                             frame_.get());
     frame_->setView(view_);
     connect(view_, &CZorvEditorView::pointerTextChanged, frame_.get(), &CMainFrame::setPointerText);
+    meter_ = new CMemoryMeter([this] { return &document_->project(); }, services_.paths,
+                              frame_->statusBar());
+    frame_->statusBar()->insertPermanentWidget(0, meter_);
     frame_->setRecentFiles(recent_.paths());
     frame_->setCloseCheck([this] {
         view_->commitProperties();
@@ -59,7 +64,7 @@ CZorvEditorApp::~CZorvEditorApp() {
 bool CZorvEditorApp::start(const QString& project, bool showTip) {
     document_->newProject();
     view_->initialUpdate();
-    updateTitle();
+    documentChanged();
     if (!project.isEmpty() && !openProject(project))
         return false;
     frame_->show();
@@ -80,7 +85,7 @@ bool CZorvEditorApp::openProject(const QString& path) {
     // A failed open after the save question still replaced the project by an empty one.
     if (&document_->project() != before || opened)
         view_->initialUpdate();
-    updateTitle();
+    documentChanged();
     return opened;
 }
 
@@ -128,6 +133,12 @@ void CZorvEditorApp::startCharacterTool() {
     // The character tool lies beside the editor's own program; a missing one is left to the
     // system's program start, without a message of ours.
     QProcess::startDetached(QCoreApplication::applicationDirPath() + "/FontMaker", {});
+}
+
+void CZorvEditorApp::documentChanged() {
+    updateTitle();
+    if (meter_)
+        meter_->projectChanged();
 }
 
 void CZorvEditorApp::updateTitle() {

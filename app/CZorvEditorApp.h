@@ -18,6 +18,7 @@
 namespace zorv {
 
 class CMainFrame;
+class CMemoryMeter;
 class CZorvEditorView;
 
 // What the windows talk to; the real program passes the Qt and system forms, tests their
@@ -45,6 +46,7 @@ public:
 
     CMainFrame& frame() { return *frame_; }
     CZorvEditorView& view() { return *view_; }
+    CMemoryMeter& memoryMeter() { return *meter_; }
     CZorvEditorDoc& document() { return *document_; }
     ActionRegistry& actions() { return actions_; }
     const RecentFileList& recentFiles() const { return recent_; }
@@ -56,6 +58,8 @@ private:
     void showTipOfTheDay();
     void startCharacterTool();
     void updateTitle();
+    // The title and the memory meter follow every change of the document.
+    void documentChanged();
 
     AppServices services_;
     ActionRegistry actions_;
@@ -63,6 +67,7 @@ private:
     std::unique_ptr<CZorvEditorDoc> document_;
     std::unique_ptr<CMainFrame> frame_;
     CZorvEditorView* view_ = nullptr;
+    CMemoryMeter* meter_ = nullptr;
 };
 
 } // namespace zorv
