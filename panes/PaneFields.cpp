@@ -1,5 +1,8 @@
 #include "panes/PaneFields.h"
 
+#include <QAbstractButton>
+#include <QSpinBox>
+
 namespace zorv {
 
 QLabel* buddyLabel(const QString& text, QWidget* field, QWidget* parent) {
@@ -40,6 +43,20 @@ int registerCountOf(const QComboBox& box) {
 void showRegisterCount(QComboBox& box, int count) {
     // A stored count other than 1 or 2 shows as 1; applying cuts it the same way.
     box.setCurrentIndex(count >= 2 ? 1 : 0);
+}
+
+QStringList controlValues(const QWidget& pane) {
+    QStringList values;
+    for (const QLineEdit* edit : pane.findChildren<QLineEdit*>())
+        if (!edit->isReadOnly()) // the position and other shown facts are not edits
+            values << edit->text();
+    for (const QAbstractButton* button : pane.findChildren<QAbstractButton*>())
+        values << (button->isChecked() ? QStringLiteral("1") : QStringLiteral("0"));
+    for (const QComboBox* box : pane.findChildren<QComboBox*>())
+        values << QString::number(box->currentIndex());
+    for (const QAbstractSpinBox* box : pane.findChildren<QAbstractSpinBox*>())
+        values << box->text();
+    return values;
 }
 
 } // namespace zorv

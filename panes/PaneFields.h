@@ -22,4 +22,8 @@ QComboBox* registerCountBox(const QString& accessibleName, QWidget* parent);
 int registerCountOf(const QComboBox& box);
 void showRegisterCount(QComboBox& box, int count);
 
+// The values of every editable field, button, list and spin box inside `pane`, in a fixed order:
+// two equal lists mean that nothing was edited in between.
+QStringList controlValues(const QWidget& pane);
+
 } // namespace zorv

@@ -8,6 +8,7 @@
 
 #include "model/rules/ConfirmResult.h"
 #include "panes/ImagePaneControls.h"
+#include "panes/PaneFields.h"
 #include "panes/PropertyPane.h"
 
 namespace zorv {
@@ -24,25 +25,33 @@ public:
         if (record.size() == R::kSize)
             std::copy(record.begin(), record.end(), record_.bytes.begin());
         setWidgetId(widgetId);
-        showRecord();
+        fill();
         showPosition();
     }
 
-    // What the controls give now, corrected silently; the stored record when the rule refuses.
+    // What the controls give now, corrected silently; the stored record when the rule refuses
+    // or nothing was edited.
     std::vector<uint8_t> workingRecord() const override {
+        if (!edited())
+            return {record_.bytes.begin(), record_.bytes.end()};
         const rules::ConfirmResult<R> result = confirm();
         const R& r = result.applied ? result.record : record_;
         return {r.bytes.begin(), r.bytes.end()};
     }
 
+    // Controls left as shown keep the record as it is: a rule that is not idempotent (a bar
+    // near the right edge cut to 12 pixels would be raised to 16 by a second pass) does not
+    // change a record that nobody touched.
     bool apply() override {
+        if (!edited())
+            return true;
         const rules::ConfirmResult<R> result = confirm();
         showMessages(context(), result.messages);
         if (!result.applied)
             return false;
         const bool changed = result.record != record_;
         record_ = result.record;
-        showRecord();
+        fill();
         applied();
         if (changed)
             emit recordApplied();
@@ -69,12 +78,20 @@ protected:
     void setPositionBox(PositionBox* box) { position_ = box; }
 
 private:
+    void fill() {
+        showRecord();
+        untouched_ = controlValues(*this);
+    }
+    // Whether a control holds another value than when the controls were last filled.
+    bool edited() const { return controlValues(*this) != untouched_; }
+
     void showPosition() {
         if (position_)
             position_->showPosition(record_.x(), record_.y());
     }
 
     R record_ = R::makeDefault();
+    QStringList untouched_; // the values of the controls when last filled
     PositionBox* position_ = nullptr;
 };
 
