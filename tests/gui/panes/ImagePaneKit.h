@@ -105,6 +105,9 @@ template <class P> struct PaneRig {
         pane.setContext(context);
         pane.resize(525, 290);
         pane.show();
+        // Enter reaches the pane's shortcuts only in the active window, as in the editor.
+        pane.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&pane));
     }
     std::filesystem::path folder() const { return dir.path().toStdString(); }
     void setProject(const zorv::CHCData* project) {
