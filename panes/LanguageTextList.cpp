@@ -1,5 +1,6 @@
 #include "panes/LanguageTextList.h"
 
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -59,7 +60,8 @@ LanguageTextList::LanguageTextList(const QString& valueTitle, const QString& tex
     list_ = new CEditListCtrl(this);
     list_->setObjectName("texts");
     list_->setAccessibleName(textTitle);
-    list_->setColumns({valueTitle, textTitle}, {90, 170});
+    list_->setColumns({valueTitle, textTitle}, {72, 150});
+    list_->horizontalHeader()->setStretchLastSection(true);
     list_->setNumberColumns(1u << kValueColumn);
     keepEnterInCellEditor(*list_);
 

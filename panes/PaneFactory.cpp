@@ -3,9 +3,12 @@
 #include <array>
 
 #include "model/WidgetKind.h"
+#include "panes/CAlarmProperty.h"
 #include "panes/CBarProperty.h"
+#include "panes/CDynTextProperty.h"
 #include "panes/CKeyProperty.h"
 #include "panes/CLedProperty.h"
+#include "panes/CMenuProperty.h"
 #include "panes/CPageProperty.h"
 #include "panes/CPictureProperty.h"
 #include "panes/CPwdProperty.h"
@@ -34,6 +37,9 @@ constexpr std::array kPanes{
     PaneEntry{"Key", &make<CKeyProperty>},
     PaneEntry{"Picture", &make<CPictureProperty>},
     PaneEntry{"StaticText", &make<CStaticTextProperty>},
+    PaneEntry{"DynamicText", &make<CDynTextProperty>},
+    PaneEntry{"Menu", &make<CMenuProperty>},
+    PaneEntry{"Alarm", &make<CAlarmProperty>},
 };
 // clang-format on
 
