@@ -21,7 +21,7 @@ CLedProperty::CLedProperty(QWidget* parent) : PropertyPane(parent) {
     (new QVBoxLayout(characteristic))->addWidget(doubleSize_);
 
     register_ =
-        new RegisterGroup(tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Column, frame);
+        new RegisterGroup(tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Row, frame);
     register_->setTypes({RegisterType::D, RegisterType::M, RegisterType::X, RegisterType::Y});
 
     auto* display = new QGroupBox(tr("Display"), frame);
@@ -42,9 +42,10 @@ CLedProperty::CLedProperty(QWidget* parent) : PropertyPane(parent) {
     auto* grid = new QGridLayout(frame);
     grid->addWidget(position_, 0, 0);
     grid->addWidget(characteristic, 1, 0);
-    grid->addWidget(register_, 0, 1, 2, 1);
-    grid->addWidget(display, 0, 2, 2, 1);
-    grid->setRowStretch(2, 1);
+    grid->addWidget(display, 0, 1, 2, 1);
+    grid->addWidget(register_, 2, 0, 1, 2);
+    grid->setRowStretch(3, 1);
+    grid->setColumnStretch(2, 1);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(frame);
     setAccessibleName(tr("Indicator Light Attribute"));

@@ -23,6 +23,7 @@ QLineEdit* readOnlyNumberField(QWidget* parent, const QString& accessibleName) {
     auto* field = new QLineEdit(parent);
     field->setReadOnly(true);
     field->setAccessibleName(accessibleName);
+    field->setMinimumWidth(44);
     field->setMaximumWidth(56);
     return field;
 }
