@@ -34,6 +34,8 @@ CMenuProperty::CMenuProperty(QWidget* parent) : RecordPane(parent) {
     mode_ = new QButtonGroup(this);
     auto* pageJump = new QRadioButton(tr("Page jump"), modes);
     auto* registerSetting = new QRadioButton(tr("Register Setting"), modes);
+    pageJump->setObjectName("pageJump");
+    registerSetting->setObjectName("registerSetting");
     mode_->addButton(pageJump, MenuRecord::kModePageJump);
     mode_->addButton(registerSetting, MenuRecord::kModeRegisterSetting);
     auto* modeRow = new QHBoxLayout(modes);
