@@ -4,12 +4,15 @@
 // tables that drift from the stored record sizes or name one bit twice.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "cli/json/ProjectJson.h"
 #include "cli/json/RecordLayouts.h"
 #include "model/DisplayAttributes.h"
+#include "model/PictureFiles.h"
 #include "model/ProjectStream.h"
 #include "model/WidgetRecords.h"
 
@@ -291,12 +294,16 @@ TEST(ProjectJsonRoundTrip, EmptyObjectIsANewProject) {
               projectStream(CHCData()));
 }
 
-TEST(ProjectJsonRoundTrip, DemoProjectImportsAndRoundTrips) {
+CHCData demoProject() {
     std::ifstream file(ZORV_SOURCE_DIR "/data/demo.json");
-    ASSERT_TRUE(file);
+    EXPECT_TRUE(file);
     std::stringstream text;
     text << file.rdbuf();
-    const CHCData demo = imported(text.str());
+    return imported(text.str());
+}
+
+TEST(ProjectJsonRoundTrip, DemoProjectImportsAndRoundTrips) {
+    const CHCData demo = demoProject();
     EXPECT_GE(demo.pageCount(), 5);
     bool seen[kWidgetKindCount + 1] = {};
     for (const auto& page : demo.pages())
@@ -305,6 +312,40 @@ TEST(ProjectJsonRoundTrip, DemoProjectImportsAndRoundTrips) {
     for (int kind = 1; kind <= kWidgetKindCount; ++kind)
         EXPECT_TRUE(seen[kind]) << typeName(WidgetKind(kind)) << " missing from the demo";
     EXPECT_EQ(projectStream(imported(json::exportProjectJson(demo))), projectStream(demo));
+}
+
+// The demo's pictures ship in the program folder's "pic", where the demo project lies: a record
+// whose bitmap or size differs from its file (redrawn without updating the JSON form), or that
+// names a file that is not there, shows the user something else than the panel gets.
+TEST(ProjectJsonRoundTrip, DemoPicturesAreTheFilesShippedBesideIt) {
+    const std::filesystem::path folder = ZORV_SOURCE_DIR "/data/program";
+    auto expectFile = [&](const std::string& name, int width, int height,
+                          std::span<const uint8_t> bitmap) {
+        ASSERT_FALSE(name.empty());
+        const auto file = loadMonochromeBitmap(picturePath(folder, name));
+        ASSERT_TRUE(file) << name << " is no picture beside the demo";
+        EXPECT_EQ(file->width, width) << name;
+        EXPECT_EQ(file->height, height) << name;
+        EXPECT_TRUE(std::ranges::equal(file->pixelData, bitmap)) << name;
+    };
+    int pictures = 0;
+    const CHCData demo = demoProject();
+    for (const auto& page : demo.pages())
+        for (const WidgetNode& node : page->widgets) {
+            if (node.kind == WidgetKind::Picture) {
+                const auto r = node.get<PictureRecord>();
+                expectFile(r.pictureName(), r.width(), r.height(), r.bitmap());
+                ++pictures;
+            } else if (node.kind == WidgetKind::Led &&
+                       node.get<LedRecord>().displayType() == LedRecord::Custom) {
+                const auto r = node.get<LedRecord>();
+                for (int logic : {0, 1})
+                    expectFile(r.pictureName(logic), r.pictureWidth(logic), r.pictureHeight(logic),
+                               r.bitmap(logic));
+                pictures += 2;
+            }
+        }
+    EXPECT_GE(pictures, 3);
 }
 
 TEST(ProjectJsonLayouts, StoredSizesAreTheFixedPartsAndNoBitIsNamedTwice) {

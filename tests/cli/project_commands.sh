@@ -36,8 +36,8 @@ cmp a.json stdout.json
 "$zorv" import-json demo.json demo2.zvd
 cmp demo.zvd demo2.zvd
 "$zorv" info demo.zvd >info.txt
-grep -q "^Pages: 6" info.txt
-grep -q "主画面 Main" info.txt
+grep -q "^Pages: 7" info.txt
+grep -q "Start 主画面" info.txt
 "$zorv" plain demo.zvd demo.bin
 "$zorv" encipher demo.bin demo3.zvd
 cmp demo.zvd demo3.zvd
@@ -58,7 +58,7 @@ cp a.zvd keep.zvd
 fails "usage: zorv import-json" "$zorv" import-json bad.json
 cmp a.zvd keep.zvd
 "$zorv" render demo.zvd 1 page1.png >render.txt
-grep -q "^page 1: 11 of 11 widgets drawn" render.txt
+grep -q "^page 1: 12 of 12 widgets drawn" render.txt
 "$zorv" render demo.zvd 1 page1-en.png --language 2 >/dev/null
 head -c 4 page1.png | grep -q "PNG"
 if cmp -s page1.png page1-en.png; then

@@ -29,8 +29,8 @@ has() { # has FILE TEXT: the report holds the line
 
 "$zorv" import-json "$demo" demo.zvd
 "$zorv" report demo.zvd >plain.txt
-has plain.txt "The total pages = 6"
-has plain.txt "Alarm list Alarm number = 4"
+has plain.txt "The total pages = 7"
+has plain.txt "Alarm list Alarm number = 5"
 has plain.txt "Modbus Protocol configuration:"
 if grep -aq "Device address" plain.txt; then
     echo "Modbus rows reported without a table beside the project" >&2
