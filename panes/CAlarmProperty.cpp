@@ -74,7 +74,10 @@ CAlarmProperty::CAlarmProperty(QWidget* parent) : RecordPane(parent) {
     left->addWidget(buzzer);
     left->addStretch();
 
-    connect(texts_, &LanguageTextList::rowsEdited, this, &CAlarmProperty::showCoils);
+    connect(texts_, &LanguageTextList::rowsEdited, this, [this] {
+        markEdited();
+        showCoils();
+    });
     connect(texts_, &LanguageTextList::singleWinEditClicked, this, &CAlarmProperty::singleWinEdit);
     connect(register_->type(), &QComboBox::currentIndexChanged, this, &CAlarmProperty::showCoils);
     connect(register_->address(), &QLineEdit::editingFinished, this, &CAlarmProperty::showCoils);
@@ -122,8 +125,7 @@ void CAlarmProperty::singleWinEdit() {
     if (!texts_->runDialog(table, kAlarmTable))
         return;
     storeLanguageTable(table, r);
-    texts_->showRows(alarmRowsOf(r));
-    showCoils();
+    texts_->refill(alarmRowsOf(r));
 }
 
 } // namespace zorv

@@ -25,6 +25,7 @@ CDynTextProperty::CDynTextProperty(QWidget* parent) : RecordPane(parent) {
     }
     left->addStretch();
 
+    connect(texts_, &LanguageTextList::rowsEdited, this, [this] { markEdited(); });
     connect(texts_, &LanguageTextList::singleWinEditClicked, this,
             [this] { editChoiceTable(*texts_, record(), kDynamicTextTable, UINT16_MAX); });
     showRecord();

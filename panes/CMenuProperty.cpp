@@ -52,6 +52,7 @@ CMenuProperty::CMenuProperty(QWidget* parent) : RecordPane(parent) {
     left->addWidget(modes);
     left->addStretch();
 
+    connect(texts_, &LanguageTextList::rowsEdited, this, [this] { markEdited(); });
     connect(texts_, &LanguageTextList::singleWinEditClicked, this, [this] {
         const rules::MenuForm f = form();
         editChoiceTable(*texts_, record(), kMenuTable,

@@ -91,8 +91,10 @@ void CStaticTextProperty::cellChanged(int row, int column) {
     if (bytes)
         text_[column] = *bytes;
     showTextCell(*texts_, row, column, text_[column]);
-    if (changed)
+    if (changed) {
+        markEdited();
         emit textChanged();
+    }
 }
 
 } // namespace zorv

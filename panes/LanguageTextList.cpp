@@ -108,6 +108,11 @@ void LanguageTextList::showRows(std::vector<rules::ChoiceRow> rows) {
     showAll();
 }
 
+void LanguageTextList::refill(std::vector<rules::ChoiceRow> rows) {
+    showRows(std::move(rows));
+    emit rowsEdited();
+}
+
 void LanguageTextList::showValues(const std::vector<std::string>& values) {
     for (std::size_t k = 0; k < rows_.size() && k < values.size(); ++k) {
         rows_[k].value = values[k];

@@ -37,6 +37,8 @@ public:
     void setValuesEditable(bool editable);
 
     void showRows(std::vector<rules::ChoiceRow> rows);
+    // Rows that replace the user's, as an edit of the list (after "Single Win Edit").
+    void refill(std::vector<rules::ChoiceRow> rows);
     const std::vector<rules::ChoiceRow>& rows() const { return rows_; }
     // The value cells, as the owner computes them (alarm coils).
     void showValues(const std::vector<std::string>& values);
@@ -77,7 +79,7 @@ void editChoiceTable(LanguageTextList& list, R record, LanguageTableKind kind, i
     if (!list.runDialog(table, kind))
         return;
     storeLanguageTable(table, record);
-    list.showRows(rules::choiceRowsOf(record));
+    list.refill(rules::choiceRowsOf(record));
 }
 
 } // namespace zorv

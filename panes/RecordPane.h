@@ -76,14 +76,18 @@ protected:
     virtual void applied() {}
 
     void setPositionBox(PositionBox* box) { position_ = box; }
+    // An edit that the controls' values do not show (the rows of a text list): the next apply
+    // confirms the controls.
+    void markEdited() { markedEdited_ = true; }
 
 private:
     void fill() {
         showRecord();
         untouched_ = controlValues(*this);
+        markedEdited_ = false;
     }
     // Whether a control holds another value than when the controls were last filled.
-    bool edited() const { return controlValues(*this) != untouched_; }
+    bool edited() const { return markedEdited_ || controlValues(*this) != untouched_; }
 
     void showPosition() {
         if (position_)
@@ -92,6 +96,7 @@ private:
 
     R record_ = R::makeDefault();
     QStringList untouched_; // the values of the controls when last filled
+    bool markedEdited_ = false;
     PositionBox* position_ = nullptr;
 };
 

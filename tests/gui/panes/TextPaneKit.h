@@ -54,7 +54,12 @@ inline void typeIntoCell(CEditListCtrl& list, int row, int column, const QString
     QVERIFY(editor->isVisible());
     editor->selectAll();
     QTest::keyClick(editor, Qt::Key_Backspace);
-    QTest::keyClicks(editor, text);
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(editor, c.toLatin1());
+        else // no key code names it: the key event carries it as its text
+            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), {});
+    }
     QTest::keyClick(editor, Qt::Key_Return);
 }
 
