@@ -10,6 +10,7 @@
 #include <QScreen>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <algorithm>
 
 #include "app/CTrueColorToolBar.h"
 #include "app/LockKeyState.h"
@@ -18,7 +19,9 @@
 
 // The frame's pictures are compiled into the application's library; they are registered once
 // the frame is made.
-static void initFrameResources() { Q_INIT_RESOURCE(zorveditor); }
+static void initFrameResources() {
+    Q_INIT_RESOURCE(zorveditor);
+}
 
 namespace zorv {
 
@@ -118,7 +121,10 @@ void CMainFrame::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setAccessibleName(tr("Status bar"));
     pointerPane_ = new QLabel(" ", bar);
-    pointerPane_->setFixedWidth(kPointerPaneWidth);
+    // 50 pixels hold "%4d,%4d" in a small system font; a larger font widens the pane so that
+    // the position is never cut off.
+    pointerPane_->setFixedWidth(
+        std::max(kPointerPaneWidth, pointerPane_->fontMetrics().horizontalAdvance(" 9999,9999")));
     pointerPane_->setAccessibleName(tr("Pointer position"));
     pointerPane_->setFrameShape(QFrame::StyledPanel);
     bar->addPermanentWidget(pointerPane_);

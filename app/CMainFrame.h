@@ -28,7 +28,8 @@ public:
     void setView(QWidget* view);
     // The File menu's recent files, the latest first.
     void setRecentFiles(const std::vector<std::string>& paths);
-    // The pane of 50 pixels beside the message pane (the pointer's position on the page).
+    // The pane of at least 50 pixels beside the message pane (the pointer's position on the
+    // page).
     void setPointerText(const QString& text);
     // Asked before the window closes; false keeps it open.
     void setCloseCheck(std::function<bool()> check) { closeCheck_ = std::move(check); }

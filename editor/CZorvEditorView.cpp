@@ -339,7 +339,7 @@ QImage CZorvEditorView::picture() {
 
 std::filesystem::path CZorvEditorView::projectFolder() const {
     const std::filesystem::path& file = services_.document.path();
-    return file.empty() ? services_.paths.workFolder() : file.parent_path();
+    return file.empty() ? services_.document.unsavedProjectFolder() : file.parent_path();
 }
 
 void CZorvEditorView::initialUpdate() {

@@ -83,7 +83,8 @@ public:
     int language() const { return language_; }
     bool gridOn() const { return gridOn_; }
     // The folder whose "pic" holds the project's pictures: the project file's folder, or the
-    // work folder while the project has no file (the first save copies them beside it).
+    // unsaved project's folder while the project has no file (the first save copies them
+    // beside it).
     std::filesystem::path projectFolder() const;
     // The view as painted: panel, display area, grid and page.
     QImage picture();

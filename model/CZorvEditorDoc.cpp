@@ -34,8 +34,8 @@ CZorvEditorDoc::~CZorvEditorDoc() {
         fileops::removeFile(modbusCopy_);
 }
 
-fs::path CZorvEditorDoc::unsavedPictureFolder() const {
-    return paths_.workFolder() / "pic";
+fs::path CZorvEditorDoc::unsavedProjectFolder() const {
+    return paths_.workFolder() / "unsaved";
 }
 
 void CZorvEditorDoc::replaceProject(std::unique_ptr<CHCData> project) {

@@ -86,8 +86,11 @@ public:
     bool modified() const { return modified_; }
     void setModified(bool on = true);
     const std::filesystem::path& modbusWorkingCopy() const { return modbusCopy_; }
-    // Pictures of a project without a file are kept here until its first save.
-    std::filesystem::path unsavedPictureFolder() const;
+    // A project without a file keeps its pictures in the "pic" folder of this folder of its own
+    // in the work folder until its first save, apart from the pictures of any project saved in
+    // the work folder itself.
+    std::filesystem::path unsavedProjectFolder() const;
+    std::filesystem::path unsavedPictureFolder() const { return unsavedProjectFolder() / "pic"; }
 
 private:
     void replaceProject(std::unique_ptr<CHCData> project);

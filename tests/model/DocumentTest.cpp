@@ -60,8 +60,13 @@ TEST_F(DocumentTest, SaveAndOpenKeepTheProjectAndItsModbusTable) {
         EXPECT_EQ(doc.title(), "Press.zvd");
         // 286 bytes of a new project + a page block of 36 + a bar of 8 + 28 + 20 filler, in blocks
         EXPECT_EQ(fs::file_size(file), 384u);
+        // The pictures of a project saved in the work folder itself stay when the document
+        // closes: only the unsaved project's own folder goes.
+        fs::create_directories(paths->workFolder() / "pic");
+        write(paths->workFolder() / "pic" / "mixer.bmp", "BM");
         doc.close();
         EXPECT_FALSE(fs::exists(doc.unsavedPictureFolder()));
+        EXPECT_EQ(read(paths->workFolder() / "pic" / "mixer.bmp"), "BM");
     }
     EXPECT_EQ(read(file.parent_path() / "Press.mdt"), "mdt bytes");
     EXPECT_EQ(read(file.parent_path() / "pic" / "logo.bmp"), "BM");
