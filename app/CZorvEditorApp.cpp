@@ -2,10 +2,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDesktopServices>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTimer>
+#include <QUrl>
 
 #include "app/AppIdentity.h"
 #include "app/CAboutDlg.h"
@@ -13,7 +15,9 @@
 #include "app/CSaveDlg.h"
 #include "app/CTipDlg.h"
 #include "app/meter/CMemoryMeter.h"
+#include "comm/ProjectReport.h"
 #include "editor/CZorvEditorView.h"
+#include "image/Translator.h"
 
 namespace zorv {
 
@@ -36,12 +40,23 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
         return dialog.target();
     };
     hooks.stateChanged = [this] { documentChanged(); };
+    // An imported project is unsaved: its pictures go where an unsaved project keeps them.
+    hooks.translate = [this](std::span<const uint8_t> file, CHCData& project) {
+        return CTranslator(document_->unsavedProjectFolder()).translate(file, project) ? 0 : -1;
+    };
+    hooks.makeReport = [this](const CHCData& project, const std::filesystem::path& modbusTable,
+                              const std::string& title) {
+        return makeProjectReport(services_.paths, project, modbusTable, title);
+    };
+    hooks.openFile = [](const std::filesystem::path& file) {
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    };
     document_ = std::make_unique<CZorvEditorDoc>(services_.prompt, services_.paths, hooks);
 
     frame_ = std::make_unique<CMainFrame>(actions_);
     view_ =
         new CZorvEditorView(EditorServices{*document_, actions_, services_.prompt, services_.files,
-                                           services_.paths, services_.registry},
+                                           services_.paths, services_.registry, services_.devices},
                             frame_.get());
     frame_->setView(view_);
     connect(view_, &CZorvEditorView::pointerTextChanged, frame_.get(), &CMainFrame::setPointerText);
@@ -49,10 +64,7 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
                               frame_->statusBar());
     frame_->statusBar()->insertPermanentWidget(0, meter_);
     frame_->setRecentFiles(recent_.paths());
-    frame_->setCloseCheck([this] {
-        view_->commitProperties();
-        return document_->saveModified();
-    });
+    frame_->setCloseCheck([this] { return view_->closeRequested(); });
     connectCommands();
 }
 

@@ -18,6 +18,7 @@
 namespace zorv {
 
 class CMainFrame;
+struct DeviceServices;
 class CMemoryMeter;
 class CZorvEditorView;
 
@@ -28,6 +29,8 @@ struct AppServices {
     Prompt& prompt;
     FileChooser& files;
     const Paths& paths;
+    // The serial ports, USB panels and converter of the download tool; none: no download.
+    DeviceServices* devices = nullptr;
 };
 
 class CZorvEditorApp : public QObject {

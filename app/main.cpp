@@ -10,7 +10,11 @@
 #include "app/AppIdentity.h"
 #include "app/CMainFrame.h"
 #include "app/CZorvEditorApp.h"
+#include "comm/ui/DeviceServices.h"
 #include "platform/Paths.h"
+#include "platform/posix/LibusbBus.h"
+#include "platform/posix/PosixProcess.h"
+#include "platform/posix/PosixSerialPort.h"
 #include "platform/qt/QtPrompt.h"
 #include "platform/qt/QtRegistry.h"
 
@@ -61,7 +65,11 @@ int main(int argc, char* argv[]) {
     zorv::QtPrompt prompt;
     zorv::QtFileChooser files;
     const zorv::SystemPaths paths(zorv::currentExecutable());
-    zorv::CZorvEditorApp app({registry, prompt, files, paths});
+    zorv::PosixSerialPortSystem ports;
+    zorv::LibusbBus usb(&registry);
+    zorv::PosixProcessRunner processes;
+    zorv::DeviceServices devices{prompt, files, paths, ports, usb, processes};
+    zorv::CZorvEditorApp app({registry, prompt, files, paths, &devices});
     prompt.setOwner(&app.frame());
 
     const bool timing = parser.isSet(firstPaint);

@@ -24,7 +24,7 @@ bool DownloadEngine::checkOnOpening(const std::filesystem::path& imagePath) {
     observer_.progress(0);
     const long size = fileSizeOf(imagePath);
     observer_.status("Output file size: " + std::to_string(size));
-    if (size > kImageLimit) {
+    if (size > long(kImageLimit)) {
         observer_.message(kOpeningTooLargeMessage);
         return false;
     }
@@ -32,7 +32,7 @@ bool DownloadEngine::checkOnOpening(const std::filesystem::path& imagePath) {
 }
 
 bool DownloadEngine::refuseLarge(const std::filesystem::path& imagePath) {
-    if (fileSizeOf(imagePath) <= kImageLimit)
+    if (fileSizeOf(imagePath) <= long(kImageLimit))
         return false;
     observer_.message(kButtonTooLargeMessage);
     return true;
@@ -67,7 +67,7 @@ bool DownloadEngine::serialInterface(const DownloadChoice& choice) {
     if (!readTransferFile(choice.imagePath, kImageMissing, kImageUnreadable, observer_, image))
         return false;
     // The file limit also guards the addresses: 0x2000 + 57344 still fits 16 bits.
-    if (long(image.size()) > kImageLimit) {
+    if (image.size() > kImageLimit) {
         observer_.message(kButtonTooLargeMessage);
         return false;
     }

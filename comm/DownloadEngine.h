@@ -9,10 +9,10 @@
 #include "comm/CUsbComm.h"
 #include "comm/TransferObserver.h"
 #include "comm/TransferWorker.h"
+#include "image/ImageCompiler.h"
 
 namespace zorv {
 
-constexpr long kImageLimit = 57344;
 inline constexpr const char* kOpeningTooLargeMessage = "Download file more than 56k!";
 inline constexpr const char* kButtonTooLargeMessage = "Download file more than 56K!";
 

@@ -9,6 +9,8 @@
 #include "app/commands/ActionRegistry.h"
 #include "app/commands/CommandTable.h"
 #include "editor/CPageTree.h"
+#include "editor/ProjectCommands.h"
+#include "image/GlyphFiles.h"
 #include "model/Bytes.h"
 #include "model/CZorvEditorDoc.h"
 #include "model/EditorViewRules.h"
@@ -93,7 +95,8 @@ oonedraw::GRect shifted(const oonedraw::GIntRect& r, int dx) {
 
 CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent)
     : QWidget(parent), services_(services), tools_(&canvas_),
-      glyphs_(services.paths.programFolder(),
+      // User characters come from the work folder's library once the character tool saved one.
+      glyphs_(libraryLocator(services.paths),
               [this](const std::string& text) { services_.prompt.message(text); }),
       panelPicture_((initEditorResources(), QStringLiteral(":/editor/panel.png"))) {
     setAccessibleName(tr("Page editor"));
@@ -132,6 +135,7 @@ CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent
 
     createPanes();
     takeCommands();
+    commands_ = new ProjectCommands(services_, *this);
     layoutChildren();
     backing_ = QImage(sizeHint(), QImage::Format_RGB32);
     dirty_ = QRegion(backing_.rect());
@@ -188,14 +192,7 @@ void CZorvEditorView::createPanes() {
                 canvas_.Invalidate(shifted(displayRect_, -int(canvas_.originX)));
             }
         });
-        connect(pane, &PropertyPane::recordApplied, this, [this, pane] {
-            storePane(*pane);
-            oonedraw::GObject* object = firstSelected();
-            const WidgetNode* node =
-                currentPage_ && object ? currentPage_->findWidget(pane->widgetId()) : nullptr;
-            if (node && object->id == node->id)
-                applyNode(*object, *node, language_, WidgetBitmaps::shared());
-        });
+        connect(pane, &PropertyPane::recordApplied, this, [this, pane] { storePane(*pane); });
         if (!pagePane_)
             pagePane_ = qobject_cast<CPageProperty*>(pane);
         panes_.push_back(pane);
@@ -342,13 +339,15 @@ std::filesystem::path CZorvEditorView::projectFolder() const {
     return file.empty() ? services_.document.unsavedProjectFolder() : file.parent_path();
 }
 
-void CZorvEditorView::initialUpdate() {
+void CZorvEditorView::initialUpdate(std::optional<int> pageNumber) {
     pageShown_ = false;
     canvas_.ClearAll();
     project_ = &services_.document.project();
     if (project_->pageCount() == 0)
         project_->addPage(1, PlaceMode::Insert);
-    currentPage_ = project_->page(0);
+    currentPage_ = pageNumber ? project_->pageByNumber(uint16_t(*pageNumber)) : nullptr;
+    if (!currentPage_)
+        currentPage_ = project_->page(0);
     WidgetBitmaps::shared().setProjectFolder(projectFolder());
     updatePaneContext();
     if (shown_)
@@ -357,6 +356,20 @@ void CZorvEditorView::initialUpdate() {
     rebuildTree(currentPage_->number());
     showPageProperties();
     chooseTool("select");
+}
+
+void CZorvEditorView::refreshProjectContext() {
+    WidgetBitmaps::shared().setProjectFolder(projectFolder());
+    updatePaneContext();
+}
+
+bool CZorvEditorView::closeRequested() {
+    return commands_->exitAllowed();
+}
+
+void CZorvEditorView::selectPage(int number) {
+    if (QTreeWidgetItem* item = tree_->pageItem(number))
+        tree_->setCurrentItem(item);
 }
 
 void CZorvEditorView::dropProject() {
@@ -497,7 +510,21 @@ void CZorvEditorView::storePane(PropertyPane& pane) {
             currentPage_->setProperties(*properties);
         return;
     }
-    currentPage_->setWidgetRecord(pane.widgetId(), pane.typeName().toStdString(), record);
+    const std::string typeName = pane.typeName().toStdString();
+    if (currentPage_->widgetRecord(pane.widgetId(), typeName) == record)
+        return;
+    currentPage_->setWidgetRecord(pane.widgetId(), typeName, record);
+    markModified();
+    // The widget's object on the canvas follows its record at once.
+    const WidgetNode* node = currentPage_->findWidget(pane.widgetId());
+    for (oonedraw::GObject* object : canvas_.children) {
+        if (!node || object->id != node->id || object->name != typeName)
+            continue;
+        applyNode(*object, *node, language_, WidgetBitmaps::shared());
+        if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
+            rect->FitToContent();
+        InvalidateArea(displayRect_);
+    }
 }
 
 void CZorvEditorView::commitProperties() {

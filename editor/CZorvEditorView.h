@@ -30,6 +30,8 @@ class CPage;
 class CPageProperty;
 class CPageTree;
 class CZorvEditorDoc;
+struct DeviceServices;
+class ProjectCommands;
 class FileChooser;
 class Paths;
 class PropertyPane;
@@ -45,6 +47,8 @@ struct EditorServices {
     FileChooser& files;
     const Paths& paths;
     Registry& registry;
+    // The ports the download tool looks for the panel on; without them there is no download.
+    DeviceServices* devices = nullptr;
 };
 
 class CZorvEditorView : public QWidget, public oonedraw::GWindow {
@@ -57,8 +61,17 @@ public:
     explicit CZorvEditorView(const EditorServices& services, QWidget* parent = nullptr);
     ~CZorvEditorView() override;
 
-    // The document has a new project (new, open, import, reload): rebuild the tree and the page.
-    void initialUpdate();
+    // The document has a new project (new, open, import, reload): rebuild the tree and show the
+    // page of that number, or the first page.
+    void initialUpdate(std::optional<int> pageNumber = std::nullopt);
+    // Shows the page of that number, as a click on its tree item does.
+    void selectPage(int number);
+    // The system parameters or the project's folder changed: the panes learn the password
+    // levels, whether register setting control is allowed and where the pictures are.
+    void refreshProjectContext();
+    // Exit and the window's close box ask this first; false keeps the editor open.
+    bool closeRequested();
+    ProjectCommands& commands() { return *commands_; }
     // The document is about to replace its project: let go of every reference into it.
     void dropProject();
     // Stores the shown property pane's record into its page.
@@ -157,6 +170,7 @@ private:
     void endFeedback();
 
     EditorServices services_;
+    ProjectCommands* commands_ = nullptr;
     CSceneCanvas canvas_;
     oonedraw::GToolMgr tools_;
     oonedraw::GLibraryGlyphs glyphs_;

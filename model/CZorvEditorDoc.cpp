@@ -204,7 +204,7 @@ bool CZorvEditorDoc::saveModified() {
             return true;
         }
     }
-    const auto target = hooks_.askSaveTarget ? hooks_.askSaveTarget() : std::nullopt;
+    const auto target = askSaveTarget();
     // A save that fails stops the pending command, so the changes are not thrown away.
     if (target && !target->name.empty()) {
         std::error_code ec;
@@ -221,6 +221,10 @@ bool CZorvEditorDoc::newProject() {
     replaceProject(nullptr);
     makeModbusWorkingCopy();
     return true;
+}
+
+std::optional<SaveTarget> CZorvEditorDoc::askSaveTarget() {
+    return hooks_.askSaveTarget ? hooks_.askSaveTarget() : std::nullopt;
 }
 
 bool CZorvEditorDoc::reload() {

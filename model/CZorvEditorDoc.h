@@ -72,6 +72,8 @@ public:
     bool saveAs(const SaveTarget& target);
     // Asked before new, open and close: false stops the pending command.
     bool saveModified();
+    // The save dialog's folder and name for a project without a file; nothing when cancelled.
+    std::optional<SaveTarget> askSaveTarget();
     // Replaces the project by the one in its own file (after compiling changed it in memory).
     bool reload();
     bool importOld(const std::filesystem::path& path);

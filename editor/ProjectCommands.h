@@ -1,0 +1,50 @@
+#pragma once
+// The project commands of the editing view: New, Save, Save As, Import, Parameter, Alarm List,
+// Statistical Report, Download and Exit. Each stores the shown pane's record first.
+
+#include <QObject>
+#include <filesystem>
+#include <optional>
+
+#include "editor/CZorvEditorView.h"
+
+namespace zorv {
+
+struct SaveTarget;
+
+inline constexpr const char* kExitQuestion = "Save the changes made by the project";
+inline constexpr const char* kImportFilter = "Text display file:(*.qsp, *.qvd)|*.qsp;*.qvd|";
+inline constexpr const char* kFallbackImageName = "UserData.hc";
+
+class ProjectCommands : public QObject {
+    Q_OBJECT
+public:
+    ProjectCommands(const EditorServices& services, CZorvEditorView& view);
+
+    bool save();
+    bool saveAs();
+    void newProject();
+    void importOld();
+    void parameters();
+    void alarmList();
+    void report();
+    void download();
+    // Exit and the window's close box: the save question and its outcomes; true when the
+    // project may close.
+    bool exitAllowed();
+
+    // Where Download writes the image: a new "zvd" file of the temporary folder, tried up to
+    // ten times, else "UserData.hc" in the current folder.
+    std::filesystem::path downloadImagePath() const;
+
+private:
+    // Saves into the save dialog's folder under its name, creating the folder.
+    bool saveTo(const SaveTarget& target);
+    // Saves a project that has no file through the save dialog; false when cancelled.
+    bool saveUntitled();
+
+    EditorServices services_;
+    CZorvEditorView& view_;
+};
+
+} // namespace zorv
