@@ -1,0 +1,89 @@
+#pragma once
+// The whole editor over test doubles and the panel simulator: settings in memory, scripted
+// prompts and file choosers, a work folder of its own, the simulator on a pseudo-terminal as
+// the only serial port. Modal dialogs are answered by steps that run once the dialog is up.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+#include "app/CZorvEditorApp.h"
+#include "comm/ui/DeviceServices.h"
+#include "platform/ScriptedPrompt.h"
+#include "platform/posix/PosixProcess.h"
+#include "platform/qt/ScriptedFileChooser.h"
+#include "sim/PanelUsbDevice.h"
+#include "tests/sim/SimHarness.h"
+
+namespace zorv::test {
+
+struct WorkflowRig {
+    WorkflowRig()
+        : paths(ZORV_PROGRAM_DIR, folder(), folder()), devices{prompt,      files,  paths,
+                                                               panel.ports, usbBus, processes},
+          app({registry, prompt, files, paths, &devices}) {
+        registry.setValue("Tip/StartUp", "1");
+    }
+
+    std::filesystem::path folder() const { return work.path().toStdString(); }
+
+    QTemporaryDir work;
+    ServedPanel panel;
+    sim::PanelDevice usbDevice;
+    sim::PanelUsbBus usbBus{usbDevice};
+    MemoryRegistry registry;
+    ScriptedPrompt prompt;
+    ScriptedFileChooser files;
+    FixedPaths paths;
+    PosixProcessRunner processes;
+    DeviceServices devices;
+    CZorvEditorApp app;
+};
+
+// Runs `step` on the next modal dialog of type D as soon as it is shown; `ran` tells whether it
+// came at all.
+template <class D> void whenModal(std::function<void(D&)> step, bool* ran = nullptr) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, step, ran] {
+        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        if (ran)
+            *ran = true;
+        step(*dialog);
+    });
+    timer->start();
+}
+
+inline QPushButton* pushButton(QWidget& parent, const QString& text) {
+    for (QPushButton* b : parent.findChildren<QPushButton*>())
+        if (b->text() == text && b->isVisibleTo(&parent))
+            return b;
+    return nullptr;
+}
+
+// The field that the shown label of exactly this text names.
+template <class W = QLineEdit> W* fieldOf(QWidget& parent, const QString& labelText) {
+    for (QLabel* label : parent.findChildren<QLabel*>())
+        if (label->text() == labelText && label->isVisibleTo(&parent))
+            return qobject_cast<W*>(label->buddy());
+    return nullptr;
+}
+
+inline void typeInto(QLineEdit* field, const QString& text) {
+    QVERIFY(field);
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Delete);
+    QTest::keyClicks(field, text);
+}
+
+} // namespace zorv::test

@@ -1,0 +1,324 @@
+// The editor from a new project to the panel: pages, one widget of every kind the Widget menu
+// places, fields set in panes, the system parameters and alarm list, Save through the save
+// dialog, reopening, and Download to the panel simulator, whose image must equal what `zorv
+// compile` makes of the saved project. Guards against records lost between pane, page, file
+// and image, a download of a never-saved project that goes ahead without a file, a missing
+// Export copy, and an Exit that throws away or keeps a project against the user's answer.
+
+#include <QAction>
+#include <QComboBox>
+#include <QFile>
+#include <QProcess>
+#include <QProgressBar>
+#include <fstream>
+#include <set>
+
+#include "WorkflowRig.h"
+#include "app/CMainFrame.h"
+#include "app/CSaveDlg.h"
+#include "app/controls/CEditListCtrl.h"
+#include "app/controls/CListCtrlEdit.h"
+#include "comm/ui/CDownloadDlg.h"
+#include "editor/CZorvEditorView.h"
+#include "editor/PageDialogs.h"
+#include "image/ui/CAlarmPageDlg.h"
+#include "image/ui/CSettingDlg.h"
+#include "model/Bytes.h"
+#include "model/CZorvEditorDoc.h"
+#include "model/records/RegisterRecord.h"
+#include "panes/PropertyPane.h"
+
+using namespace zorv;
+using namespace zorv::test;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct NextPageDialogs : PageDialogs {
+    std::optional<PageChoice> newPage(QWidget*, int proposed) override {
+        return PageChoice{proposed, PlaceMode::Insert};
+    }
+    std::optional<PageChoice> copyPage(QWidget*, int, int proposed) override {
+        return PageChoice{proposed, PlaceMode::Insert};
+    }
+};
+
+void writeBitmap(const fs::path& path, int32_t width, int32_t height) {
+    const uint32_t stride = uint32_t((width + 31) / 32) * 4;
+    std::vector<uint8_t> b(62 + stride * uint32_t(height), 0);
+    b[0] = 'B';
+    b[1] = 'M';
+    le::putU32(&b[2], uint32_t(b.size()));
+    le::putU32(&b[10], 62);
+    le::putU32(&b[14], 40);
+    le::putU32(&b[18], uint32_t(width));
+    le::putU32(&b[22], uint32_t(height));
+    le::putU16(&b[26], 1);
+    le::putU16(&b[28], 1);
+    for (std::size_t i = 62 + 1; i < b.size(); i += 3)
+        b[i] = 0xA5; // something to draw
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
+}
+
+QByteArray fileBytes(const fs::path& path) {
+    QFile f(QString::fromStdString(path.string()));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class WorkflowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup() { rig_.reset(); }
+
+    void everyCommandWithAHandlerIsEnabled();
+    void fromNewProjectToThePanel();
+    void downloadOfANeverSavedProjectCancelledDownloadsNothing();
+    void exportLeavesTheImageBesideTheProject();
+    void exitQuestion_data();
+    void exitQuestion();
+
+private:
+    CZorvEditorView& view() { return rig_->app.view(); }
+    CZorvEditorDoc& document() { return rig_->app.document(); }
+    void trigger(CommandId id) { rig_->app.actions().action(id)->trigger(); }
+    QPoint pixel(int x, int y) const;
+    void place(CommandId id, int x, int y);
+    // Answers the save dialog with a project name in the rig's "projects" folder (the project
+    // goes into a folder of its name there).
+    void answerSaveDialog(const QString& name, bool confirm = true);
+    void saveAs(const QString& name);
+
+    std::unique_ptr<WorkflowRig> rig_;
+    NextPageDialogs pageDialogs_;
+};
+
+void WorkflowTest::init() {
+    rig_ = std::make_unique<WorkflowRig>();
+    QVERIFY(rig_->app.start({}, false));
+    view().setPageDialogs(&pageDialogs_);
+}
+
+QPoint WorkflowTest::pixel(int x, int y) const {
+    const oonedraw::GIntRect& d = rig_->app.view().displayRect();
+    return {d.left + 2 * x, d.top + 2 * y};
+}
+
+void WorkflowTest::place(CommandId id, int x, int y) {
+    trigger(id);
+    QTest::mouseClick(&view(), Qt::LeftButton, Qt::NoModifier, pixel(x, y));
+}
+
+void WorkflowTest::answerSaveDialog(const QString& name, bool confirm) {
+    const QString folder = rig_->work.filePath("projects");
+    rig_->files.answers.push_back(folder);
+    whenModal<CSaveDlg>([name, confirm](CSaveDlg& dialog) {
+        typeInto(fieldOf(dialog, "Project name:"), name);
+        QTest::mouseClick(pushButton(dialog, "..."), Qt::LeftButton);
+        QTest::mouseClick(pushButton(dialog, confirm ? "OK" : "CANCEL"), Qt::LeftButton);
+    });
+}
+
+void WorkflowTest::saveAs(const QString& name) {
+    answerSaveDialog(name);
+    trigger(CommandId::FileSave);
+    QVERIFY(!document().modified());
+    QCOMPARE(QString::fromStdString(document().path().string()),
+             rig_->work.filePath("projects/" + name + "/" + name + ".zvd"));
+}
+
+void WorkflowTest::everyCommandWithAHandlerIsEnabled() {
+    const std::set<CommandId> without{CommandId::EditUndo,       CommandId::EditCut,
+                                      CommandId::EditCopy,       CommandId::EditPaste,
+                                      CommandId::WidgetPassword, CommandId::ToolModbus,
+                                      CommandId::HelpTopics,     CommandId::Language3,
+                                      CommandId::Language4,      CommandId::Language5};
+    const std::set<CommandId> recent{CommandId::FileRecent1, CommandId::FileRecent2,
+                                     CommandId::FileRecent3, CommandId::FileRecent4};
+    for (int i = 0; i < kCommandCount; ++i) {
+        const CommandId id = CommandId(i);
+        if (recent.count(id))
+            continue; // enabled while they name a project
+        QAction* a = rig_->app.actions().action(id);
+        QVERIFY2(a->isEnabled() == !without.count(id), qPrintable(a->text()));
+    }
+}
+
+void WorkflowTest::fromNewProjectToThePanel() {
+    // Pages 1 to 3.
+    trigger(CommandId::PageNew);
+    trigger(CommandId::PageNew);
+    QCOMPARE(document().project().pageCount(), 3);
+    view().selectPage(1);
+
+    // One widget of every kind the Widget menu places (PassWord has no handler).
+    const fs::path logo = rig_->folder() / "logo.bmp";
+    writeBitmap(logo, 32, 16);
+    rig_->files.answers.push_back(QString::fromStdString(logo.string()));
+    place(CommandId::WidgetPicture, 150, 40);
+    place(CommandId::WidgetStaticText, 0, 0);
+    place(CommandId::WidgetDynamicText, 60, 0);
+    place(CommandId::WidgetLight, 120, 0);
+    place(CommandId::WidgetKey, 150, 0);
+    place(CommandId::WidgetBarGraph, 0, 20);
+    place(CommandId::WidgetTrendChart, 60, 20);
+    place(CommandId::WidgetMenu, 0, 40);
+    place(CommandId::WidgetAlarm, 60, 40);
+    place(CommandId::WidgetRegister, 120, 20);
+    CPage& page = *view().currentPage();
+    QCOMPARE(page.widgetCount(), 10);
+
+    // The register's pane is shown: three digits, then a click elsewhere stores them.
+    PropertyPane* pane = view().shownPane();
+    QCOMPARE(pane->typeName(), QString("Register"));
+    const int32_t registerId = pane->widgetId();
+    typeInto(fieldOf(*pane, "Digit:"), "3");
+    QTest::keyClick(&view(), Qt::Key_Escape);
+    QCOMPARE((*page.widgetRecord(registerId, "Register"))[RegisterRecord::kDigitsOff] >> 4, 3);
+
+    // System parameters: start page 2. The alarm list: one alarm more.
+    const int alarms = document().project().alarmList.entryCount();
+    whenModal<CSettingDlg>([](CSettingDlg& dialog) {
+        typeInto(fieldOf(dialog, "Start page:"), "2");
+        QTest::mouseClick(pushButton(dialog, "OK"), Qt::LeftButton);
+    });
+    trigger(CommandId::ToolParameter);
+    QCOMPARE(document().project().header.startPage(), 2);
+    whenModal<CAlarmPageDlg>([](CAlarmPageDlg& dialog) {
+        QTest::mouseClick(pushButton(dialog, "Add"), Qt::LeftButton);
+        auto* list = dialog.findChild<CEditListCtrl*>();
+        list->openEditor(list->rowCount() - 1, 1);
+        QTest::keyClicks(list->editor(), "Motor hot");
+        QTest::keyClick(list->editor(), Qt::Key_Return);
+        QTest::mouseClick(pushButton(dialog, "OK"), Qt::LeftButton);
+    });
+    trigger(CommandId::PageAlarmList);
+    QVERIFY(document().modified());
+
+    // Save asks for folder and name; the pictures go beside the project.
+    saveAs("Plant");
+    const fs::path project = document().path();
+    QVERIFY(fs::exists(project.parent_path() / "pic" / "logo.bmp"));
+
+    // Close and reopen: every record as set.
+    const std::vector<uint8_t> registerRecord = *page.widgetRecord(registerId, "Register");
+    trigger(CommandId::FileNew);
+    QCOMPARE(document().project().pageCount(), 1);
+    QVERIFY(rig_->app.openProject(QString::fromStdString(project.string())));
+    QCOMPARE(document().project().pageCount(), 3);
+    QCOMPARE(document().project().header.startPage(), 2);
+    QCOMPARE(document().project().alarmList.entryCount(), alarms + 1);
+    const CPage* reopened = document().project().pageByNumber(1);
+    QCOMPARE(reopened->widgetCount(), 10);
+    QCOMPARE(*reopened->widgetRecord(registerId, "Register"), registerRecord);
+
+    // Download to the panel: the image equals what the tool compiles of the saved project.
+    bool downloaded = false;
+    whenModal<CDownloadDlg>(
+        [](CDownloadDlg& tool) {
+            QTest::mouseClick(pushButton(tool, "Serial Download"), Qt::LeftButton);
+            QTRY_VERIFY_WITH_TIMEOUT(!tool.busy(), 30000);
+            QCOMPARE(tool.findChild<QProgressBar*>()->value(), 100);
+            tool.reject();
+        },
+        &downloaded);
+    trigger(CommandId::ToolDownload);
+    QVERIFY(downloaded);
+    QCOMPARE(rig_->prompt.texts, std::vector<std::string>{});
+
+    const QString compiled = rig_->work.filePath("compiled.hc");
+    QProcess zorv;
+    zorv.start(ZORV_PROGRAM_DIR "/zorv",
+               {"compile", QString::fromStdString(project.string()), compiled});
+    QVERIFY(zorv.waitForFinished(30000));
+    QCOMPARE(zorv.exitCode(), 0);
+    const std::vector<uint8_t>& received = rig_->panel.device.interfaceImage();
+    QCOMPARE(QByteArray(reinterpret_cast<const char*>(received.data()), qsizetype(received.size())),
+             fileBytes(compiled.toStdString()));
+    // The temporary image is gone, and the page shown is still page 1.
+    QCOMPARE(view().currentPage()->number(), 1);
+    QVERIFY(!document().modified());
+}
+
+void WorkflowTest::downloadOfANeverSavedProjectCancelledDownloadsNothing() {
+    place(CommandId::WidgetStaticText, 0, 0);
+    bool toolOpened = false;
+    whenModal<CDownloadDlg>([](CDownloadDlg& tool) { tool.reject(); }, &toolOpened);
+    answerSaveDialog("Never", false);
+    trigger(CommandId::ToolDownload);
+    QTest::qWait(50);
+    QVERIFY(!toolOpened);
+    QVERIFY(document().path().empty());
+    QVERIFY(document().modified());
+    QVERIFY(rig_->panel.device.interfaceImage().empty());
+}
+
+void WorkflowTest::exportLeavesTheImageBesideTheProject() {
+    place(CommandId::WidgetStaticText, 0, 0);
+    saveAs("Line");
+    rig_->registry.setValue("Export", "1");
+    whenModal<CDownloadDlg>([](CDownloadDlg& tool) { tool.reject(); });
+    trigger(CommandId::ToolDownload);
+    const fs::path beside = rig_->work.filePath("projects/Line/Line.hc").toStdString();
+    QVERIFY(fs::exists(beside));
+    const CompileResult expected = compileImage(document().project(), rig_->paths);
+    QCOMPARE(fileBytes(beside).size(), qsizetype(expected.image.size()));
+
+    // Without the switch, no copy.
+    fs::remove(beside);
+    rig_->registry.setValue("Export", "0");
+    whenModal<CDownloadDlg>([](CDownloadDlg& tool) { tool.reject(); });
+    trigger(CommandId::ToolDownload);
+    QVERIFY(!fs::exists(beside));
+}
+
+void WorkflowTest::exitQuestion_data() {
+    QTest::addColumn<bool>("saved");
+    QTest::addColumn<bool>("modified");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<int>("questions");
+    QTest::newRow("unmodified closes at once")
+        << true << false << int(PromptAnswer::Cancel) << true << 0;
+    QTest::newRow("saved, Cancel stays") << true << true << int(PromptAnswer::Cancel) << false << 1;
+    QTest::newRow("saved, No closes") << true << true << int(PromptAnswer::No) << true << 1;
+    QTest::newRow("saved, Yes saves and closes")
+        << true << true << int(PromptAnswer::Yes) << true << 1;
+    // A project without a file is asked about too; No throws it away, Cancel keeps it.
+    QTest::newRow("untitled, Cancel stays")
+        << false << true << int(PromptAnswer::Cancel) << false << 1;
+    QTest::newRow("untitled, No closes") << false << true << int(PromptAnswer::No) << true << 1;
+}
+
+void WorkflowTest::exitQuestion() {
+    QFETCH(bool, saved);
+    QFETCH(bool, modified);
+    QFETCH(int, answer);
+    QFETCH(bool, closes);
+    QFETCH(int, questions);
+    place(CommandId::WidgetStaticText, 0, 0);
+    if (saved)
+        saveAs("Exit");
+    if (!modified)
+        document().setModified(false);
+    else
+        place(CommandId::WidgetKey, 100, 0);
+    CMainFrame& frame = rig_->app.frame();
+    frame.show();
+    rig_->prompt = ScriptedPrompt({PromptAnswer(answer)});
+    trigger(CommandId::AppExit);
+    QCOMPARE(int(rig_->prompt.texts.size()), questions);
+    if (questions)
+        QCOMPARE(QString::fromStdString(rig_->prompt.texts[0]),
+                 QString("Save the changes made by the project"));
+    QCOMPARE(frame.isVisible(), !closes);
+    QCOMPARE(document().modified(), modified && !closes);
+    if (PromptAnswer(answer) == PromptAnswer::Yes)
+        QVERIFY(!document().modified());
+}
+
+QTEST_MAIN(WorkflowTest)
+#include "WorkflowTest.moc"
