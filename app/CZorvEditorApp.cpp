@@ -69,8 +69,10 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
 }
 
 CZorvEditorApp::~CZorvEditorApp() {
-    // The view holds references into the document's project: it goes first.
+    // The view holds references into the document's project: it goes first. Closing the
+    // document then removes its working files.
     frame_.reset();
+    document_->close();
 }
 
 bool CZorvEditorApp::start(const QString& project, bool showTip) {
