@@ -1,44 +1,16 @@
 #include "panes/CBarProperty.h"
 
-#include <QGroupBox>
-#include <QVBoxLayout>
-
 #include "panes/PaneFields.h"
 
 namespace zorv {
 
-CBarProperty::CBarProperty(QWidget* parent) : RecordPane(parent) {
-    auto* frame = new QGroupBox(tr("Bar Chart Attribute"), this);
-    auto* column = new QVBoxLayout(frame);
-    fields_ = new ChartFields(frame);
-
-    auto* position = new PositionBox(frame);
-    setPositionBox(position);
-    auto* top = new QHBoxLayout;
-    top->addWidget(position);
-    top->addWidget(fields_->sizeBox(frame));
-    top->addStretch();
-    column->addLayout(top);
-    fields_->addRegisterLines(column, frame);
-
-    auto* display = new QGroupBox(tr("Display"), frame);
-    display->setAccessibleName(tr("Display"));
-    auto* displayColumn = new QVBoxLayout(display);
-    QHBoxLayout* scale = fields_->scaleLine(display);
-    direction_ = new QComboBox(display);
+CBarProperty::CBarProperty(QWidget* parent) : ChartPane(tr("Bar Chart Attribute"), parent) {
+    direction_ = new QComboBox(display_);
     direction_->addItems({tr("Up"), tr("Down"), tr("Left"), tr("Right")});
     direction_->setAccessibleName(tr("Direction"));
-    scale->addWidget(buddyLabel(tr("Direction:"), direction_, display));
-    scale->addWidget(direction_);
-    scale->addStretch();
-    displayColumn->addLayout(scale);
-    column->addWidget(display);
-    column->addStretch();
-
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(frame);
-    setAccessibleName(tr("Bar Chart Attribute"));
+    scaleLine_->addWidget(buddyLabel(tr("Direction:"), direction_, display_));
+    scaleLine_->addWidget(direction_);
+    scaleLine_->addStretch();
     showRecord();
 }
 
@@ -53,9 +25,7 @@ rules::ConfirmResult<BarRecord> CBarProperty::confirm() const {
 
 void CBarProperty::showRecord() {
     const rules::BarForm f = rules::barFormOf(record());
-    fields_->reg()->showForm(f.reg);
-    fields_->showScale(f.scale);
-    fields_->showSize(f.width, f.height);
+    showChartForm(f);
     // A stored direction beyond the list shows as the last one, as applying cuts it.
     direction_->setCurrentIndex(std::min<int>(f.direction, BarRecord::Right));
 }

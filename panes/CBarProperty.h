@@ -6,19 +6,17 @@
 
 #include "model/records/BarRecord.h"
 #include "model/rules/BarRules.h"
-#include "panes/ChartFields.h"
-#include "panes/RecordPane.h"
+#include "panes/ChartPane.h"
 
 namespace zorv {
 
-class CBarProperty : public RecordPane<BarRecord> {
+class CBarProperty : public ChartPane<BarRecord> {
     Q_OBJECT
 public:
     explicit CBarProperty(QWidget* parent = nullptr);
 
     QString typeName() const override { return QStringLiteral("Bar"); }
     rules::BarForm form() const;
-    const ChartFields& fields() const { return *fields_; }
     QComboBox* direction() const { return direction_; }
 
 protected:
@@ -26,7 +24,6 @@ protected:
     void showRecord() override;
 
 private:
-    ChartFields* fields_;
     QComboBox* direction_;
 };
 

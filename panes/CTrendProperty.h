@@ -7,19 +7,17 @@
 
 #include "model/records/TrendRecord.h"
 #include "model/rules/TrendRules.h"
-#include "panes/ChartFields.h"
-#include "panes/RecordPane.h"
+#include "panes/ChartPane.h"
 
 namespace zorv {
 
-class CTrendProperty : public RecordPane<TrendRecord> {
+class CTrendProperty : public ChartPane<TrendRecord> {
     Q_OBJECT
 public:
     explicit CTrendProperty(QWidget* parent = nullptr);
 
     QString typeName() const override { return QStringLiteral("Trend"); }
     rules::TrendForm form() const;
-    const ChartFields& fields() const { return *fields_; }
     CNumberEdit* dotPitch() const { return dotPitch_; }
     CNumberEdit* interval() const { return interval_; }
 
@@ -28,7 +26,6 @@ protected:
     void showRecord() override;
 
 private:
-    ChartFields* fields_;
     CNumberEdit* dotPitch_;
     CNumberEdit* interval_;
     QLineEdit* depth_;

@@ -39,6 +39,12 @@ void ChartFields::addRegisterLines(QBoxLayout* column, QWidget* parent) const {
     column->addWidget(mode_);
 }
 
+QGroupBox* ChartFields::displayBox(QWidget* parent) const {
+    auto* box = new QGroupBox(tr("Display"), parent);
+    box->setAccessibleName(tr("Display"));
+    return box;
+}
+
 QHBoxLayout* ChartFields::scaleLine(QWidget* parent) const {
     auto* line = new QHBoxLayout;
     line->addWidget(buddyLabel(tr("full-scale value :"), fullScale_, parent));

@@ -32,6 +32,8 @@ public:
     QGroupBox* sizeBox(QWidget* parent) const;
     // The register, "Register No.:" and the number mode, one line each.
     void addRegisterLines(QBoxLayout* column, QWidget* parent) const;
+    // The empty "Display" group that holds the scale line and the kind's own fields.
+    QGroupBox* displayBox(QWidget* parent) const;
     // "full-scale value :" and "zero-scale value:" on one line.
     QHBoxLayout* scaleLine(QWidget* parent) const;
 
