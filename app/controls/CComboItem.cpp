@@ -4,6 +4,8 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
+#include "app/controls/CellEditEnd.h"
+
 namespace zorv {
 
 CComboItem::CComboItem(QWidget* parent) : QComboBox(parent) {
@@ -25,23 +27,16 @@ void CComboItem::start(const QRect& cell, const QStringList& choices, const QStr
 }
 
 void CComboItem::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit finished(true);
-        return;
-    case Qt::Key_Escape:
-        emit finished(false);
-        return;
-    default:
+    if (const std::optional<bool> commit = cellEditKeyEnd(*event))
+        emit finished(*commit);
+    else
         QComboBox::keyPressEvent(event);
-    }
 }
 
 void CComboItem::focusOutEvent(QFocusEvent* event) {
     QComboBox::focusOutEvent(event);
     // The open list takes the focus from the box; the edit goes on.
-    if (event->reason() != Qt::PopupFocusReason && isVisible() && !view()->isVisible())
+    if (cellEditFocusEnd(*event, *this) && !view()->isVisible())
         emit finished(true);
 }
 

@@ -5,6 +5,8 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "app/controls/CellEditEnd.h"
+
 namespace zorv {
 
 CInPlaceEdit::CInPlaceEdit(QWidget* parent) : QLineEdit(parent) {
@@ -40,23 +42,16 @@ void CInPlaceEdit::fitToText() {
 }
 
 void CInPlaceEdit::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        emit finished(true);
-        return;
-    case Qt::Key_Escape:
-        emit finished(false);
-        return;
-    default:
+    if (const std::optional<bool> commit = cellEditKeyEnd(*event))
+        emit finished(*commit);
+    else
         QLineEdit::keyPressEvent(event);
-    }
 }
 
 void CInPlaceEdit::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
     // The box's own context menu takes the focus for a while; the edit goes on.
-    if (event->reason() != Qt::PopupFocusReason && isVisible())
+    if (cellEditFocusEnd(*event, *this))
         emit finished(true);
 }
 
