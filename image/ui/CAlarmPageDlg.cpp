@@ -10,8 +10,8 @@
 
 #include "app/controls/CEditListCtrl.h"
 #include "app/controls/CNumberEdit.h"
+#include "image/ui/TextListFiles.h"
 #include "image/ui/TextRowsList.h"
-#include "platform/qt/FileChooser.h"
 
 namespace zorv {
 
@@ -20,13 +20,6 @@ namespace {
 constexpr const char* kFileFilter = "Text Files(*.txt)|*.txt|";
 // Highest D or M address.
 constexpr uint32_t kMaxAddress = 8499;
-
-QPushButton* button(const QString& text, const QString& name) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(name);
-    b->setAutoDefault(false); // Enter belongs to the cell editor
-    return b;
-}
 
 } // namespace
 
@@ -71,12 +64,12 @@ CAlarmPageDlg::CAlarmPageDlg(AlarmListRecord& record, Prompt& prompt, FileChoose
     list_->setEditableColumns(0b110);
     list_->setMinimumSize(60 + 150 + 150 + 24, 260);
 
-    auto* add = button("Add", "add");
-    auto* remove = button("Delete", "delete");
-    auto* import = button("Import", "import");
-    auto* exportButton = button("Export", "export");
-    auto* ok = button("OK", "ok");
-    auto* cancel = button("Cancel", "cancel");
+    auto* add = listButton("Add", "add");
+    auto* remove = listButton("Delete", "delete");
+    auto* import = listButton("Import", "import");
+    auto* exportButton = listButton("Export", "export");
+    auto* ok = listButton("OK", "ok");
+    auto* cancel = listButton("Cancel", "cancel");
     auto* side = new QVBoxLayout;
     for (QPushButton* b : {add, remove, import, exportButton})
         side->addWidget(b);
@@ -163,17 +156,12 @@ void CAlarmPageDlg::deleteRow() {
 }
 
 void CAlarmPageDlg::importFile() {
-    const QString path = files_.openFile(this, "Import", {}, qtFileFilter(kFileFilter));
-    if (path.isEmpty())
-        return;
-    model_.importFile(path.toStdString(), prompt_);
-    showRows();
+    if (importRows(model_, this, files_, prompt_, kFileFilter))
+        showRows();
 }
 
 void CAlarmPageDlg::exportFile() {
-    const QString path = files_.saveFile(this, "Export", {}, qtFileFilter(kFileFilter));
-    if (!path.isEmpty())
-        model_.exportFile(path.toStdString(), prompt_);
+    exportRows(model_, this, files_, prompt_, kFileFilter);
 }
 
 void CAlarmPageDlg::confirm() {

@@ -7,21 +7,14 @@
 #include <algorithm>
 
 #include "app/controls/CEditListCtrl.h"
+#include "image/ui/TextListFiles.h"
 #include "image/ui/TextRowsList.h"
-#include "platform/qt/FileChooser.h"
 
 namespace zorv {
 
 namespace {
 
 constexpr const char* kFileFilter = "TXT:(*.txt)|*.txt|";
-
-QPushButton* button(const QString& text, const QString& name) {
-    auto* b = new QPushButton(text);
-    b->setObjectName(name);
-    b->setAutoDefault(false); // Enter belongs to the cell editor
-    return b;
-}
 
 } // namespace
 
@@ -37,9 +30,9 @@ CMultiLanDlg::CMultiLanDlg(LanguageTable& table, LanguageTableKind kind, Prompt&
     list_->setColumns({"Parameter values", "Language1", "Language2"}, {120, 120, 120});
     list_->setMinimumSize(3 * 120 + 24, 260);
 
-    auto* import = button("Import", "import");
-    auto* exportButton = button("Export", "export");
-    auto* ok = button("OK", "ok");
+    auto* import = listButton("Import", "import");
+    auto* exportButton = listButton("Export", "export");
+    auto* ok = listButton("OK", "ok");
     auto* side = new QVBoxLayout;
     side->addWidget(import);
     side->addWidget(exportButton);
@@ -84,17 +77,12 @@ void CMultiLanDlg::cellChanged(int row, int column) {
 }
 
 void CMultiLanDlg::importFile() {
-    const QString path = files_.openFile(this, "Import", {}, qtFileFilter(kFileFilter));
-    if (path.isEmpty())
-        return;
-    model_.importFile(path.toStdString(), prompt_);
-    showRows();
+    if (importRows(model_, this, files_, prompt_, kFileFilter))
+        showRows();
 }
 
 void CMultiLanDlg::exportFile() {
-    const QString path = files_.saveFile(this, "Export", {}, qtFileFilter(kFileFilter));
-    if (!path.isEmpty())
-        model_.exportFile(path.toStdString(), prompt_);
+    exportRows(model_, this, files_, prompt_, kFileFilter);
 }
 
 void CMultiLanDlg::confirm() {
