@@ -43,13 +43,8 @@ CAlarmProperty::CAlarmProperty(QWidget* parent) : RecordPane(parent) {
                                   RegisterGroup::Arrangement::Column, this);
     register_->setTypes({RegisterType::M, RegisterType::D});
 
-    rowsPerPage_ = numberField(tr("Rows per page"), 0, 4, this);
-    rowsPerPage_->setMaxLength(1);
-    rowsPerPage_->setMaximumWidth(40);
-    auto* rows = new QHBoxLayout;
-    rows->addWidget(buddyLabel(tr("The No. of Rows Per Page:"), rowsPerPage_, this));
-    rows->addWidget(rowsPerPage_);
-    rows->addStretch();
+    const RowsPerPageLine rows = rowsPerPageLine(tr("The No. of Rows Per Page:"), this);
+    rowsPerPage_ = rows.field;
 
     auto* buzzer = new QGroupBox(tr("Buzzer"), this);
     buzzer->setAccessibleName(tr("Buzzer"));
@@ -67,12 +62,7 @@ CAlarmProperty::CAlarmProperty(QWidget* parent) : RecordPane(parent) {
     texts_->setValuesEditable(false);
 
     QVBoxLayout* left = layOutListPane(*this, tr("Alarm List Attribute"), position, texts_);
-    tighten(register_);
-    tighten(buzzer);
-    left->addWidget(register_);
-    left->addLayout(rows);
-    left->addWidget(buzzer);
-    left->addStretch();
+    addRegisterColumn(left, register_, rows.line, buzzer);
 
     connect(texts_, &LanguageTextList::rowsEdited, this, [this] {
         markEdited();

@@ -21,13 +21,8 @@ CMenuProperty::CMenuProperty(QWidget* parent) : RecordPane(parent) {
     auto* registerGrid = static_cast<QGridLayout*>(register_->layout());
     addLabelled(registerGrid, registerGrid->rowCount() - 1, 2, tr("Length:"), length_);
 
-    rowsPerPage_ = numberField(tr("Rows per page"), 0, 4, this);
-    rowsPerPage_->setMaxLength(1);
-    rowsPerPage_->setMaximumWidth(40);
-    auto* rows = new QHBoxLayout;
-    rows->addWidget(buddyLabel(tr("The No. of rows per page:"), rowsPerPage_, this));
-    rows->addWidget(rowsPerPage_);
-    rows->addStretch();
+    const RowsPerPageLine rows = rowsPerPageLine(tr("The No. of rows per page:"), this);
+    rowsPerPage_ = rows.field;
 
     auto* modes = new QGroupBox(tr("Mode of operation"), this);
     modes->setAccessibleName(tr("Mode of operation"));
@@ -45,12 +40,7 @@ CMenuProperty::CMenuProperty(QWidget* parent) : RecordPane(parent) {
     texts_ = new LanguageTextList(tr("Value"), tr("Menu name"), *this, this);
 
     QVBoxLayout* left = layOutListPane(*this, tr("Menu Attribute"), position, texts_);
-    tighten(register_);
-    tighten(modes);
-    left->addWidget(register_);
-    left->addLayout(rows);
-    left->addWidget(modes);
-    left->addStretch();
+    addRegisterColumn(left, register_, rows.line, modes);
 
     connect(texts_, &LanguageTextList::rowsEdited, this, [this] { markEdited(); });
     connect(texts_, &LanguageTextList::singleWinEditClicked, this, [this] {

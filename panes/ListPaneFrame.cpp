@@ -6,6 +6,7 @@
 
 #include "panes/ImagePaneControls.h"
 #include "panes/LanguageTextList.h"
+#include "panes/PaneFields.h"
 
 namespace zorv {
 
@@ -26,6 +27,26 @@ QVBoxLayout* layOutListPane(PropertyPane& pane, const QString& caption, Position
     layout->addWidget(frame);
     pane.setAccessibleName(caption);
     return left;
+}
+
+RowsPerPageLine rowsPerPageLine(const QString& label, QWidget* pane) {
+    CNumberEdit* field = numberField(QObject::tr("Rows per page"), 0, 4, pane);
+    field->setMaxLength(1);
+    field->setMaximumWidth(40);
+    auto* line = new QHBoxLayout;
+    line->addWidget(buddyLabel(label, field, pane));
+    line->addWidget(field);
+    line->addStretch();
+    return {field, line};
+}
+
+void addRegisterColumn(QVBoxLayout* left, QGroupBox* reg, QHBoxLayout* rows, QGroupBox* below) {
+    tighten(reg);
+    tighten(below);
+    left->addWidget(reg);
+    left->addLayout(rows);
+    left->addWidget(below);
+    left->addStretch();
 }
 
 void tighten(QGroupBox* box) {

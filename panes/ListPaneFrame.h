@@ -6,11 +6,13 @@
 #include <QString>
 
 class QGroupBox;
+class QHBoxLayout;
 class QVBoxLayout;
 class QWidget;
 
 namespace zorv {
 
+class CNumberEdit;
 class LanguageTextList;
 class PositionBox;
 class PropertyPane;
@@ -18,6 +20,15 @@ class PropertyPane;
 // Lays out `pane` and gives the left column, below the position, for the pane's fields.
 QVBoxLayout* layOutListPane(PropertyPane& pane, const QString& caption, PositionBox* position,
                             LanguageTextList* texts);
+// The rows per page (0..4) of the menu and alarm-list panes: the field on its line after `label`.
+struct RowsPerPageLine {
+    CNumberEdit* field;
+    QHBoxLayout* line;
+};
+RowsPerPageLine rowsPerPageLine(const QString& label, QWidget* pane);
+// The left column of the menu and alarm-list panes below the position: the register, the rows
+// per page and the pane's group below them, tightened.
+void addRegisterColumn(QVBoxLayout* left, QGroupBox* reg, QHBoxLayout* rows, QGroupBox* below);
 // Narrow margins and spacing inside a group box of the left column.
 void tighten(QGroupBox* box);
 
