@@ -1,14 +1,12 @@
 #include "panes/CKeyPropertySet1.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QRadioButton>
-#include <QVBoxLayout>
 
 namespace zorv {
 
 CKeyPropertySet1::CKeyPropertySet1(QWidget* parent) : CKeySubPane(parent) {
-    auto* frame = new QGroupBox(tr("Coil"), this);
+    QGroupBox* frame = addFrame(tr("Coil"));
     auto* grid = new QGridLayout(frame);
     operation_ = new QButtonGroup(this);
     // In the order of the coil operation codes 0..3.
@@ -19,8 +17,6 @@ CKeyPropertySet1::CKeyPropertySet1(QWidget* parent) : CKeySubPane(parent) {
         grid->addWidget(button, code / 2, code % 2);
     }
     grid->setRowStretch(2, 1);
-    (new QVBoxLayout(this))->addWidget(frame);
-    setAccessibleName(tr("Coil"));
 }
 
 void CKeyPropertySet1::showForm(const rules::KeyForm& form) {

@@ -1,31 +1,26 @@
 #include "panes/CKeyPropertySet2.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QLabel>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
+
+#include "panes/ImagePaneControls.h"
 
 namespace zorv {
 
 CKeyPropertySet2::CKeyPropertySet2(QWidget* parent) : CKeySubPane(parent) {
-    auto* frame = new QGroupBox(tr("Page"), this);
+    QGroupBox* frame = addFrame(tr("Page"));
     page_ = new QLineEdit(frame);
     // Six digits let a page above 65535 be typed and cut to the bound.
     page_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), page_));
     page_->setAccessibleName(tr("Jump to page"));
     alarmList_ = new QCheckBox(tr("Alarm list"), frame);
-    auto* label = new QLabel(tr("Jump to:"), frame);
-    label->setBuddy(page_);
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(page_, 0, 1);
+    addLabelled(grid, 0, 0, tr("Jump to:"), page_);
     grid->addWidget(new QLabel(tr("(1~65535)"), frame), 0, 2);
     grid->addWidget(alarmList_, 1, 0, 1, 3);
     grid->setRowStretch(2, 1);
-    (new QVBoxLayout(this))->addWidget(frame);
-    setAccessibleName(tr("Page"));
     // The alarm list takes the place of a page.
     connect(alarmList_, &QCheckBox::toggled, page_, &QWidget::setDisabled);
 }

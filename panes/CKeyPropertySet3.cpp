@@ -1,10 +1,9 @@
 #include "panes/CKeyPropertySet3.h"
 
 #include <QGridLayout>
-#include <QGroupBox>
-#include <QLabel>
 #include <QRegularExpressionValidator>
-#include <QVBoxLayout>
+
+#include "panes/ImagePaneControls.h"
 
 namespace zorv {
 
@@ -17,18 +16,13 @@ QLineEdit* keyValueField(QWidget* parent, const QString& accessibleName) {
 }
 
 CKeyPropertySet3::CKeyPropertySet3(QWidget* parent) : CKeySubPane(parent) {
-    auto* frame = new QGroupBox(tr("Register"), this);
+    QGroupBox* frame = addFrame(tr("Register"));
     parameter_ = keyValueField(frame, tr("Parameter"));
     sign_ = new SignChoice(frame);
-    auto* label = new QLabel(tr("Parameter:"), frame);
-    label->setBuddy(parameter_);
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(label, 0, 0);
-    grid->addWidget(parameter_, 0, 1);
+    addLabelled(grid, 0, 0, tr("Parameter:"), parameter_);
     grid->addWidget(sign_, 1, 0, 1, 2);
     grid->setRowStretch(2, 1);
-    (new QVBoxLayout(this))->addWidget(frame);
-    setAccessibleName(tr("Register"));
 }
 
 void CKeyPropertySet3::showForm(const rules::KeyForm& form) {

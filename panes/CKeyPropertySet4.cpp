@@ -2,16 +2,14 @@
 
 #include <QButtonGroup>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QVBoxLayout>
 
 #include "panes/CKeyPropertySet3.h"
 
 namespace zorv {
 
 CKeyPropertySet4::CKeyPropertySet4(QWidget* parent) : CKeySubPane(parent) {
-    auto* frame = new QGroupBox(tr("Register plus/minus"), this);
+    QGroupBox* frame = addFrame(tr("Register plus/minus"));
     increase_ = new QRadioButton(tr("Increase"), frame);
     decrease_ = new QRadioButton(tr("Decrease"), frame);
     auto* direction = new QButtonGroup(this);
@@ -39,8 +37,6 @@ CKeyPropertySet4::CKeyPropertySet4(QWidget* parent) : CKeySubPane(parent) {
     grid->addWidget(limit_, 1, 3);
     grid->addWidget(sign_, 2, 0, 1, 4);
     grid->setRowStretch(3, 1);
-    (new QVBoxLayout(this))->addWidget(frame);
-    setAccessibleName(tr("Register plus/minus"));
 
     connect(increase_, &QRadioButton::clicked, this, [this] { relabel(false); });
     connect(decrease_, &QRadioButton::clicked, this, [this] { relabel(true); });
