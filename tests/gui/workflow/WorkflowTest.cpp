@@ -72,7 +72,10 @@ class WorkflowTest : public QObject {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup() { rig_.reset(); }
+    void cleanup() {
+        dropPendingModalSteps();
+        rig_.reset();
+    }
 
     void everyCommandWithAHandlerIsEnabled();
     void fromNewProjectToThePanel();
