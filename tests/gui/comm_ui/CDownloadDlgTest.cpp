@@ -18,14 +18,6 @@ using namespace zorv::test;
 
 namespace {
 
-QPushButton* button(QWidget& dialog, const QString& text) {
-    for (auto* b : dialog.findChildren<QPushButton*>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 QLabel* statusLine(QWidget& dialog) {
     return dialog.findChild<QLabel*>("statusLine");
 }

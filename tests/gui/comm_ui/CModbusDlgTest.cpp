@@ -18,14 +18,6 @@ using namespace zorv::test;
 
 namespace {
 
-QPushButton* button(QWidget& dialog, const QString& text) {
-    for (auto* b : dialog.findChildren<QPushButton*>()) {
-        if (b->text() == text)
-            return b;
-    }
-    return nullptr;
-}
-
 QStringList column(const CEditList& list, int c) {
     QStringList texts;
     for (int row = 0; row < list.rowCount(); ++row)

@@ -1,10 +1,11 @@
 #pragma once
 // What the device dialogs' tests share: the panel simulator on a pseudo-terminal and on an
-// in-process USB bus, scripted prompts and choosers, folders in a fresh temporary folder, and a
-// recorder of the status texts as the window's thread receives them.
+// in-process USB bus, scripted prompts and choosers, folders in a fresh temporary folder, a
+// recorder of the status texts as the window's thread receives them, and buttons by their text.
 
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
@@ -75,6 +76,15 @@ struct StatusRecorder {
     int endings = 0;
     bool lastResult = false;
 };
+
+// The dialog's button with `text`; null when it has none.
+inline QPushButton* button(QWidget& dialog, const QString& text) {
+    for (auto* b : dialog.findChildren<QPushButton*>()) {
+        if (b->text() == text)
+            return b;
+    }
+    return nullptr;
+}
 
 inline void writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::ofstream(path, std::ios::binary | std::ios::trunc)
