@@ -6,9 +6,7 @@
 set -eu
 zorv=$1
 demo=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
+. "$(dirname "$0")/test_rig.sh"
 
 "$zorv" import-json "$demo" demo.zvd
 "$zorv" compile demo.zvd demo.hc >/dev/null

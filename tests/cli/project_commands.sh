@@ -7,19 +7,7 @@
 set -eu
 zorv=$1
 demo=$2
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-
-fails() { # fails EXPECTED-MESSAGE COMMAND...: the command must fail with that message
-    expected=$1
-    shift
-    if "$@" 2>err.txt >/dev/null; then
-        echo "unexpected success: $*" >&2
-        exit 1
-    fi
-    grep -qF -- "$expected" err.txt || { echo "wrong message for $*:" >&2; cat err.txt >&2; exit 1; }
-}
+. "$(dirname "$0")/test_rig.sh"
 
 "$zorv" new a.zvd
 "$zorv" info a.zvd >info.txt

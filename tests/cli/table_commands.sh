@@ -9,19 +9,7 @@ zorv=$1
 demo=$2
 table=$3
 older=$4
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cd "$work"
-
-fails() { # fails EXPECTED-MESSAGE COMMAND...: the command must fail with that message
-    expected=$1
-    shift
-    if "$@" >out.txt 2>&1; then
-        echo "unexpected success: $*" >&2
-        exit 1
-    fi
-    grep -qF -- "$expected" out.txt || { echo "wrong message for $*:" >&2; cat out.txt >&2; exit 1; }
-}
+. "$(dirname "$0")/test_rig.sh"
 
 has() { # has FILE TEXT: the report holds the line
     grep -aqF -- "$2" "$1" || { echo "report lacks \"$2\"" >&2; exit 1; }

@@ -9,14 +9,14 @@ zorv=$1
 panel=$2
 demo=$3
 table=$4
-work=$(mktemp -d)
+. "$(dirname "$0")/test_rig.sh"
+fails_output=any
 sim=
 cleanup() {
     if [ -n "$sim" ]; then kill -INT "$sim" 2>/dev/null || true; fi
     rm -rf "$work"
 }
 trap cleanup EXIT
-cd "$work"
 
 start_sim() { # start_sim SIM-ARGS...: a simulator for one transfer; its port in $port
     rm -f sim.out
@@ -35,16 +35,6 @@ stop_sim() {
     kill -INT "$sim"
     wait "$sim" || true
     sim=
-}
-
-fails() { # fails EXPECTED-MESSAGE COMMAND...: the command must fail with that message
-    expected=$1
-    shift
-    if timeout 30 "$@" >out.txt 2>&1; then
-        echo "unexpected success: $*" >&2
-        exit 1
-    fi
-    grep -qF -- "$expected" out.txt || { echo "wrong message for $*:" >&2; cat out.txt >&2; exit 1; }
 }
 
 # The demo's image reaches the panel byte for byte.
