@@ -39,9 +39,9 @@ void storeAlarmRows(const std::vector<rules::ChoiceRow>& rows, AlarmListRecord& 
 CAlarmProperty::CAlarmProperty(QWidget* parent) : RecordPane(parent) {
     auto* position = new PositionBox(this);
     setPositionBox(position);
-    register_ = new RegisterGroup(tr("Register"), tr("Register Start Address:"),
-                                  RegisterGroup::Arrangement::Column, this);
-    register_->setTypes({RegisterType::M, RegisterType::D});
+    register_ =
+        new RegisterGroup({RegisterType::M, RegisterType::D}, tr("Register"),
+                          tr("Register Start Address:"), RegisterGroup::Arrangement::Column, this);
 
     const RowsPerPageLine rows = rowsPerPageLine(tr("The No. of Rows Per Page:"), this);
     rowsPerPage_ = rows.field;

@@ -11,9 +11,8 @@ namespace zorv {
 CDynTextProperty::CDynTextProperty(QWidget* parent) : RecordPane(parent) {
     auto* position = new PositionBox(this);
     setPositionBox(position);
-    register_ =
-        new RegisterGroup(tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Column, this);
-    register_->setTypes({RegisterType::D, RegisterType::M});
+    register_ = new RegisterGroup({RegisterType::D, RegisterType::M}, tr("Register"), tr("ADDR:"),
+                                  RegisterGroup::Arrangement::Column, this);
     attributes_ = new TextAttributesBox(this);
     texts_ = new LanguageTextList(tr("Numerical"), tr("Content"), *this, this);
 

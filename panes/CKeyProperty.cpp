@@ -45,8 +45,8 @@ CKeyProperty::CKeyProperty(QWidget* parent) : PropertyPane(parent) {
     left->addWidget(encrypted_);
     left->addStretch();
 
-    register_ =
-        new RegisterGroup(tr("Register"), tr("Addr.:"), RegisterGroup::Arrangement::Row, frame);
+    register_ = new RegisterGroup({RegisterType::D, RegisterType::M}, tr("Register"), tr("Addr.:"),
+                                  RegisterGroup::Arrangement::Row, frame);
     actions_ = new QButtonGroup(this);
     auto* buttons = new QGridLayout;
     // In the order of the action codes 0..3.

@@ -21,8 +21,8 @@ CLedProperty::CLedProperty(QWidget* parent) : PropertyPane(parent) {
     (new QVBoxLayout(characteristic))->addWidget(doubleSize_);
 
     register_ =
-        new RegisterGroup(tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Row, frame);
-    register_->setTypes({RegisterType::D, RegisterType::M, RegisterType::X, RegisterType::Y});
+        new RegisterGroup({RegisterType::D, RegisterType::M, RegisterType::X, RegisterType::Y},
+                          tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Row, frame);
 
     auto* display = new QGroupBox(tr("Display"), frame);
     displayType_ = new QComboBox(display);

@@ -13,9 +13,8 @@ namespace zorv {
 CMenuProperty::CMenuProperty(QWidget* parent) : RecordPane(parent) {
     auto* position = new PositionBox(this);
     setPositionBox(position);
-    register_ =
-        new RegisterGroup(tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Column, this);
-    register_->setTypes({RegisterType::D, RegisterType::M});
+    register_ = new RegisterGroup({RegisterType::D, RegisterType::M}, tr("Register"), tr("ADDR:"),
+                                  RegisterGroup::Arrangement::Column, this);
     length_ = registerCountBox(tr("Length"), register_);
     // The length beside the address, the register's last row.
     auto* registerGrid = static_cast<QGridLayout*>(register_->layout());

@@ -1,20 +1,16 @@
 #pragma once
-// Controls shared by the light, key and picture panes: the read-only position, a register group
-// whose address box follows the chosen type (octal digits for X and Y), and confirming a pane
-// with Enter.
+// Controls shared by the widget panes: the read-only position, a register group whose address
+// box follows the chosen type (octal digits for X and Y), and confirming a pane with Enter.
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QSpinBox>
 #include <functional>
 #include <initializer_list>
 #include <string>
 #include <vector>
 
-#include "model/RegisterType.h"
-#include "model/rules/RegisterEntry.h"
 #include "panes/PropertyPane.h"
+#include "panes/RegisterFields.h"
 
 class QGridLayout;
 class QLabel;
@@ -41,32 +37,14 @@ private:
     QLineEdit* y_;
 };
 
-// "Station No.:", "Type:" and the address of one register.
-class RegisterGroup : public QGroupBox {
+// "Station No.:", "Type:" and the address of one register in a group.
+class RegisterGroup : public QGroupBox, public RegisterFields {
     Q_OBJECT
 public:
     // The three fields one below the other, or side by side in one row.
     enum class Arrangement { Column, Row };
-    RegisterGroup(const QString& title, const QString& addressLabel, Arrangement arrangement,
-                  QWidget* parent);
-
-    // The letters of the type list, in list order; a shown type the list no longer offers
-    // becomes the first offered one.
-    void setTypes(std::initializer_list<RegisterType> types);
-    void showForm(const rules::AddressForm& form);
-    rules::AddressForm form() const;
-
-    QSpinBox* station() const { return station_; }
-    QComboBox* type() const { return type_; }
-    QLineEdit* address() const { return address_; }
-
-private:
-    void typeChosen();
-
-    std::vector<RegisterType> types_;
-    QSpinBox* station_;
-    QComboBox* type_;
-    QLineEdit* address_;
+    RegisterGroup(std::initializer_list<RegisterType> offered, const QString& title,
+                  const QString& addressLabel, Arrangement arrangement, QWidget* parent);
 };
 
 // Shows the messages of a confirm, in order, through the context's prompt.

@@ -1,0 +1,82 @@
+#include "panes/RegisterFields.h"
+
+#include <QRegularExpressionValidator>
+#include <algorithm>
+
+#include "model/rules/NumberEntry.h"
+
+namespace zorv {
+
+namespace {
+
+// Room for one digit beyond every range, so that a typed value too large is cut with its
+// message rather than refused key by key: four octal digits let 400 be typed and cut to 377.
+const QRegularExpression kOctalAddress(QStringLiteral("[0-7]{0,4}"));
+const QRegularExpression kDecimalAddress(QStringLiteral("[0-9]{0,5}"));
+
+} // namespace
+
+RegisterFields::RegisterFields(std::initializer_list<RegisterType> offered, const Names& names,
+                               QWidget* parent)
+    : types_(offered) {
+    station_ = new QSpinBox(parent);
+    station_->setRange(1, 255);
+    station_->setAccessibleName(names.station);
+    type_ = new QComboBox(parent);
+    fillTypes();
+    type_->setAccessibleName(names.type);
+    address_ = new QLineEdit(parent);
+    address_->setAccessibleName(names.address);
+    validator_ = new QRegularExpressionValidator(kDecimalAddress, address_);
+    address_->setValidator(validator_);
+    QObject::connect(type_, &QComboBox::currentIndexChanged, type_, [this] { typeChosen(); });
+}
+
+void RegisterFields::setTypes(std::initializer_list<RegisterType> types) {
+    const rules::AddressForm shown = form();
+    types_.assign(types);
+    {
+        const QSignalBlocker blocker(type_);
+        fillTypes();
+    }
+    showForm(shown);
+}
+
+void RegisterFields::fillTypes() {
+    type_->clear();
+    for (RegisterType t : types_)
+        type_->addItem(QString::fromLatin1(registerLetter(uint8_t(t))));
+}
+
+void RegisterFields::showForm(const rules::AddressForm& form) {
+    station_->setValue(int(rules::typedNumber(form.station, 1, 255)));
+    const auto it = std::find(types_.begin(), types_.end(), RegisterType(form.type));
+    {
+        const QSignalBlocker blocker(type_);
+        type_->setCurrentIndex(it == types_.end() ? 0 : int(it - types_.begin()));
+    }
+    typeChosen();
+    address_->setText(QString::fromStdString(form.address));
+}
+
+rules::AddressForm RegisterFields::form() const {
+    rules::AddressForm form;
+    form.station = std::to_string(station_->value());
+    const int index = type_->currentIndex();
+    if (index >= 0 && std::size_t(index) < types_.size())
+        form.type = uint8_t(types_[std::size_t(index)]);
+    form.address = address_->text().toStdString();
+    return form;
+}
+
+void RegisterFields::typeChosen() {
+    const bool octal = isOctalAddressType(form().type);
+    validator_->setRegularExpression(octal ? kOctalAddress : kDecimalAddress);
+    // A decimal address with the digits 8 or 9 has no octal reading.
+    QString text = address_->text();
+    int at = 0;
+    if (validator_->validate(text, at) != QValidator::Acceptable)
+        address_->setText(QStringLiteral("0"));
+}
+
+} // namespace zorv
