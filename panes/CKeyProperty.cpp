@@ -14,9 +14,10 @@
 
 namespace zorv {
 
-CKeyProperty::CKeyProperty(QWidget* parent) : PropertyPane(parent) {
+CKeyProperty::CKeyProperty(QWidget* parent) : RecordPane(parent) {
     auto* frame = new QGroupBox(tr("Function key attribute"), this);
-    position_ = new PositionBox(frame);
+    auto* position = new PositionBox(frame);
+    setPositionBox(position);
 
     key_ = new QComboBox(frame);
     for (const char* label : rules::kKeyListLabels)
@@ -71,7 +72,7 @@ CKeyProperty::CKeyProperty(QWidget* parent) : PropertyPane(parent) {
     auto* grid = new QGridLayout(frame);
     grid->setContentsMargins(6, 4, 6, 6);
     grid->setSpacing(4);
-    grid->addWidget(position_, 0, 0);
+    grid->addWidget(position, 0, 0);
     grid->addWidget(register_, 0, 1);
     grid->addLayout(left, 1, 0);
     grid->addLayout(right, 1, 1);
@@ -85,21 +86,11 @@ CKeyProperty::CKeyProperty(QWidget* parent) : PropertyPane(parent) {
     connect(key_, &QComboBox::currentIndexChanged, this, &CKeyProperty::emitImage);
     for (QCheckBox* box : {doubleSize_, inverted_, invisible_})
         connect(box, &QCheckBox::toggled, this, &CKeyProperty::emitImage);
-    addEnterShortcuts(this, [this] { apply(); });
-    showForm(rules::keyFormOf(working_));
-}
-
-void CKeyProperty::loadRecord(std::span<const uint8_t> record, int32_t widgetId) {
-    working_ = KeyRecord::makeDefault();
-    if (record.size() == KeyRecord::kSize)
-        std::copy(record.begin(), record.end(), working_.bytes.begin());
-    applied_ = working_;
-    setWidgetId(widgetId);
-    showForm(rules::keyFormOf(working_));
+    showRecord();
 }
 
 rules::KeyForm CKeyProperty::formOfControls() const {
-    rules::KeyForm form = rules::keyFormOf(working_);
+    rules::KeyForm form = rules::keyFormOf(record());
     form.listPosition = key_->currentIndex();
     form.hand = hand_->isChecked();
     form.invisible = invisible_->isChecked();
@@ -113,9 +104,13 @@ rules::KeyForm CKeyProperty::formOfControls() const {
     return form;
 }
 
-void CKeyProperty::showForm(const rules::KeyForm& form) {
+rules::ConfirmResult<KeyRecord> CKeyProperty::confirm() const {
+    return rules::confirmKey(record(), formOfControls());
+}
+
+void CKeyProperty::showRecord() {
+    const rules::KeyForm form = rules::keyFormOf(record());
     loading_ = true;
-    position_->showPosition(working_.x(), working_.y());
     key_->setCurrentIndex(form.listPosition);
     hand_->setChecked(form.hand);
     invisible_->setChecked(form.invisible);
@@ -139,33 +134,6 @@ void CKeyProperty::chooseAction(int action) {
     else
         register_->setTypes({RegisterType::D, RegisterType::M});
     register_->setEnabled(action != KeyRecord::ScreenJump);
-}
-
-bool CKeyProperty::apply() {
-    const auto result = rules::confirmKey(working_, formOfControls());
-    showMessages(context(), result.messages);
-    if (result.applied) {
-        const bool changed = result.record != applied_;
-        working_ = applied_ = result.record;
-        showForm(rules::keyFormOf(working_));
-        if (changed)
-            emit recordApplied();
-    }
-    return result.applied;
-}
-
-std::vector<uint8_t> CKeyProperty::workingRecord() const {
-    const auto result = rules::confirmKey(working_, formOfControls());
-    const KeyRecord& r = result.applied ? result.record : working_;
-    return {r.bytes.begin(), r.bytes.end()};
-}
-
-void CKeyProperty::setPosition(int x, int y) {
-    for (auto* r : {&working_, &applied_}) {
-        r->setX(uint16_t(x));
-        r->setY(uint16_t(y));
-    }
-    position_->showPosition(x, y);
 }
 
 void CKeyProperty::emitImage() {

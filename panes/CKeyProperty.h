@@ -11,36 +11,33 @@
 #include "model/records/KeyRecord.h"
 #include "model/rules/KeyRules.h"
 #include "panes/CKeySubPane.h"
-#include "panes/ImagePaneControls.h"
+#include "panes/RecordPane.h"
 
 namespace zorv {
 
-class CKeyProperty : public PropertyPane {
+class CKeyProperty : public RecordPane<KeyRecord> {
     Q_OBJECT
 public:
     explicit CKeyProperty(QWidget* parent = nullptr);
 
     QString typeName() const override { return QStringLiteral("Key"); }
-    void loadRecord(std::span<const uint8_t> record, int32_t widgetId) override;
-    bool apply() override;
-    // The record as confirming the controls gives it, without the messages.
-    std::vector<uint8_t> workingRecord() const override;
-    void setPosition(int x, int y) override;
 
     // The action whose sub-pane is shown.
     int action() const { return actions_->checkedId(); }
     CKeySubPane* subPane(int action) const { return subPanes_[std::size_t(action)]; }
 
+protected:
+    rules::ConfirmResult<KeyRecord> confirm() const override;
+    void showRecord() override;
+    // The confirm writes the key's symbol text, so a key left as shown is confirmed too.
+    bool confirmsUntouched() const override { return true; }
+
 private:
     rules::KeyForm formOfControls() const;
-    void showForm(const rules::KeyForm& form);
     void chooseAction(int action);
     void emitImage();
 
-    KeyRecord working_ = KeyRecord::makeDefault();
-    KeyRecord applied_ = working_; // as loaded or last applied: the stored record
     bool loading_ = false;
-    PositionBox* position_;
     QComboBox* key_;
     QCheckBox* doubleSize_;
     QCheckBox* inverted_;

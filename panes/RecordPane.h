@@ -74,6 +74,9 @@ protected:
     virtual void showRecord() = 0;
     // After an accepted apply, for the notices of a kind.
     virtual void applied() {}
+    // Whether controls left as shown are confirmed all the same: for a kind whose rule completes
+    // the record from the controls (a key's symbol text), not only corrects it.
+    virtual bool confirmsUntouched() const { return false; }
 
     void setPositionBox(PositionBox* box) { position_ = box; }
     // An edit that the controls' values do not show (the rows of a text list): the next apply
@@ -87,7 +90,9 @@ private:
         markedEdited_ = false;
     }
     // Whether a control holds another value than when the controls were last filled.
-    bool edited() const { return markedEdited_ || controlValues(*this) != untouched_; }
+    bool edited() const {
+        return confirmsUntouched() || markedEdited_ || controlValues(*this) != untouched_;
+    }
 
     void showPosition() {
         if (position_)
