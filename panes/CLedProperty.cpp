@@ -12,9 +12,10 @@
 
 namespace zorv {
 
-CLedProperty::CLedProperty(QWidget* parent) : PropertyPane(parent) {
+CLedProperty::CLedProperty(QWidget* parent) : RecordPane(parent) {
     auto* frame = new QGroupBox(tr("Indicator Light Attribute"), this);
-    position_ = new PositionBox(frame);
+    auto* position = new PositionBox(frame);
+    setPositionBox(position);
 
     auto* characteristic = new QGroupBox(tr("Characteristic"), frame);
     doubleSize_ = new QCheckBox(tr("double size"), characteristic);
@@ -40,7 +41,7 @@ CLedProperty::CLedProperty(QWidget* parent) : PropertyPane(parent) {
     displayGrid->addWidget(negativePicture_, 3, 0, 1, 2);
 
     auto* grid = new QGridLayout(frame);
-    grid->addWidget(position_, 0, 0);
+    grid->addWidget(position, 0, 0);
     grid->addWidget(characteristic, 1, 0);
     grid->addWidget(display, 0, 1, 2, 1);
     grid->addWidget(register_, 2, 0, 1, 2);
@@ -55,17 +56,7 @@ CLedProperty::CLedProperty(QWidget* parent) : PropertyPane(parent) {
     connect(doubleSize_, &QCheckBox::toggled, this, &CLedProperty::emitImage);
     connect(positivePicture_, &QPushButton::clicked, this, [this] { choosePicture(0); });
     connect(negativePicture_, &QPushButton::clicked, this, [this] { choosePicture(1); });
-    addEnterShortcuts(this, [this] { apply(); });
-    showForm(rules::ledFormOf(working_));
-}
-
-void CLedProperty::loadRecord(std::span<const uint8_t> record, int32_t widgetId) {
-    working_ = LedRecord::makeDefault();
-    if (record.size() == LedRecord::kSize)
-        std::copy(record.begin(), record.end(), working_.bytes.begin());
-    applied_ = working_;
-    setWidgetId(widgetId);
-    showForm(rules::ledFormOf(working_));
+    showRecord();
 }
 
 rules::LedForm CLedProperty::formOfControls() const {
@@ -77,9 +68,15 @@ rules::LedForm CLedProperty::formOfControls() const {
     return form;
 }
 
-void CLedProperty::showForm(const rules::LedForm& form) {
+rules::ConfirmResult<LedRecord> CLedProperty::confirm() const {
+    return rules::confirmLed(working_, formOfControls());
+}
+
+void CLedProperty::showRecord() {
+    // Pictures are chosen anew from the record as loaded or applied.
+    working_ = record();
+    const rules::LedForm form = rules::ledFormOf(working_);
     loading_ = true;
-    position_->showPosition(working_.x(), working_.y());
     register_->showForm(form.reg);
     logic_->setCurrentIndex(form.negativeLogic ? 1 : 0);
     doubleSize_->setChecked(form.doubleSize);
@@ -88,31 +85,10 @@ void CLedProperty::showForm(const rules::LedForm& form) {
     loading_ = false;
 }
 
-bool CLedProperty::apply() {
-    const auto result = rules::confirmLed(working_, formOfControls());
-    showMessages(context(), result.messages);
-    if (result.applied) {
-        const bool changed = result.record != applied_;
-        working_ = applied_ = result.record;
-        showForm(rules::ledFormOf(working_));
-        if (changed)
-            emit recordApplied();
-    }
-    return result.applied;
-}
-
-std::vector<uint8_t> CLedProperty::workingRecord() const {
-    const auto result = rules::confirmLed(working_, formOfControls());
-    const LedRecord& r = result.applied ? result.record : working_;
-    return {r.bytes.begin(), r.bytes.end()};
-}
-
 void CLedProperty::setPosition(int x, int y) {
-    for (auto* r : {&working_, &applied_}) {
-        r->setX(uint16_t(x));
-        r->setY(uint16_t(y));
-    }
-    position_->showPosition(x, y);
+    RecordPane::setPosition(x, y);
+    working_.setX(uint16_t(x));
+    working_.setY(uint16_t(y));
 }
 
 void CLedProperty::displayTypeChosen() {

@@ -8,37 +8,36 @@
 
 #include "model/records/LedRecord.h"
 #include "model/rules/LedRules.h"
-#include "panes/ImagePaneControls.h"
+#include "panes/RecordPane.h"
 
 namespace zorv {
 
-class CLedProperty : public PropertyPane {
+class CLedProperty : public RecordPane<LedRecord> {
     Q_OBJECT
 public:
     explicit CLedProperty(QWidget* parent = nullptr);
 
     QString typeName() const override { return QStringLiteral("Led"); }
-    void loadRecord(std::span<const uint8_t> record, int32_t widgetId) override;
-    bool apply() override;
-    // The record as confirming the controls gives it, without the messages.
-    std::vector<uint8_t> workingRecord() const override;
     void setPosition(int x, int y) override;
 
     // The record as loaded or last confirmed, with the pictures chosen since.
     const LedRecord& working() const { return working_; }
 
+protected:
+    rules::ConfirmResult<LedRecord> confirm() const override;
+    void showRecord() override;
+    // The confirm writes the light's symbol text, so a light left as shown is confirmed too.
+    bool confirmsUntouched() const override { return true; }
+
 private:
     rules::LedForm formOfControls() const;
-    void showForm(const rules::LedForm& form);
     void displayTypeChosen();
     void choosePicture(int logic);
     void emitImage();
 
     LedRecord working_ = LedRecord::makeDefault();
-    LedRecord applied_ = working_; // as loaded or last applied: the stored record
     bool loading_ = false;
     int shownType_ = LedRecord::Round;
-    PositionBox* position_;
     QCheckBox* doubleSize_;
     RegisterGroup* register_;
     QComboBox* displayType_;
