@@ -8,29 +8,13 @@
 
 #include "model/Bytes.h"
 #include "model/PictureFiles.h"
+#include "tests/TestBitmaps.h"
 
 namespace zorv {
 namespace {
 
 namespace fs = std::filesystem;
-
-// A BMP file of the size and bit depth, pixel data zero.
-std::vector<uint8_t> bmpBytes(int32_t width, int32_t height, uint16_t bits) {
-    const uint32_t stride = uint32_t((width * bits + 31) / 32) * 4;
-    const uint32_t palette = bits <= 8 ? (4u << bits) : 0;
-    const uint32_t offset = 14 + 40 + palette;
-    std::vector<uint8_t> b(offset + stride * uint32_t(height < 0 ? -height : height), 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    le::putU32(&b[2], uint32_t(b.size()));
-    le::putU32(&b[10], offset);
-    le::putU32(&b[14], 40);
-    le::putU32(&b[18], uint32_t(width));
-    le::putU32(&b[22], uint32_t(height));
-    le::putU16(&b[26], 1);
-    le::putU16(&b[28], bits);
-    return b;
-}
+using zorv::test::bmpBytes;
 
 struct BitmapCase {
     const char* name;

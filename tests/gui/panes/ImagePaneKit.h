@@ -16,6 +16,7 @@
 #include "panes/PropertyPane.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"
+#include "tests/TestBitmaps.h"
 
 namespace imagepanekit {
 
@@ -71,23 +72,7 @@ inline void pressEnter(zorv::PropertyPane& pane) {
 }
 
 // A 1-bit BMP file of the size and bit depth, every pixel 0.
-inline void writeBitmap(const std::filesystem::path& path, int32_t width, int32_t height,
-                        uint16_t bits = 1) {
-    const uint32_t stride = uint32_t((width * bits + 31) / 32) * 4;
-    const uint32_t offset = 14 + 40 + (4u << bits);
-    std::vector<uint8_t> b(offset + stride * uint32_t(height), 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    zorv::le::putU32(&b[2], uint32_t(b.size()));
-    zorv::le::putU32(&b[10], offset);
-    zorv::le::putU32(&b[14], 40);
-    zorv::le::putU32(&b[18], uint32_t(width));
-    zorv::le::putU32(&b[22], uint32_t(height));
-    zorv::le::putU16(&b[26], 1);
-    zorv::le::putU16(&b[28], bits);
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
-}
+using zorv::test::writeBmp;
 
 // A pane of class P shown with scripted prompts and choosers over a fresh project folder.
 template <class P> struct PaneRig {

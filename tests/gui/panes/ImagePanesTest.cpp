@@ -354,10 +354,10 @@ void ImagePanesTest::replaceQuestion() {
     QFETCH(bool, yes);
     PaneRig<CLedProperty> rig({yes ? PromptAnswer::Yes : PromptAnswer::No});
     fs::create_directories(rig.folder() / "pic");
-    writeBitmap(rig.folder() / "pic" / "old.bmp", 8, 8);
+    writeBmp(rig.folder() / "pic" / "old.bmp", 8, 8);
     fs::permissions(rig.folder() / "pic" / "old.bmp", fs::perms::owner_write,
                     fs::perm_options::remove); // read-only, as Delete meets it too
-    writeBitmap(rig.folder() / "lamp.bmp", 16, 12);
+    writeBmp(rig.folder() / "lamp.bmp", 16, 12);
     rig.files.answers = {QString::fromStdString((rig.folder() / "lamp.bmp").string())};
     LedRecord r = LedRecord::makeDefault();
     r.setPictureName(logic, "pic\\old.bmp");
@@ -383,8 +383,8 @@ void ImagePanesTest::replaceQuestion() {
 void ImagePanesTest::replacedFileAnotherWidgetNamesStays() {
     PaneRig<CLedProperty> rig({PromptAnswer::Yes, PromptAnswer::Yes});
     fs::create_directories(rig.folder() / "pic");
-    writeBitmap(rig.folder() / "pic" / "old.bmp", 8, 8);
-    writeBitmap(rig.folder() / "lamp.bmp", 8, 8);
+    writeBmp(rig.folder() / "pic" / "old.bmp", 8, 8);
+    writeBmp(rig.folder() / "lamp.bmp", 8, 8);
     const QString lamp = QString::fromStdString((rig.folder() / "lamp.bmp").string());
     rig.files.answers = {lamp, lamp};
     // Page 1 holds this light (id 1) and a picture (id 2) naming the same file.
@@ -410,7 +410,7 @@ void ImagePanesTest::replacedFileAnotherWidgetNamesStays() {
 
 void ImagePanesTest::firstPictureAsksNothing() {
     PaneRig<CLedProperty> rig;
-    writeBitmap(rig.folder() / "lamp.bmp", 8, 8);
+    writeBmp(rig.folder() / "lamp.bmp", 8, 8);
     rig.files.answers = {QString::fromStdString((rig.folder() / "lamp.bmp").string())};
     rig.load(LedRecord::makeDefault());
     click(rig.pane, "Negative logic Picture");
@@ -428,8 +428,8 @@ void ImagePanesTest::firstPictureAsksNothing() {
 void ImagePanesTest::badBitmapRefused() {
     PaneRig<CLedProperty> rig({PromptAnswer::Yes});
     fs::create_directories(rig.folder() / "pic");
-    writeBitmap(rig.folder() / "pic" / "old.bmp", 8, 8);
-    writeBitmap(rig.folder() / "wide.bmp", 193, 8);
+    writeBmp(rig.folder() / "pic" / "old.bmp", 8, 8);
+    writeBmp(rig.folder() / "wide.bmp", 193, 8);
     rig.files.answers = {QString::fromStdString((rig.folder() / "wide.bmp").string())};
     const LedRecord before = lightWith("pic\\old.bmp");
     rig.load(before);

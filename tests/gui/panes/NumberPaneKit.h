@@ -12,6 +12,7 @@
 #include "ImagePaneKit.h"
 #include "model/CZorvEditorDoc.h"
 #include "platform/Paths.h"
+#include "tests/gui/FieldKit.h"
 
 namespace numberpanekit {
 
@@ -30,22 +31,7 @@ inline std::optional<std::vector<uint8_t>> demoRecord(zorv::WidgetKind kind) {
     return std::nullopt;
 }
 
-// The field that the shown label of exactly this text names.
-template <class W = QLineEdit> W* fieldOf(QWidget& pane, const QString& labelText) {
-    for (QLabel* label : pane.findChildren<QLabel*>())
-        if (label->text() == labelText && label->isVisibleTo(&pane))
-            return qobject_cast<W*>(label->buddy());
-    return nullptr;
-}
-
-// Replaces the text of a field by typing, as the user does.
-inline void typeInto(QLineEdit* field, const QString& text) {
-    QVERIFY(field);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
-    QCOMPARE(field->text(), text);
-}
+using zorv::test::fieldOf;
+using zorv::test::typeInto;
 
 } // namespace numberpanekit

@@ -23,6 +23,7 @@
 #include "model/records/PictureRecord.h"
 #include "panes/CPageProperty.h"
 #include "panes/PropertyPane.h"
+#include "tests/TestBitmaps.h"
 
 using namespace zorv;
 namespace fs = std::filesystem;
@@ -60,24 +61,6 @@ void sendMove(QWidget& view, QPoint at, Qt::MouseButtons buttons,
               Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QMouseEvent move(QEvent::MouseMove, at, view.mapToGlobal(at), Qt::NoButton, buttons, modifiers);
     QCoreApplication::sendEvent(&view, &move);
-}
-
-// A 1-bit BMP of the size (or of `bits` per pixel), pixel data zero.
-void writeBmp(const fs::path& path, int32_t width, int32_t height, uint16_t bits = 1) {
-    const uint32_t stride = uint32_t((width * bits + 31) / 32) * 4;
-    const uint32_t offset = 14 + 40 + (4u << bits);
-    std::vector<uint8_t> b(offset + stride * uint32_t(height), 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    le::putU32(&b[2], uint32_t(b.size()));
-    le::putU32(&b[10], offset);
-    le::putU32(&b[14], 40);
-    le::putU32(&b[18], uint32_t(width));
-    le::putU32(&b[22], uint32_t(height));
-    le::putU16(&b[26], 1);
-    le::putU16(&b[28], bits);
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
 }
 
 uint16_t recordX(const WidgetNode& node) {
@@ -151,7 +134,7 @@ void EditorViewTest::selectPage(int number) {
 fs::path EditorViewTest::importable(const char* name, int w, int h, uint16_t bits) {
     const fs::path source = fs::path(fixture_->work.path().toStdString()) / "source";
     fs::create_directories(source);
-    writeBmp(source / name, w, h, bits);
+    test::writeBmp(source / name, w, h, bits);
     return source / name;
 }
 

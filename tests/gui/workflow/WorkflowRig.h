@@ -18,6 +18,7 @@
 #include "platform/posix/PosixProcess.h"
 #include "platform/qt/ScriptedFileChooser.h"
 #include "sim/PanelUsbDevice.h"
+#include "tests/gui/FieldKit.h"
 #include "tests/sim/SimHarness.h"
 
 namespace zorv::test {
@@ -79,22 +80,6 @@ inline QPushButton* pushButton(QWidget& parent, const QString& text) {
         if (b->text() == text && b->isVisibleTo(&parent))
             return b;
     return nullptr;
-}
-
-// The field that the shown label of exactly this text names.
-template <class W = QLineEdit> W* fieldOf(QWidget& parent, const QString& labelText) {
-    for (QLabel* label : parent.findChildren<QLabel*>())
-        if (label->text() == labelText && label->isVisibleTo(&parent))
-            return qobject_cast<W*>(label->buddy());
-    return nullptr;
-}
-
-inline void typeInto(QLineEdit* field, const QString& text) {
-    QVERIFY(field);
-    field->setFocus();
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
 }
 
 } // namespace zorv::test

@@ -27,6 +27,7 @@
 #include "model/CZorvEditorDoc.h"
 #include "model/records/RegisterRecord.h"
 #include "panes/PropertyPane.h"
+#include "tests/TestBitmaps.h"
 
 using namespace zorv;
 using namespace zorv::test;
@@ -42,24 +43,6 @@ struct NextPageDialogs : PageDialogs {
         return PageChoice{proposed, PlaceMode::Insert};
     }
 };
-
-void writeBitmap(const fs::path& path, int32_t width, int32_t height) {
-    const uint32_t stride = uint32_t((width + 31) / 32) * 4;
-    std::vector<uint8_t> b(62 + stride * uint32_t(height), 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    le::putU32(&b[2], uint32_t(b.size()));
-    le::putU32(&b[10], 62);
-    le::putU32(&b[14], 40);
-    le::putU32(&b[18], uint32_t(width));
-    le::putU32(&b[22], uint32_t(height));
-    le::putU16(&b[26], 1);
-    le::putU16(&b[28], 1);
-    for (std::size_t i = 62 + 1; i < b.size(); i += 3)
-        b[i] = 0xA5; // something to draw
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
-}
 
 QByteArray fileBytes(const fs::path& path) {
     QFile f(QString::fromStdString(path.string()));
@@ -159,7 +142,7 @@ void WorkflowTest::fromNewProjectToThePanel() {
 
     // One widget of every kind the Widget menu places (PassWord has no handler).
     const fs::path logo = rig_->folder() / "logo.bmp";
-    writeBitmap(logo, 32, 16);
+    writeBmp(logo, 32, 16);
     rig_->files.answers.push_back(QString::fromStdString(logo.string()));
     place(CommandId::WidgetPicture, 150, 40);
     place(CommandId::WidgetStaticText, 0, 0);
