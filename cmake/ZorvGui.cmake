@@ -1,22 +1,8 @@
-# A Qt widgets library is every .cpp and .ui form of one folder (sub-folders are libraries or
-# programs of their own); a folder without sources gives an interface library so that the
-# targets above it link the same names from the first commit on.
+# A Qt widgets library is every .cpp, .ui form and .qrc of one folder (sub-folders are libraries
+# or programs of their own).
 function(zorv_gui_library name dir)
     file(GLOB sources CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.ui ${dir}/*.qrc)
     list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
-    list(FILTER sources INCLUDE REGEX "\\.(cpp|ui|qrc)$")
-    set(has_cpp FALSE)
-    foreach(source ${sources})
-        if(source MATCHES "\\.cpp$")
-            set(has_cpp TRUE)
-        endif()
-    endforeach()
-    if(NOT has_cpp)
-        add_library(${name} INTERFACE)
-        target_include_directories(${name} INTERFACE ${PROJECT_SOURCE_DIR})
-        target_link_libraries(${name} INTERFACE ${ARGN})
-        return()
-    endif()
     add_library(${name} STATIC ${sources})
     set_target_properties(${name} PROPERTIES AUTOMOC ON AUTOUIC ON AUTORCC ON)
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
