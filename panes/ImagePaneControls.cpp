@@ -42,7 +42,7 @@ void PositionBox::showPosition(int x, int y) {
 RegisterGroup::RegisterGroup(std::initializer_list<RegisterType> offered, const QString& title,
                              const QString& addressLabel, Arrangement arrangement, QWidget* parent)
     : QGroupBox(title, parent),
-      RegisterFields(offered, {tr("Station No."), tr("Register type"), tr("Address")}, this) {
+      RegisterRefFields(offered, {tr("Station No."), tr("Register type"), tr("Address")}, this) {
     auto* grid = new QGridLayout(this);
     const bool row = arrangement == Arrangement::Row;
     addLabelled(grid, 0, 0, tr("Station No.:"), station());

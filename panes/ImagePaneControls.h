@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "panes/PropertyPane.h"
-#include "panes/RegisterFields.h"
+#include "panes/RegisterRefFields.h"
 
 class QGridLayout;
 class QLabel;
@@ -38,7 +38,7 @@ private:
 };
 
 // "Station No.:", "Type:" and the address of one register in a group.
-class RegisterGroup : public QGroupBox, public RegisterFields {
+class RegisterGroup : public QGroupBox, public RegisterRefFields {
     Q_OBJECT
 public:
     // The three fields one below the other, or side by side in one row.

@@ -9,8 +9,8 @@ namespace zorv {
 RegisterRefRow::RegisterRefRow(std::initializer_list<RegisterType> offered, const Labels& labels,
                                QWidget* parent)
     : QWidget(parent),
-      RegisterFields(offered, {tr("Station number"), tr("Register type"), tr("Register address")},
-                     this) {
+      RegisterRefFields(offered,
+                        {tr("Station number"), tr("Register type"), tr("Register address")}, this) {
     address()->setMaximumWidth(64);
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

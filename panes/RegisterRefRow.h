@@ -5,11 +5,11 @@
 #include <QWidget>
 #include <initializer_list>
 
-#include "panes/RegisterFields.h"
+#include "panes/RegisterRefFields.h"
 
 namespace zorv {
 
-class RegisterRefRow : public QWidget, public RegisterFields {
+class RegisterRefRow : public QWidget, public RegisterRefFields {
     Q_OBJECT
 public:
     // The labels in front of the three boxes; an empty label is left out.

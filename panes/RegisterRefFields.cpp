@@ -1,4 +1,4 @@
-#include "panes/RegisterFields.h"
+#include "panes/RegisterRefFields.h"
 
 #include <QRegularExpressionValidator>
 #include <algorithm>
@@ -16,8 +16,8 @@ const QRegularExpression kDecimalAddress(QStringLiteral("[0-9]{0,5}"));
 
 } // namespace
 
-RegisterFields::RegisterFields(std::initializer_list<RegisterType> offered, const Names& names,
-                               QWidget* parent)
+RegisterRefFields::RegisterRefFields(std::initializer_list<RegisterType> offered,
+                                     const Names& names, QWidget* parent)
     : types_(offered) {
     station_ = new QSpinBox(parent);
     station_->setRange(1, 255);
@@ -32,7 +32,7 @@ RegisterFields::RegisterFields(std::initializer_list<RegisterType> offered, cons
     QObject::connect(type_, &QComboBox::currentIndexChanged, type_, [this] { typeChosen(); });
 }
 
-void RegisterFields::setTypes(std::initializer_list<RegisterType> types) {
+void RegisterRefFields::setTypes(std::initializer_list<RegisterType> types) {
     const rules::AddressForm shown = form();
     types_.assign(types);
     {
@@ -42,13 +42,13 @@ void RegisterFields::setTypes(std::initializer_list<RegisterType> types) {
     showForm(shown);
 }
 
-void RegisterFields::fillTypes() {
+void RegisterRefFields::fillTypes() {
     type_->clear();
     for (RegisterType t : types_)
         type_->addItem(QString::fromLatin1(registerLetter(uint8_t(t))));
 }
 
-void RegisterFields::showForm(const rules::AddressForm& form) {
+void RegisterRefFields::showForm(const rules::AddressForm& form) {
     station_->setValue(int(rules::typedNumber(form.station, 1, 255)));
     const auto it = std::find(types_.begin(), types_.end(), RegisterType(form.type));
     {
@@ -59,7 +59,7 @@ void RegisterFields::showForm(const rules::AddressForm& form) {
     address_->setText(QString::fromStdString(form.address));
 }
 
-rules::AddressForm RegisterFields::form() const {
+rules::AddressForm RegisterRefFields::form() const {
     rules::AddressForm form;
     form.station = std::to_string(station_->value());
     const int index = type_->currentIndex();
@@ -69,7 +69,7 @@ rules::AddressForm RegisterFields::form() const {
     return form;
 }
 
-void RegisterFields::typeChosen() {
+void RegisterRefFields::typeChosen() {
     const bool octal = isOctalAddressType(form().type);
     validator_->setRegularExpression(octal ? kOctalAddress : kDecimalAddress);
     // A decimal address with the digits 8 or 9 has no octal reading.

@@ -17,7 +17,7 @@ class QRegularExpressionValidator;
 
 namespace zorv {
 
-class RegisterFields {
+class RegisterRefFields {
 public:
     // What a screen reader calls the three boxes.
     struct Names {
@@ -25,8 +25,8 @@ public:
         QString type;
         QString address;
     };
-    RegisterFields(std::initializer_list<RegisterType> offered, const Names& names,
-                   QWidget* parent);
+    RegisterRefFields(std::initializer_list<RegisterType> offered, const Names& names,
+                      QWidget* parent);
 
     // The letters of the type list, in list order; a shown type the list no longer offers
     // becomes the first offered one.
