@@ -63,6 +63,8 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
     meter_ = new CMemoryMeter([this] { return &document_->project(); }, services_.paths,
                               frame_->statusBar());
     frame_->statusBar()->insertPermanentWidget(0, meter_);
+    // A click on a refusal shows the page at fault.
+    connect(meter_, &CMemoryMeter::pageRequested, view_, &CZorvEditorView::selectPage);
     frame_->setRecentFiles(recent_.paths());
     frame_->setCloseCheck([this] { return view_->closeRequested(); });
     connectCommands();

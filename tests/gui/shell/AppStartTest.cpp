@@ -1,7 +1,8 @@
 // Start-up and the File menu's project handling: the project named on the command line, a
 // damaged one ending the start with the document's message, the window title following the
 // document, the recent-file list kept in the settings and pruned of projects that are gone,
-// and the program itself starting offscreen and quitting cleanly. Also the toolbar strip's
+// the program itself starting offscreen and quitting cleanly, and a click on a memory-meter
+// refusal showing the page at fault. Also the toolbar strip's
 // transparent colour taken from the first stored pixel whichever way the BMP stores its rows.
 
 #include <QAction>
@@ -13,6 +14,9 @@
 #include "AppFixture.h"
 #include "app/CMainFrame.h"
 #include "app/CTrueColorToolBar.h"
+#include "app/meter/CMemoryMeter.h"
+#include "editor/CZorvEditorView.h"
+#include "model/CPage.h"
 
 using namespace zorv;
 
@@ -119,6 +123,14 @@ private slots:
         QCOMPARE(f.registry.value("Recent File List/File1"), kDemo.toStdString());
         QCOMPARE(f.registry.value("Recent File List/File2"), std::string());
         QVERIFY(!app.actions().action(CommandId::FileRecent2)->isVisible());
+    }
+
+    void memoryMeterRefusalShowsItsPage() {
+        AppFixture f;
+        QVERIFY(f.app.start(kDemo, false));
+        QCOMPARE(f.app.view().currentPage()->number(), 1);
+        emit f.app.memoryMeter().pageRequested(3);
+        QCOMPARE(f.app.view().currentPage()->number(), 3);
     }
 
     void recentListKeepsFourLatestFirst() {
