@@ -2,8 +2,8 @@
 // damaged one ending the start with the document's message, the window title following the
 // document, the recent-file list kept in the settings and pruned of projects that are gone,
 // the program itself starting offscreen and quitting cleanly, and a click on a memory-meter
-// refusal showing the page at fault. Also the toolbar strip's
-// transparent colour taken from the first stored pixel whichever way the BMP stores its rows.
+// refusal showing the page at fault. Also the toolbar strip's transparent colour taken from the
+// first stored pixel whichever way the BMP stores its rows.
 
 #include <QAction>
 #include <QFile>
