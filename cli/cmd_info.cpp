@@ -7,8 +7,8 @@
 
 #include "cli/Command.h"
 #include "cli/ProjectFiles.h"
-#include "platform/CodePageText.h"
 #include "model/ProjectHeader.h"
+#include "platform/CodePageText.h"
 
 namespace zorv::cli {
 

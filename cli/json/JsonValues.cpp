@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/CodePageText.h"
 #include "model/RegisterRef.h"
+#include "platform/CodePageText.h"
 
 namespace zorv::json {
 
