@@ -571,7 +571,7 @@ void CZorvEditorView::newPage() {
     pageShown_ = false;
     CPage* page = project_->addPage(uint16_t(choice->number), choice->mode);
     if (page) {
-        const auto description = utf8ToCodePage(choice->description.toStdString());
+        const auto description = pageDescriptionBytes(choice->description.toStdString());
         page->setDescription(description.value_or(std::string()));
     }
     rebuildTree(choice->number);

@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdio>
 
+#include "model/CPage.h"
+#include "platform/CodePageText.h"
+
 namespace zorv {
 
 namespace {
@@ -82,6 +85,22 @@ std::optional<oonedraw::GPoint> nudgeStep(Nudge side, oonedraw::GPoint topLeft, 
 oonedraw::GPoint displayPixelOf(oonedraw::GPoint p, const oonedraw::GIntRect& display) {
     return {double(int32_t((p.x - display.left) * 0.5)),
             double(int32_t((p.y - display.top) * 0.5))};
+}
+
+std::optional<std::string> pageDescriptionBytes(std::string_view utf8) {
+    auto bytes = utf8ToCodePage(utf8);
+    if (!bytes)
+        return std::nullopt;
+    std::size_t kept = 0;
+    for (std::size_t at = 0; at < bytes->size();) {
+        const std::size_t width = uint8_t((*bytes)[at]) >= 0x80 ? 2 : 1;
+        if (at + width > CPage::kDescriptionCapacity)
+            break;
+        at += width;
+        kept = at;
+    }
+    bytes->resize(kept);
+    return bytes;
 }
 
 std::string pageItemText(int number, std::string_view description) {

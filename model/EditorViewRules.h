@@ -44,6 +44,9 @@ std::optional<oonedraw::GPoint> nudgeStep(Nudge side, oonedraw::GPoint topLeft, 
 // The display pixel of a view point: (x - left) / 2, (y - top) / 2, truncated.
 oonedraw::GPoint displayPixelOf(oonedraw::GPoint viewPoint, const oonedraw::GIntRect& display);
 
+// The code-page bytes of a page description typed as UTF-8, cut to what a page keeps without
+// splitting a double-byte character; nothing when a character has no code.
+std::optional<std::string> pageDescriptionBytes(std::string_view utf8);
 // "Page %d  - %s", or "Page %d" for an empty description (code-page bytes kept as they are).
 std::string pageItemText(int number, std::string_view description);
 // The question asked before placing a page on a number that exists.

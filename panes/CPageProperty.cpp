@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "model/EditorViewRules.h"
 #include "model/PagePropertiesRecord.h"
 #include "platform/CodePageText.h"
 
@@ -18,24 +19,6 @@ QSpinBox* pageBox(QWidget* parent, int maximum) {
     auto* box = new QSpinBox(parent);
     box->setRange(0, maximum);
     return box;
-}
-
-// The code-page bytes of a description, cut to what a page keeps without splitting a
-// double-byte character; nothing when a character has no code.
-std::optional<std::string> descriptionBytes(const QString& text) {
-    auto bytes = utf8ToCodePage(text.toStdString());
-    if (!bytes)
-        return std::nullopt;
-    std::size_t kept = 0;
-    for (std::size_t at = 0; at < bytes->size();) {
-        const std::size_t width = uint8_t((*bytes)[at]) >= 0x80 ? 2 : 1;
-        if (at + width > CPage::kDescriptionCapacity)
-            break;
-        at += width;
-        kept = at;
-    }
-    bytes->resize(kept);
-    return bytes;
 }
 
 } // namespace
@@ -103,7 +86,7 @@ void CPageProperty::showWorking() {
 }
 
 void CPageProperty::descriptionEdited(const QString& text) {
-    const auto bytes = descriptionBytes(text);
+    const auto bytes = pageDescriptionBytes(text.toStdString());
     if (!bytes) {
         // A character the project's code page cannot hold is not taken.
         description_->setText(lastGoodText_);

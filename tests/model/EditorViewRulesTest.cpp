@@ -63,6 +63,18 @@ TEST(NudgeStep, RefusedAtEachEdge) {
     EXPECT_EQ(nudgeStep(Nudge::Up, {300, 87}, size, kDisplay), (oonedraw::GPoint{0, -2}));
 }
 
+// A description is cut to the page's 39 bytes without splitting a double-byte character: of 20
+// Chinese characters (40 bytes) 19 stay, while one ASCII letter before them fills the 39th byte.
+TEST(PageTexts, DescriptionsKeepWholeCharacters) {
+    std::string typed;
+    for (int i = 0; i < 20; ++i)
+        typed += "\xE4\xB8\x80"; // one character, two bytes in the code page
+    EXPECT_EQ(pageDescriptionBytes(typed)->size(), 38u);
+    EXPECT_EQ(pageDescriptionBytes("a" + typed)->size(), 39u);
+    EXPECT_EQ(*pageDescriptionBytes("Main"), "Main");
+    EXPECT_FALSE(pageDescriptionBytes("\xEA\xB0\x80")); // Hangul has no code
+}
+
 TEST(PageTexts, TreeItemsAndQuestions) {
     EXPECT_EQ(pageItemText(3, ""), "Page 3");
     EXPECT_EQ(pageItemText(3, "Main"), "Page 3  - Main");
