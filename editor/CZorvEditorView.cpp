@@ -66,10 +66,6 @@ constexpr const char* kPaneNames[] = {"Page", "StaticText", "DynamicText", "Led"
 
 constexpr uint32_t kGreyDisplay = 0x808080;
 
-QString fromCodePage(const std::string& bytes) {
-    return QString::fromStdString(codePageToUtf8(bytes).value_or(bytes));
-}
-
 QRect qrect(const oonedraw::GIntRect& r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
@@ -229,7 +225,7 @@ void CZorvEditorView::layoutChildren() {
     const int grow = layoutWidth_ - kLayoutWidth;
     tree_->setGeometry(10, 10, 200 + grow, 540);
     for (PropertyPane* pane : panes_)
-        pane->setGeometry(qrect(propertyRect_));
+        pane->setGeometry(propertyArea());
 }
 
 void CZorvEditorView::resizeEvent(QResizeEvent* event) {
@@ -250,7 +246,7 @@ void CZorvEditorView::resizeEvent(QResizeEvent* event) {
     }
     canvas_.originX = displayRect_.left - kDisplayLeft;
     for (PropertyPane* pane : panes_)
-        pane->setGeometry(qrect(propertyRect_));
+        pane->setGeometry(propertyArea());
     tree_->setGeometry(
         QRect(QPoint(10, 10), QPoint(210 + w - kLayoutWidth - 1, 550 + h - kLayoutHeight - 1)));
     dirty_ = QRegion(backing_.rect());
@@ -265,6 +261,10 @@ void CZorvEditorView::resizeEvent(QResizeEvent* event) {
     if (currentPage_)
         loadPage(*currentPage_);
     chooseTool("select");
+}
+
+QRect CZorvEditorView::propertyArea() const {
+    return qrect(propertyRect_);
 }
 
 void CZorvEditorView::InvalidateArea(const oonedraw::GIntRect& area) {
@@ -330,302 +330,6 @@ QImage CZorvEditorView::picture() {
     endFeedback();
     renderDirty();
     return backing_.copy();
-}
-
-// ---- project, tree and pages ---------------------------------------------------------------
-
-std::filesystem::path CZorvEditorView::projectFolder() const {
-    const std::filesystem::path& file = services_.document.path();
-    return file.empty() ? services_.document.unsavedProjectFolder() : file.parent_path();
-}
-
-void CZorvEditorView::initialUpdate(std::optional<int> pageNumber) {
-    pageShown_ = false;
-    canvas_.ClearAll();
-    project_ = &services_.document.project();
-    if (project_->pageCount() == 0)
-        project_->addPage(1, PlaceMode::Insert);
-    currentPage_ = pageNumber ? project_->pageByNumber(uint16_t(*pageNumber)) : nullptr;
-    if (!currentPage_)
-        currentPage_ = project_->page(0);
-    WidgetBitmaps::shared().setProjectFolder(projectFolder());
-    updatePaneContext();
-    if (shown_)
-        shown_->hide();
-    shown_ = pagePane_;
-    rebuildTree(currentPage_->number());
-    showPageProperties();
-    chooseTool("select");
-}
-
-void CZorvEditorView::refreshProjectContext() {
-    WidgetBitmaps::shared().setProjectFolder(projectFolder());
-    updatePaneContext();
-}
-
-bool CZorvEditorView::closeRequested() {
-    return commands_->exitAllowed();
-}
-
-void CZorvEditorView::selectPage(int number) {
-    if (QTreeWidgetItem* item = tree_->pageItem(number))
-        tree_->setCurrentItem(item);
-}
-
-void CZorvEditorView::dropProject() {
-    endFeedback();
-    canvas_.ClearAll();
-    currentPage_ = nullptr;
-    project_ = nullptr;
-    pageShown_ = false;
-    tree_->rebuild({});
-    updatePaneContext();
-    InvalidateArea(displayRect_);
-}
-
-void CZorvEditorView::updatePaneContext() {
-    PaneContext context;
-    context.prompt = &services_.prompt;
-    context.files = &services_.files;
-    context.paths = &services_.paths;
-    context.project = project_;
-    context.projectFolder = projectFolder();
-    context.language = language_;
-    if (project_) {
-        context.passwordLevels = project_->header.passwordLevels();
-        context.registerSettingControl = project_->header.flag(1u << 2);
-    }
-    for (PropertyPane* pane : panes_)
-        pane->setContext(context);
-}
-
-void CZorvEditorView::rebuildTree(int selectNumber) {
-    std::vector<std::pair<int, QString>> items;
-    if (project_)
-        for (const auto& page : project_->pages())
-            items.emplace_back(page->number(),
-                               fromCodePage(pageItemText(page->number(), page->description())));
-    // The old items are gone: the page shown is not committed through them again.
-    tree_->rebuild(items);
-    if (QTreeWidgetItem* item = tree_->pageItem(selectNumber))
-        tree_->setCurrentItem(item);
-    tree_->setFocus();
-}
-
-void CZorvEditorView::pageSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous) {
-    if (current && !current->parent()) {
-        // The root never becomes the selection.
-        const QSignalBlocker blocker(tree_);
-        tree_->setCurrentItem(previous);
-        return;
-    }
-    // Selection changing: the page left behind keeps what its pane holds.
-    if (pageShown_ && CPageTree::pageNumber(previous))
-        commitProperties();
-    endFeedback();
-    canvas_.ClearAll();
-    pageShown_ = true;
-    currentPage_ = nullptr;
-    // Selection changed.
-    const std::optional<int> number = CPageTree::pageNumber(current);
-    CPage* page = project_ && number ? project_->pageByNumber(uint16_t(*number)) : nullptr;
-    if (!page)
-        return;
-    currentPage_ = page;
-    loadPage(*page);
-    InvalidateArea(displayRect_);
-    showPane(pagePane_);
-    showPageProperties();
-    chooseTool("select");
-}
-
-void CZorvEditorView::loadPage(CPage& page) {
-    WidgetBitmaps& bitmaps = WidgetBitmaps::shared();
-    bitmaps.setProjectFolder(projectFolder());
-    const std::string before = tools_.currentName;
-    for (const WidgetNode& node : page.widgets) {
-        const std::string name(typeName(node.kind));
-        auto* tool = dynamic_cast<oonedraw::GCreateTool*>(tools_.Find(name));
-        if (!tool || name.empty())
-            continue;
-        const oonedraw::GPoint at =
-            canvasPointOf(le::u16(node.record.data() + 2), le::u16(node.record.data() + 4));
-        const oonedraw::GPointerEvent event{at.x + canvas_.originX, at.y + canvas_.originY,
-                                            oonedraw::kLeftButton};
-        tools_.SelectTool(name);
-        const std::size_t count = canvas_.children.size();
-        tool->OnButtonDown(event);
-        tool->OnButtonUp(event);
-        if (canvas_.children.size() == count)
-            continue;
-        oonedraw::GObject* object = canvas_.children.back();
-        object->id = node.id;
-        applyNode(*object, node, language_, bitmaps);
-        if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
-            rect->FitToContent();
-    }
-    tools_.SelectTool(before.empty() ? "select" : before);
-}
-
-void CZorvEditorView::reloadCurrentPage() {
-    if (shown_ != pagePane_) {
-        commitProperties();
-        showPane(pagePane_);
-        showPageProperties();
-    }
-    endFeedback();
-    canvas_.ClearAll();
-    if (currentPage_)
-        loadPage(*currentPage_);
-    InvalidateArea(displayRect_);
-}
-
-void CZorvEditorView::showPageProperties() {
-    if (!currentPage_ || !pagePane_)
-        return;
-    pagePane_->hide();
-    pagePane_->loadRecord(pagePropertiesBytes(currentPage_->properties()), 0);
-    if (shown_ == pagePane_)
-        pagePane_->show();
-}
-
-void CZorvEditorView::showPane(PropertyPane* pane) {
-    if (shown_ && shown_ != pane)
-        shown_->hide();
-    shown_ = pane;
-    if (shown_) {
-        shown_->setGeometry(qrect(propertyRect_));
-        shown_->show();
-    }
-}
-
-// The pane's record goes to the widget (or page) the pane was loaded with, so that a record can
-// never reach a widget of another kind.
-void CZorvEditorView::storePane(PropertyPane& pane) {
-    if (!currentPage_)
-        return;
-    const std::vector<uint8_t> record = pane.workingRecord();
-    if (&pane == pagePane_) {
-        if (auto properties = pagePropertiesFrom(record))
-            currentPage_->setProperties(*properties);
-        return;
-    }
-    const std::string typeName = pane.typeName().toStdString();
-    if (currentPage_->widgetRecord(pane.widgetId(), typeName) == record)
-        return;
-    currentPage_->setWidgetRecord(pane.widgetId(), typeName, record);
-    markModified();
-    // The widget's object on the canvas follows its record at once.
-    const WidgetNode* node = currentPage_->findWidget(pane.widgetId());
-    for (oonedraw::GObject* object : canvas_.children) {
-        if (!node || object->id != node->id || object->name != typeName)
-            continue;
-        applyNode(*object, *node, language_, WidgetBitmaps::shared());
-        if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
-            rect->FitToContent();
-        InvalidateArea(displayRect_);
-    }
-}
-
-void CZorvEditorView::commitProperties() {
-    if (currentPage_ && shown_)
-        storePane(*shown_);
-}
-
-PropertyPane* CZorvEditorView::paneFor(std::string_view name) const {
-    for (PropertyPane* pane : panes_)
-        if (pane->typeName().toStdString() == name)
-            return pane;
-    return pagePane_;
-}
-
-void CZorvEditorView::pageDescriptionChanged() {
-    QTreeWidgetItem* item = tree_->currentItem();
-    const std::optional<int> number = CPageTree::pageNumber(item);
-    if (!number)
-        return;
-    const QString text = fromCodePage(pageItemText(*number, pagePane_->description()));
-    if (text != item->text(0))
-        markModified();
-    item->setText(0, text);
-}
-
-bool CZorvEditorView::confirmPlace(int number, PlaceMode mode) {
-    if (!project_->pageByNumber(uint16_t(number)))
-        return true;
-    return services_.prompt.ask(pageExistsQuestion(number, mode), PromptButtons::OkCancel) ==
-           PromptAnswer::Ok;
-}
-
-void CZorvEditorView::newPage() {
-    if (!project_)
-        return;
-    commitProperties();
-    const int proposed = proposedPageNumber(CPageTree::pageNumber(tree_->currentItem()));
-    const std::optional<PageChoice> choice = pageDialogs_->newPage(this, proposed);
-    if (!choice || !confirmPlace(choice->number, choice->mode))
-        return;
-    // The page shown may be replaced (Cover): nothing may refer to it any more.
-    canvas_.ClearAll();
-    currentPage_ = nullptr;
-    pageShown_ = false;
-    CPage* page = project_->addPage(uint16_t(choice->number), choice->mode);
-    if (page) {
-        const auto description = pageDescriptionBytes(choice->description.toStdString());
-        page->setDescription(description.value_or(std::string()));
-    }
-    rebuildTree(choice->number);
-    markModified();
-}
-
-void CZorvEditorView::copyPage() {
-    if (!project_ || !currentPage_)
-        return;
-    commitProperties();
-    const std::optional<int> selected = CPageTree::pageNumber(tree_->currentItem());
-    const int proposed = proposedPageNumber(selected);
-    const std::optional<PageChoice> choice =
-        pageDialogs_->copyPage(this, selected.value_or(0), proposed);
-    if (!choice || !confirmPlace(choice->number, choice->mode))
-        return;
-    // A copy of the page shown, taken before a cover may replace it.
-    const CPage source = *currentPage_;
-    canvas_.ClearAll();
-    currentPage_ = nullptr;
-    pageShown_ = false;
-    project_->copyPage(source, uint16_t(choice->number), choice->mode);
-    rebuildTree(choice->number);
-    markModified();
-}
-
-void CZorvEditorView::deletePage() {
-    QTreeWidgetItem* item = tree_->currentItem();
-    if (!project_ || !item)
-        return;
-    if (item->childCount() > 0) {
-        services_.prompt.message(viewmsg::kDeleteWithSub);
-        return;
-    }
-    if (project_->pageCount() == 1) {
-        services_.prompt.message(viewmsg::kDeleteLastPage);
-        return;
-    }
-    const int number = CPageTree::pageNumber(item).value_or(0);
-    if (services_.prompt.ask(deletePageQuestion(number), PromptButtons::OkCancel) !=
-        PromptAnswer::Ok)
-        return;
-    canvas_.ClearAll();
-    if (currentPage_ && currentPage_->number() == number)
-        currentPage_ = nullptr;
-    project_->deletePage(uint16_t(number));
-    pageShown_ = false;
-    QTreeWidgetItem* parent = item->parent();
-    const int index = parent->indexOfChild(item);
-    QTreeWidgetItem* next =
-        index + 1 < parent->childCount() ? parent->child(index + 1) : parent->child(index - 1);
-    tree_->setCurrentItem(next);
-    delete item;
-    markModified();
 }
 
 // ---- tools -----------------------------------------------------------------------------------

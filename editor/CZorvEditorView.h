@@ -130,6 +130,8 @@ private:
     void createPanes();
     void takeCommands();
     void layoutChildren();
+    // Where the property panes sit, in widget coordinates.
+    QRect propertyArea() const;
     void rebuildTree(int selectNumber);
     void pageSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void loadPage(CPage& page);
