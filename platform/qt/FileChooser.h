@@ -30,9 +30,9 @@ public:
     QString folder(QWidget* owner, const QString& caption, const QString& start) override;
 };
 
-// A Windows filter string ("Text Files(*.txt)|*.txt|All Files(*.*)|*.*||") as a Qt filter
-// ("Text Files(*.txt);;All Files(*.*)"): each name keeps its text and gets its patterns
-// appended in parentheses when it does not show them already.
+// A Windows filter string ("Text display file:(*.qsp, *.qvd)|*.qsp;*.qvd|") as a Qt filter
+// ("Text display file (*.qsp *.qvd)"): each name without its own pattern list and colon, with
+// the patterns of the filter part in parentheses, separated by blanks.
 QString qtFileFilter(std::string_view windowsFilter);
 
 } // namespace zorv

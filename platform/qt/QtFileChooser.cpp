@@ -1,4 +1,5 @@
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "platform/qt/FileChooser.h"
@@ -24,15 +25,18 @@ QString qtFileFilter(std::string_view windowsFilter) {
         QString::fromUtf8(windowsFilter.data(), qsizetype(windowsFilter.size())).split('|');
     QStringList filters;
     for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
-        const QString name = parts[i].trimmed();
+        // The shown name loses its own pattern list and colon: Qt reads the patterns from the
+        // parentheses, which must hold them separated by blanks.
+        QString name = parts[i].section('(', 0, 0).trimmed();
+        if (name.endsWith(':'))
+            name.chop(1);
         if (name.isEmpty())
             break;
-        QString patterns = parts[i + 1];
-        patterns.replace(';', ' ');
-        if (name.endsWith(')'))
-            filters << name;
-        else
-            filters << name + " (" + patterns + ")";
+        QStringList patterns;
+        for (const QString& pattern : parts[i + 1].split(QRegularExpression("[;, ]")))
+            if (!pattern.trimmed().isEmpty())
+                patterns << pattern.trimmed();
+        filters << name.trimmed() + " (" + patterns.join(' ') + ")";
     }
     return filters.join(";;");
 }

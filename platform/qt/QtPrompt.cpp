@@ -28,6 +28,8 @@ PromptAnswer QtPrompt::ask(const std::string& text, PromptButtons buttons) {
     QMessageBox box(icon, QApplication::applicationName(), QString::fromStdString(text), shown,
                     owner);
     switch (box.exec()) {
+    case QMessageBox::Ok:
+        return PromptAnswer::Ok;
     case QMessageBox::Yes:
         return PromptAnswer::Yes;
     case QMessageBox::No:

@@ -129,7 +129,7 @@ void CAlarmPageDlgTest::exportImportRoundTrip() {
         Open o(alarmsAt(uint8_t(RegisterType::M), 10, {"Pump", "\xD2\xBB", "&41"}));
         o.files.answers = {name};
         dialogkit::click(o.dialog, "export");
-        QCOMPARE(o.files.filters, QStringList{"Text Files(*.txt)"});
+        QCOMPARE(o.files.filters, QStringList{"Text Files (*.txt)"});
         QCOMPARE(QString::fromStdString(dialogkit::readFile(name + ".txt")).left(10),
                  QString("AlarmDlg\r\n"));
     }

@@ -415,7 +415,7 @@ void ImagePanesTest::firstPictureAsksNothing() {
     rig.load(LedRecord::makeDefault());
     click(rig.pane, "Negative logic Picture");
     QVERIFY(rig.prompt.texts.empty());
-    QCOMPARE(rig.files.filters, QStringList{"Bitmap file:(*.bmp)"});
+    QCOMPARE(rig.files.filters, QStringList{"Bitmap file (*.bmp)"});
     QCOMPARE(rig.pane.working().pictureName(1), std::string("pic\\lamp.bmp"));
     // Now "Custom" is taken and applied with the custom bit.
     list(rig.pane, "Display type")->setCurrentIndex(LedRecord::Custom);

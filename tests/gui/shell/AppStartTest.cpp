@@ -103,7 +103,7 @@ private slots:
         f.files.answers = {kDemo};
         f.app.actions().action(CommandId::FileOpen)->trigger();
         QCOMPARE(QString::fromStdString(f.app.document().path().string()), kDemo);
-        QCOMPARE(f.files.filters.front(), QString("Zorv File(*.zvd);;All Files(*.*)"));
+        QCOMPARE(f.files.filters.front(), QString("Zorv File (*.zvd);;All Files (*.*)"));
         // A cancelled chooser changes nothing.
         f.app.actions().action(CommandId::FileOpen)->trigger();
         QCOMPARE(QString::fromStdString(f.app.document().path().string()), kDemo);

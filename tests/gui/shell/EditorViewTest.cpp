@@ -293,7 +293,7 @@ void EditorViewTest::threeImportsGiveThreeNames() {
         QCOMPARE(view().pictureName(), std::string(expected));
         QVERIFY(fixture_->app.actions().action(CommandId::WidgetPicture)->isChecked());
     }
-    QCOMPARE(fixture_->files.filters.front(), QStringLiteral("Bitmap file:(*.bmp)"));
+    QCOMPARE(fixture_->files.filters.front(), QStringLiteral("Bitmap file (*.bmp)"));
 }
 
 void EditorViewTest::refusedBitmaps_data() {

@@ -19,6 +19,7 @@
 #include "platform/qt/ScriptedFileChooser.h"
 #include "sim/PanelUsbDevice.h"
 #include "tests/gui/FieldKit.h"
+#include "tests/gui/ModalSteps.h"
 #include "tests/sim/SimHarness.h"
 
 namespace zorv::test {
@@ -45,35 +46,6 @@ struct WorkflowRig {
     DeviceServices devices;
     CZorvEditorApp app;
 };
-
-// The steps still waiting for their dialog; a test drops them when it ends, so that a step whose
-// dialog never came cannot answer the next test's dialog.
-inline QObject& pendingModalSteps() {
-    static QObject steps;
-    return steps;
-}
-inline void dropPendingModalSteps() {
-    for (QObject* step : pendingModalSteps().children())
-        delete step;
-}
-
-// Runs `step` on the next modal dialog of type D as soon as it is shown; `ran` tells whether it
-// came at all.
-template <class D> void whenModal(std::function<void(D&)> step, bool* ran = nullptr) {
-    auto* timer = new QTimer(&pendingModalSteps());
-    timer->setInterval(10);
-    QObject::connect(timer, &QTimer::timeout, [timer, step, ran] {
-        auto* dialog = qobject_cast<D*>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        if (ran)
-            *ran = true;
-        step(*dialog);
-    });
-    timer->start();
-}
 
 inline QPushButton* pushButton(QWidget& parent, const QString& text) {
     for (QPushButton* b : parent.findChildren<QPushButton*>())

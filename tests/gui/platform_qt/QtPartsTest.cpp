@@ -1,0 +1,119 @@
+// The real message boxes and file dialog behind the prompt and the file chooser, which the other
+// tests replace by scripts. Guards against: an OK answer read as Cancel (Delete Page never
+// deleting), a close box answering Yes, and filters that Qt cannot read, so that the Import
+// dialog hides the older projects it is meant to open.
+
+#include <QAbstractButton>
+#include <QFileDialog>
+#include <QListView>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <fstream>
+
+#include "platform/qt/FileChooser.h"
+#include "platform/qt/QtPrompt.h"
+#include "tests/gui/ModalSteps.h"
+
+using namespace zorv;
+using zorv::test::whenModal;
+
+Q_DECLARE_METATYPE(zorv::PromptButtons)
+Q_DECLARE_METATYPE(zorv::PromptAnswer)
+
+class QtPartsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { test::dropPendingModalSteps(); }
+
+    void promptAnswersByTheButtonPressed_data() {
+        QTest::addColumn<PromptButtons>("buttons");
+        QTest::addColumn<int>("pressed"); // a QMessageBox::StandardButton, or 0 for Esc
+        QTest::addColumn<PromptAnswer>("answer");
+        using B = QMessageBox;
+        QTest::newRow("OK") << PromptButtons::Ok << int(B::Ok) << PromptAnswer::Ok;
+        QTest::newRow("OK/Cancel: OK") << PromptButtons::OkCancel << int(B::Ok) << PromptAnswer::Ok;
+        QTest::newRow("OK/Cancel: Cancel")
+            << PromptButtons::OkCancel << int(B::Cancel) << PromptAnswer::Cancel;
+        QTest::newRow("OK/Cancel: Esc") << PromptButtons::OkCancel << 0 << PromptAnswer::Cancel;
+        QTest::newRow("Yes/No: Yes") << PromptButtons::YesNo << int(B::Yes) << PromptAnswer::Yes;
+        QTest::newRow("Yes/No: No") << PromptButtons::YesNo << int(B::No) << PromptAnswer::No;
+        QTest::newRow("Yes/No/Cancel: Yes")
+            << PromptButtons::YesNoCancel << int(B::Yes) << PromptAnswer::Yes;
+        QTest::newRow("Yes/No/Cancel: No")
+            << PromptButtons::YesNoCancel << int(B::No) << PromptAnswer::No;
+        QTest::newRow("Yes/No/Cancel: Cancel")
+            << PromptButtons::YesNoCancel << int(B::Cancel) << PromptAnswer::Cancel;
+        QTest::newRow("Yes/No/Cancel: Esc")
+            << PromptButtons::YesNoCancel << 0 << PromptAnswer::Cancel;
+    }
+    void promptAnswersByTheButtonPressed() {
+        QFETCH(PromptButtons, buttons);
+        QFETCH(int, pressed);
+        QFETCH(PromptAnswer, answer);
+        QWidget owner;
+        owner.show();
+        QtPrompt prompt(&owner);
+        QString shownText;
+        bool ran = false;
+        whenModal<QMessageBox>(
+            [&](QMessageBox& box) {
+                shownText = box.text();
+                if (pressed == 0)
+                    QTest::keyClick(&box, Qt::Key_Escape);
+                else
+                    QTest::mouseClick(box.button(QMessageBox::StandardButton(pressed)),
+                                      Qt::LeftButton);
+            },
+            &ran);
+        QCOMPARE(prompt.ask("Are you sure to delete the current page?", buttons), answer);
+        QVERIFY(ran);
+        QCOMPARE(shownText, QString("Are you sure to delete the current page?"));
+    }
+
+    void importFilterShowsOlderProjectsInTheRealDialog() {
+        QTemporaryDir dir;
+        for (const char* name : {"line.qsp", "press.qvd", "notes.txt", "plant.zvd"})
+            std::ofstream((dir.path() + "/" + name).toStdString()) << "x";
+        const QString filter = qtFileFilter("Text display file:(*.qsp, *.qvd)|*.qsp;*.qvd|");
+        QCOMPARE(filter, QString("Text display file (*.qsp *.qvd)"));
+
+        QStringList listed;
+        whenModal<QFileDialog>([&](QFileDialog& dialog) {
+            auto* view = dialog.findChild<QListView*>("listView");
+            QVERIFY(view);
+            QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 2);
+            for (int row = 0; row < 2; ++row)
+                listed << view->model()->index(row, 0, view->rootIndex()).data().toString();
+            dialog.selectFile(dir.path() + "/line.qsp");
+            static_cast<QDialog&>(dialog).accept();
+        });
+        QtFileChooser chooser;
+        const QString chosen = chooser.openFile(nullptr, "Open", dir.path(), filter);
+        listed.sort();
+        QCOMPARE(listed, (QStringList{"line.qsp", "press.qvd"}));
+        QCOMPARE(chosen, dir.path() + "/line.qsp");
+    }
+
+    void everyFilterNamesItsPatternsForQt_data() {
+        QTest::addColumn<QString>("windows");
+        QTest::addColumn<QString>("qt");
+        QTest::newRow("patterns after a semicolon and blank")
+            << "Input File:(*.qsp;*.qvd)|*.qsp; *.qvd|"
+            << "Input File (*.qsp *.qvd)";
+        QTest::newRow("two filters") << "HC File:(*.hc)|*.hc|All Files:(*.*)|*.*|"
+                                     << "HC File (*.hc);;All Files (*.*)";
+        QTest::newRow("name without patterns") << "Bitmap file|*.bmp|"
+                                               << "Bitmap file (*.bmp)";
+        QTest::newRow("empty name ends the list") << "Text Files(*.txt)|*.txt||"
+                                                  << "Text Files (*.txt)";
+    }
+    void everyFilterNamesItsPatternsForQt() {
+        QFETCH(QString, windows);
+        QFETCH(QString, qt);
+        QCOMPARE(qtFileFilter(windows.toStdString()), qt);
+    }
+};
+
+QTEST_MAIN(QtPartsTest)
+#include "QtPartsTest.moc"
