@@ -90,17 +90,15 @@ bool CZorvEditorApp::start(const QString& project, bool showTip) {
 }
 
 bool CZorvEditorApp::openProject(const QString& path) {
-    view_->commitProperties();
-    const CHCData* before = &document_->project();
+    if (!view_->commitProperties())
+        return false;
     const std::filesystem::path file = QFileInfo(path).absoluteFilePath().toStdString();
     const bool opened = document_->open(file);
     if (opened) {
         recent_.add(file.string());
         frame_->setRecentFiles(recent_.paths());
-    }
-    // A failed open after the save question still replaced the project by an empty one.
-    if (&document_->project() != before || opened)
         view_->initialUpdate();
+    }
     documentChanged();
     return opened;
 }

@@ -43,8 +43,7 @@ QString fromCodePage(const std::string& bytes) {
 } // namespace
 
 std::filesystem::path CZorvEditorView::projectFolder() const {
-    const std::filesystem::path& file = services_.document.path();
-    return file.empty() ? services_.document.unsavedProjectFolder() : file.parent_path();
+    return services_.document.projectFolder();
 }
 
 void CZorvEditorView::initialUpdate(std::optional<int> pageNumber) {
@@ -127,9 +126,13 @@ void CZorvEditorView::pageSelectionChanged(QTreeWidgetItem* current, QTreeWidget
         tree_->setCurrentItem(previous);
         return;
     }
-    // Selection changing: the page left behind keeps what its pane holds.
-    if (pageShown_ && CPageTree::pageNumber(previous))
-        commitProperties();
+    // Selection changing: the page left behind keeps what its pane holds; a pane that refuses
+    // keeps its page shown.
+    if (pageShown_ && CPageTree::pageNumber(previous) && !commitProperties()) {
+        const QSignalBlocker blocker(tree_);
+        tree_->setCurrentItem(previous);
+        return;
+    }
     endFeedback();
     canvas_.ClearAll();
     pageShown_ = true;
@@ -177,7 +180,8 @@ void CZorvEditorView::loadPage(CPage& page) {
 
 void CZorvEditorView::reloadCurrentPage() {
     if (shown_ != pagePane_) {
-        commitProperties();
+        if (!commitProperties())
+            return;
         showPane(pagePane_);
         showPageProperties();
     }
@@ -235,9 +239,13 @@ void CZorvEditorView::storePane(PropertyPane& pane) {
     }
 }
 
-void CZorvEditorView::commitProperties() {
-    if (currentPage_ && shown_)
-        storePane(*shown_);
+bool CZorvEditorView::commitProperties() {
+    if (!currentPage_ || !shown_)
+        return true;
+    if (!shown_->apply())
+        return false;
+    storePane(*shown_);
+    return true;
 }
 
 PropertyPane* CZorvEditorView::paneFor(std::string_view name) const {
@@ -266,30 +274,32 @@ bool CZorvEditorView::confirmPlace(int number, PlaceMode mode) {
 }
 
 void CZorvEditorView::newPage() {
-    if (!project_)
+    if (!project_ || !commitProperties())
         return;
-    commitProperties();
     const int proposed = proposedPageNumber(CPageTree::pageNumber(tree_->currentItem()));
     const std::optional<PageChoice> choice = pageDialogs_->newPage(this, proposed);
-    if (!choice || !confirmPlace(choice->number, choice->mode))
+    if (!choice)
+        return;
+    const auto description = pageDescriptionBytes(choice->description.toStdString());
+    if (!description) {
+        services_.prompt.message(kDescriptionNotGb2312Message);
+        return;
+    }
+    if (!confirmPlace(choice->number, choice->mode))
         return;
     // The page shown may be replaced (Cover): nothing may refer to it any more.
     canvas_.ClearAll();
     currentPage_ = nullptr;
     pageShown_ = false;
-    CPage* page = project_->addPage(uint16_t(choice->number), choice->mode);
-    if (page) {
-        const auto description = pageDescriptionBytes(choice->description.toStdString());
-        page->setDescription(description.value_or(std::string()));
-    }
+    if (CPage* page = project_->addPage(uint16_t(choice->number), choice->mode))
+        page->setDescription(*description);
     rebuildTree(choice->number);
     markModified();
 }
 
 void CZorvEditorView::copyPage() {
-    if (!project_ || !currentPage_)
+    if (!project_ || !currentPage_ || !commitProperties())
         return;
-    commitProperties();
     const std::optional<int> selected = CPageTree::pageNumber(tree_->currentItem());
     const int proposed = proposedPageNumber(selected);
     const std::optional<PageChoice> choice =

@@ -2,6 +2,7 @@
 
 #include "app/commands/ActionRegistry.h"
 #include "comm/ui/CDownloadDlg.h"
+#include "comm/ui/CModbusDlg.h"
 #include "comm/ui/DeviceServices.h"
 #include "image/ImageCompiler.h"
 #include "image/ui/CAlarmPageDlg.h"
@@ -32,8 +33,10 @@ ProjectCommands::ProjectCommands(const EditorServices& services, CZorvEditorView
     actions.handle(CommandId::ToolParameter, this, [this] { parameters(); });
     actions.handle(CommandId::PageAlarmList, this, [this] { alarmList(); });
     actions.handle(CommandId::ToolReport, this, [this] { report(); });
-    if (services_.devices)
+    if (services_.devices) {
         actions.handle(CommandId::ToolDownload, this, [this] { download(); });
+        actions.handle(CommandId::ToolModbus, this, [this] { modbusTable(); });
+    }
 }
 
 bool ProjectCommands::saveTo(const SaveTarget& target) {
@@ -44,14 +47,15 @@ bool ProjectCommands::saveTo(const SaveTarget& target) {
 }
 
 bool ProjectCommands::saveUntitled() {
-    const std::optional<SaveTarget> target = services_.document.askSaveTarget();
-    if (!target || target->name.empty())
-        return false;
-    return saveTo(*target);
+    const bool saved = services_.document.saveUntitled();
+    // The pictures now live beside the project file.
+    view_.refreshProjectContext();
+    return saved;
 }
 
 bool ProjectCommands::save() {
-    view_.commitProperties();
+    if (!view_.commitProperties())
+        return false;
     CZorvEditorDoc& doc = services_.document;
     if (doc.path().empty())
         return saveUntitled();
@@ -59,7 +63,8 @@ bool ProjectCommands::save() {
 }
 
 bool ProjectCommands::saveAs() {
-    view_.commitProperties();
+    if (!view_.commitProperties())
+        return false;
     const std::optional<SaveTarget> target = services_.document.askSaveTarget();
     if (!target || target->name.empty())
         return false;
@@ -67,15 +72,13 @@ bool ProjectCommands::saveAs() {
 }
 
 void ProjectCommands::newProject() {
-    view_.commitProperties();
-    if (services_.document.newProject())
+    if (view_.commitProperties() && services_.document.newProject())
         view_.initialUpdate();
 }
 
 void ProjectCommands::importOld() {
-    view_.commitProperties();
     CZorvEditorDoc& doc = services_.document;
-    if (!doc.saveModified())
+    if (!view_.commitProperties() || !doc.saveModified())
         return;
     const QString file =
         services_.files.openFile(&view_, tr("Open"), QString(), qtFileFilter(kImportFilter));
@@ -103,8 +106,8 @@ void ProjectCommands::alarmList() {
 }
 
 void ProjectCommands::report() {
-    view_.commitProperties();
-    services_.document.openReport();
+    if (view_.commitProperties())
+        services_.document.openReport();
 }
 
 std::filesystem::path ProjectCommands::downloadImagePath() const {
@@ -117,15 +120,14 @@ std::filesystem::path ProjectCommands::downloadImagePath() const {
 }
 
 void ProjectCommands::download() {
-    view_.commitProperties();
+    if (!view_.commitProperties())
+        return;
     CZorvEditorDoc& doc = services_.document;
     if (doc.path().empty()) {
         if (!saveUntitled())
             return;
-    } else if (doc.modified()) {
-        if (!doc.saveModified())
-            return;
-        doc.setModified(false);
+    } else if (!doc.saveModified()) {
+        return;
     }
 
     const std::filesystem::path image = downloadImagePath();
@@ -141,34 +143,31 @@ void ProjectCommands::download() {
         fileops::copyOver(image, beside.replace_extension(".hc"));
     }
 
-    // The project is read back from its file, and the page shown stays the page shown.
-    const std::optional<int> page =
-        view_.currentPage() ? std::optional<int>(view_.currentPage()->number()) : std::nullopt;
-    doc.reload();
-    view_.initialUpdate(page);
-
+    // The image was compiled from a working copy: the project in memory, with any edits the
+    // user chose not to save, stays as it is.
     CDownloadDlg tool(image, modbusFilesOf(doc), *services_.devices, &view_);
     tool.exec();
     fileops::removeFile(image);
-    doc.setModified(false);
+}
+
+void ProjectCommands::modbusTable() {
+    CModbusDlg dialog(modbusFilesOf(services_.document), *services_.devices, &view_);
+    // The table travels with the project file: a changed one is saved with it.
+    if (dialog.exec() == QDialog::Accepted)
+        services_.document.setModified(true);
 }
 
 bool ProjectCommands::exitAllowed() {
-    view_.commitProperties();
+    if (!view_.commitProperties())
+        return false;
     CZorvEditorDoc& doc = services_.document;
-    if (!doc.modified())
-        return true;
     // A project without a file is asked about too, so that cancelling its save dialog keeps
     // the editor open instead of throwing the project away.
-    switch (services_.prompt.ask(kExitQuestion, PromptButtons::YesNoCancel)) {
-    case PromptAnswer::Yes:
-        return doc.path().empty() ? saveUntitled() : doc.save(doc.path());
-    case PromptAnswer::No:
-        doc.setModified(false);
-        return true;
-    default:
+    if (!doc.saveModified(docmsg::kSaveUntitledChanges))
         return false;
-    }
+    // Answered No: the window closes without asking again.
+    doc.setModified(false);
+    return true;
 }
 
 } // namespace zorv

@@ -1,6 +1,7 @@
 #pragma once
 // The project commands of the editing view: New, Save, Save As, Import, Parameter, Alarm List,
-// Statistical Report, Download and Exit. Each stores the shown pane's record first.
+// Statistical Report, Download, Modbus Protocol and Exit. Each stores the shown pane's record
+// first.
 
 #include <QObject>
 #include <filesystem>
@@ -12,7 +13,6 @@ namespace zorv {
 
 struct SaveTarget;
 
-inline constexpr const char* kExitQuestion = "Save the changes made by the project";
 inline constexpr const char* kImportFilter = "Text display file:(*.qsp, *.qvd)|*.qsp;*.qvd|";
 inline constexpr const char* kFallbackImageName = "UserData.hc";
 
@@ -29,6 +29,8 @@ public:
     void alarmList();
     void report();
     void download();
+    // "Modbus Protocol Configuration" over the document's working copy of the table.
+    void modbusTable();
     // Exit and the window's close box: the save question and its outcomes; true when the
     // project may close.
     bool exitAllowed();

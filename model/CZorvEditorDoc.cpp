@@ -1,6 +1,7 @@
 #include "model/CZorvEditorDoc.h"
 
 #include "model/FileOps.h"
+#include "model/PictureFiles.h"
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
 
@@ -36,6 +37,10 @@ CZorvEditorDoc::~CZorvEditorDoc() {
 
 fs::path CZorvEditorDoc::unsavedProjectFolder() const {
     return paths_.workFolder() / "unsaved";
+}
+
+fs::path CZorvEditorDoc::projectFolder() const {
+    return path_.empty() ? unsavedProjectFolder() : path_.parent_path();
 }
 
 void CZorvEditorDoc::replaceProject(std::unique_ptr<CHCData> project) {
@@ -117,15 +122,11 @@ std::unique_ptr<CHCData> CZorvEditorDoc::readProjectFile(const fs::path& path) {
 bool CZorvEditorDoc::open(const fs::path& path) {
     if (!saveModified())
         return false;
-    makeModbusWorkingCopy();
-    replaceProject(nullptr);
+    // An unreadable file leaves the open project as it was, with its file and modified mark.
     auto project = readProjectFile(path);
-    if (!project) {
-        // An unreadable file leaves an empty, untitled project, so that a later save cannot
-        // overwrite the file that failed to open.
-        becomeUntitled();
+    if (!project)
         return false;
-    }
+    makeModbusWorkingCopy();
     replaceProject(std::move(project));
     path_ = path;
     title_ = titleOf(path);
@@ -141,7 +142,7 @@ bool CZorvEditorDoc::open(const fs::path& path) {
     return true;
 }
 
-bool CZorvEditorDoc::writeProjectFile(const fs::path& path, bool copyPictures) {
+bool CZorvEditorDoc::writeProjectFile(const fs::path& path) {
     std::error_code ec;
     if (path.has_parent_path())
         fs::create_directories(path.parent_path(), ec);
@@ -165,8 +166,11 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path, bool copyPictures) {
     }
     modified_ = false;
     const fs::path folder = path.has_parent_path() ? path.parent_path() : fs::path(".");
-    if (copyPictures)
-        fileops::copyFolderFiles(unsavedPictureFolder(), folder / "pic");
+    // The pictures and light bitmaps the records name go along to a new folder.
+    const fs::path pictures = pictureFolder(projectFolder());
+    std::error_code same;
+    if (!fs::equivalent(pictures, pictureFolder(folder), same))
+        fileops::copyFolderFiles(pictures, pictureFolder(folder));
     if (!modbusCopy_.empty())
         fileops::copyOver(modbusCopy_, modbusTableOf(path));
     title_ = titleOf(path);
@@ -178,40 +182,35 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path, bool copyPictures) {
 }
 
 bool CZorvEditorDoc::save(const fs::path& path) {
-    return writeProjectFile(path, path_.empty());
-}
-
-bool CZorvEditorDoc::saveAs(const fs::path& path) {
-    return writeProjectFile(path, true);
+    return writeProjectFile(path);
 }
 
 bool CZorvEditorDoc::saveAs(const SaveTarget& target) {
     std::error_code ec;
     fs::create_directories(target.folder, ec);
-    return saveAs(target.folder / (target.name + ".zvd"));
+    return save(target.folder / (target.name + ".zvd"));
 }
 
 bool CZorvEditorDoc::saveModified() {
+    return saveModified(path_.empty() ? docmsg::kSaveUntitledChanges : docmsg::kSaveChanges);
+}
+
+bool CZorvEditorDoc::saveModified(const char* question) {
     if (!modified_)
         return true;
-    if (!path_.empty()) {
-        switch (prompt_.ask(docmsg::kSaveChanges, PromptButtons::YesNoCancel)) {
-        case PromptAnswer::Yes:
-            return save(path_);
-        case PromptAnswer::Cancel:
-            return false;
-        default:
-            return true;
-        }
+    switch (prompt_.ask(question, PromptButtons::YesNoCancel)) {
+    case PromptAnswer::Yes:
+        return path_.empty() ? saveUntitled() : save(path_);
+    case PromptAnswer::Cancel:
+        return false;
+    default:
+        return true;
     }
-    const auto target = askSaveTarget();
-    // A save that fails stops the pending command, so the changes are not thrown away.
-    if (target && !target->name.empty()) {
-        std::error_code ec;
-        fs::create_directories(target->folder, ec);
-        return save(target->folder / (target->name + ".zvd"));
-    }
-    return true;
+}
+
+bool CZorvEditorDoc::saveUntitled() {
+    const std::optional<SaveTarget> target = askSaveTarget();
+    return target && !target->name.empty() && saveAs(*target);
 }
 
 bool CZorvEditorDoc::newProject() {
@@ -220,23 +219,13 @@ bool CZorvEditorDoc::newProject() {
     becomeUntitled();
     replaceProject(nullptr);
     makeModbusWorkingCopy();
+    // Pictures left by an earlier project without a file must not reach this one's first save.
+    clearUnsavedPictures();
     return true;
 }
 
 std::optional<SaveTarget> CZorvEditorDoc::askSaveTarget() {
     return hooks_.askSaveTarget ? hooks_.askSaveTarget() : std::nullopt;
-}
-
-bool CZorvEditorDoc::reload() {
-    if (hooks_.dropProjectReference)
-        hooks_.dropProjectReference();
-    auto project = readProjectFile(path_);
-    // A file that cannot be read back leaves the project in memory: an empty one under the
-    // project's path would overwrite the file on the next save.
-    if (!project)
-        return false;
-    replaceProject(std::move(project));
-    return true;
 }
 
 bool CZorvEditorDoc::importOld(const fs::path& path) {
@@ -259,7 +248,7 @@ bool CZorvEditorDoc::importOld(const fs::path& path) {
     return true;
 }
 
-void CZorvEditorDoc::close() {
+void CZorvEditorDoc::clearUnsavedPictures() {
     std::error_code ec;
     const fs::path pictures = unsavedPictureFolder();
     if (fs::is_directory(pictures, ec)) {
@@ -267,6 +256,10 @@ void CZorvEditorDoc::close() {
             fileops::clearReadOnly(entry.path());
         fs::remove_all(pictures, ec);
     }
+}
+
+void CZorvEditorDoc::close() {
+    clearUnsavedPictures();
     if (!modbusCopy_.empty())
         fileops::removeFile(modbusCopy_);
     modbusCopy_.clear();

@@ -23,6 +23,8 @@ inline constexpr const char* kFormatError = "File format error, open failed!";
 inline constexpr const char* kReadOnlyTarget =
     "The target file is read only, do you want to continue?";
 inline constexpr const char* kSaveChanges = "Save changes in the current project";
+// Asked of a project that has no file yet, as on leaving the editor.
+inline constexpr const char* kSaveUntitledChanges = "Save the changes made by the project";
 inline constexpr const char* kImportFailed = "Failed to recognize the file format, import failed!";
 inline constexpr const char* kReportFailed = " Failed to Create Report!";
 } // namespace docmsg
@@ -66,16 +68,20 @@ public:
     // Each returns false when the command failed or was cancelled.
     bool newProject();
     bool open(const std::filesystem::path& path);
+    // Saves under `path`; the pictures go along when the folder is a new one.
     bool save(const std::filesystem::path& path);
-    bool saveAs(const std::filesystem::path& path);
     // Saves to the save folder + name + ".zvd", creating the folder.
     bool saveAs(const SaveTarget& target);
-    // Asked before new, open and close: false stops the pending command.
+    // Asked before new, open, import and download: Yes saves (through the save dialog when the
+    // project has no file; cancelling it stops the command), No goes on without saving, Cancel
+    // stops. False stops the pending command.
     bool saveModified();
+    // The same with the question given (leaving the editor asks its own).
+    bool saveModified(const char* question);
+    // Saves a project without a file through the save dialog; false when cancelled or failed.
+    bool saveUntitled();
     // The save dialog's folder and name for a project without a file; nothing when cancelled.
     std::optional<SaveTarget> askSaveTarget();
-    // Replaces the project by the one in its own file (after compiling changed it in memory).
-    bool reload();
     bool importOld(const std::filesystem::path& path);
     void close();
     // Makes the statistical report and opens it.
@@ -93,6 +99,8 @@ public:
     // the work folder itself.
     std::filesystem::path unsavedProjectFolder() const;
     std::filesystem::path unsavedPictureFolder() const { return unsavedProjectFolder() / "pic"; }
+    // Where the project's pictures live: beside its file, or the unsaved project folder.
+    std::filesystem::path projectFolder() const;
 
 private:
     void replaceProject(std::unique_ptr<CHCData> project);
@@ -100,8 +108,9 @@ private:
     // Open steps: read, decipher through the temporary plain file, read the stream.
     std::unique_ptr<CHCData> readProjectFile(const std::filesystem::path& path);
     std::optional<std::filesystem::path> makePlainTempFile(const char* fallback) const;
-    bool writeProjectFile(const std::filesystem::path& path, bool copyPictures);
+    bool writeProjectFile(const std::filesystem::path& path);
     void becomeUntitled();
+    void clearUnsavedPictures();
     void notifyState();
 
     Prompt& prompt_;

@@ -113,7 +113,7 @@ TEST_F(DocumentTest, FailedSaveKeepsThePreviousFile) {
               1);
 }
 
-TEST_F(DocumentTest, FailedOpensLeaveAnEmptyUntitledProject) {
+TEST_F(DocumentTest, FailedOpensKeepTheOpenProject) {
     struct Case {
         const char* what;
         std::string bytes;
@@ -123,18 +123,23 @@ TEST_F(DocumentTest, FailedOpensLeaveAnEmptyUntitledProject) {
         {"garbage of whole blocks", std::string(64, 'x'), docmsg::kFormatError},
         {"torn file", std::string(13, 'x'), docmsg::kOpenFailed},
     };
+    const fs::path good = root / "projects" / "good.zvd";
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const fs::path file = root / "projects" / "bad.zvd";
         write(file, c.bytes);
-        ScriptedPrompt prompt;
+        // The open project's unsaved edit survives the answer No and the failed open.
+        ScriptedPrompt prompt({PromptAnswer::No});
         CZorvEditorDoc doc(prompt, *paths);
+        ASSERT_TRUE(doc.save(good));
         doc.project().addPage(1, PlaceMode::Insert);
+        doc.setModified();
         EXPECT_FALSE(doc.open(file));
-        EXPECT_EQ(prompt.texts, std::vector<std::string>{c.message});
-        EXPECT_EQ(doc.project().pageCount(), 0);
-        EXPECT_TRUE(doc.path().empty());
-        EXPECT_EQ(doc.title(), "No title");
+        EXPECT_EQ(prompt.texts, (std::vector<std::string>{docmsg::kSaveChanges, c.message}));
+        EXPECT_EQ(doc.project().pageCount(), 1);
+        EXPECT_EQ(doc.path(), good);
+        EXPECT_EQ(doc.title(), "good.zvd");
+        EXPECT_TRUE(doc.modified());
         EXPECT_EQ(read(file), c.bytes);
         EXPECT_EQ(tempFiles(), 0);
     }
@@ -160,45 +165,58 @@ TEST_F(DocumentTest, SaveModifiedAsksAndCancelStops) {
     EXPECT_EQ(fs::file_size(file), 288u); // the discarded page never reached the file
 }
 
-TEST_F(DocumentTest, UntitledProjectIsSavedThroughTheSaveDialog) {
-    ScriptedPrompt prompt;
+TEST_F(DocumentTest, UntitledProjectIsAskedAboutBeforeItsSaveDialog) {
+    // Yes opens the save dialog, whose Cancel stops the command with the work kept; Cancel
+    // stays; No discards.
+    ScriptedPrompt prompt(
+        {PromptAnswer::Yes, PromptAnswer::Cancel, PromptAnswer::No, PromptAnswer::Yes});
     DocumentHooks hooks;
-    hooks.askSaveTarget = [&] { return SaveTarget{root / "projects" / "new", "Mixer"}; };
+    bool dialogCancelled = true;
+    hooks.askSaveTarget = [&]() -> std::optional<SaveTarget> {
+        if (dialogCancelled)
+            return std::nullopt;
+        return SaveTarget{root / "projects" / "new", "Mixer"};
+    };
     std::vector<fs::path> recent;
     hooks.addRecentFile = [&](const fs::path& p) { recent.push_back(p); };
     CZorvEditorDoc doc(prompt, *paths, hooks);
+    doc.project().addPage(4, PlaceMode::Insert);
     doc.setModified();
-    EXPECT_TRUE(doc.newProject());
+    EXPECT_FALSE(doc.newProject()); // Yes, then the save dialog cancelled
+    EXPECT_FALSE(doc.newProject()); // Cancel
+    EXPECT_EQ(doc.project().pageCount(), 1);
+    EXPECT_TRUE(doc.modified());
+    EXPECT_TRUE(doc.newProject()); // No
+    EXPECT_EQ(doc.project().pageCount(), 0);
+    EXPECT_EQ(prompt.texts, std::vector<std::string>(3, docmsg::kSaveUntitledChanges));
+
+    doc.project().addPage(4, PlaceMode::Insert);
+    doc.setModified();
+    dialogCancelled = false;
+    EXPECT_TRUE(doc.newProject()); // Yes, saved where the dialog says
     EXPECT_TRUE(fs::exists(root / "projects" / "new" / "Mixer.zvd"));
     EXPECT_EQ(recent.size(), 1u);
 }
 
-TEST_F(DocumentTest, ReloadDropsCompileChanges) {
-    const fs::path file = root / "projects" / "p.zvd";
-    ScriptedPrompt prompt;
-    int drops = 0;
-    DocumentHooks hooks;
-    hooks.dropProjectReference = [&] { ++drops; };
-    CZorvEditorDoc doc(prompt, *paths, hooks);
-    doc.project().addPage(5, PlaceMode::Insert);
-    ASSERT_TRUE(doc.save(file));
-    doc.project().page(0)->head.setNumber(0); // as a compile leaves it
-    ASSERT_TRUE(doc.reload());
-    EXPECT_EQ(doc.project().page(0)->number(), 5);
-    EXPECT_GE(drops, 1);
-}
-
-TEST_F(DocumentTest, FailedReloadKeepsTheProjectInMemory) {
-    const fs::path file = root / "projects" / "p.zvd";
+TEST_F(DocumentTest, PicturesFollowTheProjectToANewFolder) {
     ScriptedPrompt prompt;
     CZorvEditorDoc doc(prompt, *paths);
-    doc.project().addPage(5, PlaceMode::Insert);
-    ASSERT_TRUE(doc.save(file));
-    write(file, std::string(64, 'x')); // the file went bad behind the document's back
-    EXPECT_FALSE(doc.reload());
-    EXPECT_EQ(prompt.texts, std::vector<std::string>{docmsg::kFormatError});
-    EXPECT_EQ(doc.project().pageCount(), 1);
-    EXPECT_EQ(doc.path(), file);
+    fs::create_directories(doc.unsavedPictureFolder());
+    write(doc.unsavedPictureFolder() / "logo.bmp", "BM1");
+    const fs::path first = root / "projects" / "a" / "Press.zvd";
+    const fs::path second = root / "projects" / "b" / "Press.zvd";
+    ASSERT_TRUE(doc.save(first));
+    // A picture added after the first save lives only beside the first file.
+    write(first.parent_path() / "pic" / "fan.bmp", "BM2");
+    ASSERT_TRUE(doc.save(second));
+    EXPECT_EQ(read(second.parent_path() / "pic" / "logo.bmp"), "BM1");
+    EXPECT_EQ(read(second.parent_path() / "pic" / "fan.bmp"), "BM2");
+    ASSERT_TRUE(doc.save(second)); // the same folder again copies nothing onto itself
+    EXPECT_EQ(read(second.parent_path() / "pic" / "fan.bmp"), "BM2");
+
+    // A new project starts without the pictures of the one before.
+    EXPECT_TRUE(doc.newProject());
+    EXPECT_FALSE(fs::exists(doc.unsavedPictureFolder() / "logo.bmp"));
 }
 
 TEST_F(DocumentTest, FailedSaveFromTheSaveDialogStopsThePendingCommand) {
@@ -207,7 +225,8 @@ TEST_F(DocumentTest, FailedSaveFromTheSaveDialogStopsThePendingCommand) {
     ScriptedPrompt prompt;
     DocumentHooks hooks;
     hooks.askSaveTarget = [&] { return SaveTarget{root / "projects" / "blocked", "Mixer"}; };
-    CZorvEditorDoc doc(prompt, *paths, hooks);
+    ScriptedPrompt yes({PromptAnswer::Yes});
+    CZorvEditorDoc doc(yes, *paths, hooks);
     doc.project().addPage(1, PlaceMode::Insert);
     doc.setModified();
     EXPECT_FALSE(doc.newProject());
