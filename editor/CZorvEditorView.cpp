@@ -57,6 +57,7 @@ constexpr ToolCommand kToolCommands[] = {
     {CommandId::WidgetMenu, "Menu"},
     {CommandId::WidgetAlarm, "Alarm"},
     {CommandId::WidgetPicture, "Picture"},
+    {CommandId::WidgetPassword, "Password"},
 };
 
 // The panes the view keeps: the page's and one per widget type name.
@@ -254,6 +255,8 @@ void CZorvEditorView::resizeEvent(QResizeEvent* event) {
     if (!pageShown_ || d == 0)
         return;
     if (shown_ != pagePane_) {
+        // The objects are made anew at the new place, so the page pane shows whatever the
+        // widget's pane said.
         commitProperties();
         showPane(pagePane_);
     }
@@ -412,6 +415,10 @@ void CZorvEditorView::mousePressEvent(QMouseEvent* event) {
 }
 
 void CZorvEditorView::leftPress(QPoint at, uint32_t keys) {
+    // A press in the display leaves the pane as Enter would; a pane that refuses stays, with its
+    // widget selected.
+    if (shown_ && !shown_->apply())
+        return;
     const SelectionKey previous = selectionKey();
     oonedraw::GPoint point{double(at.x()), double(at.y())};
     const std::string tool = currentToolName();
@@ -507,7 +514,8 @@ void CZorvEditorView::placeWidget(uint32_t keys) {
     if (!currentPage_)
         return;
     const std::string name = currentToolName();
-    commitProperties();
+    if (!commitProperties())
+        return;
     if (shown_)
         shown_->hide();
     const std::size_t count = canvas_.children.size();
@@ -613,7 +621,8 @@ void CZorvEditorView::escape() {
     chooseTool("select");
     if (shown_ != pagePane_) {
         // The widget's pane keeps the position of nudges: it reaches the record first.
-        commitProperties();
+        if (!commitProperties())
+            return;
         showPane(pagePane_);
         showPageProperties();
     }

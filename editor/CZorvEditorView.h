@@ -74,8 +74,9 @@ public:
     ProjectCommands& commands() { return *commands_; }
     // The document is about to replace its project: let go of every reference into it.
     void dropProject();
-    // Stores the shown property pane's record into its page.
-    void commitProperties();
+    // Confirms the shown property pane as Enter does (the same messages) and stores its record
+    // into its page; false when the pane refused, and the command that leaves it stops.
+    bool commitProperties();
 
     // Replaces how New Page and Copy Page ask (tests script them); the view keeps no ownership.
     void setPageDialogs(PageDialogs* dialogs) { pageDialogs_ = dialogs ? dialogs : &qtDialogs_; }

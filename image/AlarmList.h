@@ -14,7 +14,6 @@
 
 namespace zorv {
 
-inline constexpr const char* kTooManyAlarmsMessage = "The system supports 64 alarms  maximum!";
 inline constexpr const char* kAlarmFileHead = "AlarmDlg";
 
 class AlarmListModel {

@@ -45,7 +45,10 @@ std::optional<oonedraw::GPoint> nudgeStep(Nudge side, oonedraw::GPoint topLeft, 
 oonedraw::GPoint displayPixelOf(oonedraw::GPoint viewPoint, const oonedraw::GIntRect& display);
 
 // The code-page bytes of a page description typed as UTF-8, cut to what a page keeps without
-// splitting a double-byte character; nothing when a character has no code.
+// splitting a double-byte character; nothing when a character has no code, which the page pane
+// and New Page refuse with this message.
+inline constexpr const char* kDescriptionNotGb2312Message =
+    "The page description holds a character that GB2312 cannot encode.";
 std::optional<std::string> pageDescriptionBytes(std::string_view utf8);
 // "Page %d  - %s", or "Page %d" for an empty description (code-page bytes kept as they are).
 std::string pageItemText(int number, std::string_view description);

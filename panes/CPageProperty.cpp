@@ -10,6 +10,7 @@
 #include "model/EditorViewRules.h"
 #include "model/PagePropertiesRecord.h"
 #include "platform/CodePageText.h"
+#include "platform/Prompt.h"
 
 namespace zorv {
 
@@ -90,6 +91,8 @@ void CPageProperty::descriptionEdited(const QString& text) {
     if (!bytes) {
         // A character the project's code page cannot hold is not taken.
         description_->setText(lastGoodText_);
+        if (context().prompt)
+            context().prompt->message(kDescriptionNotGb2312Message);
         return;
     }
     lastGoodText_ = text;

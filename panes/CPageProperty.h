@@ -15,7 +15,7 @@ class CPageProperty : public PropertyPane {
     Q_OBJECT
 public:
     static constexpr int kMaxTypedDescription = 40;
-    static constexpr int kMaxPage = 9999;
+    static constexpr int kMaxPage = 65535; // page numbers run to 65535
 
     explicit CPageProperty(QWidget* parent = nullptr);
 

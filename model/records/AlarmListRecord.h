@@ -4,6 +4,9 @@
 
 namespace zorv {
 
+// The panel shows at most kMaxAlarms alarms, whether in the system list or in a widget.
+inline constexpr const char* kTooManyAlarmsMessage = "The system supports 64 alarms  maximum!";
+
 // A list of alarm texts bound to consecutive bits: entry 0 is the text shown while no alarm is
 // active, entry k (k >= 1) the text of alarm k at address start + k - 1. Also the layout of the
 // project's system alarm list.

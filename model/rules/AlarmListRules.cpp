@@ -22,12 +22,17 @@ uint16_t alarmStartAddress(uint16_t start, int alarms) {
 ConfirmResult<AlarmListRecord> confirmAlarmList(const AlarmListRecord& copy,
                                                 const AlarmListForm& form) {
     ConfirmResult<AlarmListRecord> result{copy, {}, true};
+    // Entry 0 is the "no alarm" text; the others are alarms.
+    if (int(copy.entryCount()) - 1 > AlarmListRecord::kMaxAlarms) {
+        result.messages.emplace_back(kTooManyAlarmsMessage);
+        result.applied = false;
+        return result;
+    }
     AlarmListRecord& r = result.record;
     const RegisterRef reg =
         enterRegister(form.reg, {RegisterType::M, RegisterType::D}, result.messages);
     r.setStation(reg.station);
     r.setRegisterType(reg.type);
-    // Entry 0 is the "no alarm" text; the others are alarms.
     r.setStart(alarmStartAddress(reg.address, int(r.entryCount()) - 1));
     r.setRows(uint8_t(typedNumber(form.rowsPerPage, 0, 4)));
     r.setBuzzer(uint8_t(form.tweet ? (r.buzzer() | AlarmListRecord::kTweet)

@@ -100,8 +100,7 @@ void MainFrameTest::commandsWithoutHandlerStayDisabled_data() {
     QTest::addColumn<int>("command");
     for (CommandId id :
          {CommandId::EditUndo, CommandId::EditCut, CommandId::EditCopy, CommandId::EditPaste,
-          CommandId::WidgetPassword, CommandId::ToolModbus, CommandId::HelpTopics,
-          CommandId::Language3, CommandId::Language4, CommandId::Language5})
+          CommandId::HelpTopics, CommandId::Language3, CommandId::Language4, CommandId::Language5})
         QTest::newRow(commandInfo(id).tip.data()) << int(id);
 }
 

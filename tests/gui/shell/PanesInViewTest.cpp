@@ -6,7 +6,10 @@
 // correction lost on the way through the view (double size of 13 cells, the bar at x = 180 raised
 // again, the trend's dot pitch, a custom light without a picture), the page pane's change not
 // marking the document at once, and panes that ignore the Parameter dialog's password levels
-// and register setting control.
+// and register setting control; a pane left by a click that stores its record silently through
+// the rules (a bar's scales swapped without a word) instead of as Enter does; up and down pages
+// above 9999 cut to 9999; a New Page description emptied without a word; a password control that
+// cannot be placed.
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -18,10 +21,12 @@
 #include "app/CMainFrame.h"
 #include "app/commands/ActionRegistry.h"
 #include "editor/CZorvEditorView.h"
+#include "editor/PageDialogs.h"
 #include "image/ui/CSettingDlg.h"
 #include "model/Bytes.h"
 #include "model/CZorvEditorDoc.h"
 #include "model/DisplayAttributes.h"
+#include "model/EditorViewRules.h"
 #include "model/WidgetRecords.h"
 #include "model/rules/LedRules.h"
 #include "model/rules/TextRules.h"
@@ -94,6 +99,11 @@ private slots:
     void customLightWithoutPicture();
     void parameterOkTellsThePanes_data();
     void parameterOkTellsThePanes();
+
+    void leavingConfirmsAsEnterDoes();
+    void pageNumbersAbove9999Stay();
+    void newPageRefusesADescriptionWithoutCode();
+    void passwordControlIsPlaced();
 
 private:
     CZorvEditorView& view() { return fixture_->app.view(); }
@@ -641,3 +651,79 @@ void PanesInViewTest::parameterOkTellsThePanes() {
 
 QTEST_MAIN(PanesInViewTest)
 #include "PanesInViewTest.moc"
+
+// ---- leaving a pane, page numbers, New Page and the password control ---------------------------
+
+void PanesInViewTest::leavingConfirmsAsEnterDoes() {
+    // A bar's zero-scale above its full-scale: the message, and full scale raised to it.
+    const int32_t bar = place(CommandId::WidgetBarGraph, 10, 6);
+    QVERIFY(bar);
+    typeInto(fieldOf(pane(), "full-scale value :"), "10");
+    typeInto(fieldOf(pane(), "zero-scale value:"), "90");
+    leave();
+    QCOMPARE(fixture_->prompt.texts,
+             std::vector<std::string>{"The value of MaxScale must large than ZeroScale!"});
+    QCOMPARE(int(stored<BarRecord>(bar).fullScale()), 90);
+    QCOMPARE(int(stored<BarRecord>(bar).zeroScale()), 90);
+    QVERIFY(document().modified());
+
+    // A static text refused for double size keeps the pane, with its widget and its Border
+    // change; the next click stores both the text at single size and the border, as after Enter.
+    fixture_->prompt.texts.clear();
+    const int32_t text = place(CommandId::WidgetStaticText, 0, 30);
+    QVERIFY(text);
+    auto* texts = pane().findChild<CEditListCtrl*>(QStringLiteral("texts"));
+    textpanekit::typeIntoCell(*texts, 0, 0, "Thirteen cell");
+    textpanekit::setChecked(pane(), "doubleSize", true);
+    textpanekit::setChecked(pane(), "border", true);
+    QTest::mouseClick(&view(), Qt::LeftButton, Qt::NoModifier,
+                      pixel(kEmptySpot.x(), kEmptySpot.y()));
+    QCOMPARE(fixture_->prompt.texts.size(), std::size_t(1));
+    QCOMPARE(pane().widgetId(), text);
+    leave();
+    const StaticTextRecord r = stored<StaticTextRecord>(text);
+    QVERIFY(r.attributes() & attr::kBorder);
+    QVERIFY(!(r.attributes() & attr::kDoubleSize));
+    QCOMPARE(r.text(0).str(), std::string("Thirteen cell"));
+    QVERIFY(document().modified());
+}
+
+void PanesInViewTest::pageNumbersAbove9999Stay() {
+    PageProperties properties = page().properties();
+    properties.upPage = 40000;
+    properties.downPage = 65535;
+    page().setProperties(properties);
+    view().initialUpdate();
+    auto* pagePane = view().pagePane();
+    QCOMPARE(pagePane->findChildren<QSpinBox*>()[0]->value(), 40000);
+    // Another edit of the page writes the numbers back as they were.
+    QLineEdit* description = namedEdit(*pagePane, "Page description");
+    QVERIFY(description);
+    QTest::keyClicks(description, "Pump");
+    QVERIFY(view().commitProperties());
+    QCOMPARE(int(page().properties().upPage), 40000);
+    QCOMPARE(int(page().properties().downPage), 65535);
+}
+
+void PanesInViewTest::newPageRefusesADescriptionWithoutCode() {
+    struct Answer : PageDialogs {
+        std::optional<PageChoice> newPage(QWidget*, int) override {
+            return PageChoice{7, PlaceMode::Insert, QString::fromUtf8("Pump \xF0\x9F\x98\x80")};
+        }
+        std::optional<PageChoice> copyPage(QWidget*, int, int) override { return std::nullopt; }
+    } answer;
+    view().setPageDialogs(&answer);
+    const int pages = document().project().pageCount();
+    trigger(CommandId::PageNew);
+    QCOMPARE(fixture_->prompt.texts, std::vector<std::string>{kDescriptionNotGb2312Message});
+    QCOMPARE(document().project().pageCount(), pages);
+    view().setPageDialogs(nullptr);
+}
+
+void PanesInViewTest::passwordControlIsPlaced() {
+    QVERIFY(fixture_->app.actions().action(CommandId::WidgetPassword)->isEnabled());
+    const int32_t id = place(CommandId::WidgetPassword, 20, 20);
+    QVERIFY(id);
+    QCOMPARE(page().findWidget(id)->kind, WidgetKind::Password);
+    QCOMPARE(pane().typeName(), QString("Password"));
+}

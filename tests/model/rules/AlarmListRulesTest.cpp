@@ -1,5 +1,6 @@
 // Guards against: an alarm list whose last alarm lies beyond M8499 (off-by-one in the
-// clamp), the "no alarm" entry counted as an alarm, and rows per page not cut.
+// clamp), the "no alarm" entry counted as an alarm, rows per page not cut, and a widget taking
+// more alarms than the panel shows.
 
 #include <gtest/gtest.h>
 
@@ -20,4 +21,15 @@ TEST(AlarmListConfirm, StartMovesDownSoTheLastAlarmFits) {
     EXPECT_EQ(alarmStartAddress(8485, 15), 8485);
     EXPECT_EQ(alarmStartAddress(8486, 15), 8485);
     EXPECT_EQ(alarmStartAddress(8499, 0), 8499);
+}
+
+TEST(AlarmListConfirm, MoreThanSixtyFourAlarmsAreRefusedAsInTheSystemList) {
+    AlarmListRecord copy = AlarmListRecord::makeDefault();
+    const AlarmListForm form = alarmListFormOf(copy);
+    copy.setEntryCount(65); // "no alarm" and 64 alarms
+    EXPECT_TRUE(confirmAlarmList(copy, form).applied);
+    copy.setEntryCount(66);
+    const auto refused = confirmAlarmList(copy, form);
+    EXPECT_FALSE(refused.applied);
+    EXPECT_EQ(refused.messages, std::vector<std::string>{kTooManyAlarmsMessage});
 }
