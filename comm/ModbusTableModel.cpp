@@ -103,6 +103,11 @@ bool ModbusTableModel::save(const std::filesystem::path& file, Prompt& prompt) c
         prompt.message(kModbusTooManyAlarmsMessage);
         return false;
     }
+    if (std::any_of(rows.begin(), rows.end(),
+                    [](auto& r) { return r.type == 0 && r.device == 0; })) {
+        prompt.message(kModbusAlarmDeviceZeroMessage);
+        return false;
+    }
     const std::vector<uint8_t> bytes = encodeModbusTable(rows);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     if (!out) {

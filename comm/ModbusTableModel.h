@@ -19,6 +19,9 @@ inline constexpr const char* kModbusTooLargeMessage =
 // The file has 16 slots for them; a table with more is refused before anything is written.
 inline constexpr const char* kModbusTooManyAlarmsMessage =
     "The system supports 16 Communication alarm items maximum!";
+// A device address of 0 ends the file's alarm slots: the alarm rows after it would be lost.
+inline constexpr const char* kModbusAlarmDeviceZeroMessage =
+    "The device address of a Communication alarm item can not be D0!";
 
 // Cells: "Serial number", "Operation Type", "Device address unit", "Instruction address",
 // "SoftAddr".

@@ -48,12 +48,11 @@ void CDownloadDlg::buildLayout() {
     auto* content = new QGroupBox("Download Content", this);
     interfaceData_ = new QCheckBox("GUI Data", content);
     interfaceData_->setChecked(true);
+    // The Modbus table is sent with the screens, or alone, and edited from here.
     configuration_ = new QCheckBox("Modbus Configuration data", content);
-    configuration_->hide();
     modbusButton_ = new QPushButton("...", content);
     modbusButton_->setAccessibleName("Modbus Protocol Configuration");
-    modbusButton_->hide();
-    modbusButton_->setEnabled(false);
+    modbusButton_->setToolTip("Edit the Modbus protocol table");
     auto* contentRows = new QVBoxLayout(content);
     contentRows->addWidget(interfaceData_);
     auto* configRow = new QHBoxLayout;
@@ -64,7 +63,7 @@ void CDownloadDlg::buildLayout() {
 
     status_ = new QLabel("Download progress:", this);
     status_->setObjectName("statusLine");
-    status_->setAccessibleName("Download status");
+    status_->setAccessibleDescription("Download status");
     status_->setWordWrap(true);
     status_->setMinimumWidth(400);
     status_->setMinimumHeight(2 * status_->fontMetrics().lineSpacing());
@@ -72,7 +71,7 @@ void CDownloadDlg::buildLayout() {
     status_->hide();
     rateText_ = new QLabel(this);
     rateText_->setObjectName("rateLine");
-    rateText_->setAccessibleName("Transfer rate and time left");
+    rateText_->setAccessibleDescription("Transfer rate and time left");
     rateText_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     rateText_->setMinimumWidth(
         rateText_->fontMetrics().horizontalAdvance("999.9 KB/s, 99:99 left"));
@@ -167,6 +166,8 @@ void CDownloadDlg::convert() {
 }
 
 void CDownloadDlg::openModbusDialog() {
+    if (busy())
+        return;
     CModbusDlg dialog(files_, services_, this);
     dialog.exec();
 }

@@ -87,7 +87,7 @@ void CModbusDlg::buildLayout() {
 
     status_ = new QLabel("Download progress:", this);
     status_->setObjectName("statusLine");
-    status_->setAccessibleName("Transfer status");
+    status_->setAccessibleDescription("Transfer status");
     status_->setWordWrap(true);
     status_->setMinimumHeight(2 * status_->fontMetrics().lineSpacing());
     status_->hide();

@@ -152,6 +152,25 @@ TEST(ModbusTable, SeventeenAlarmRowsAreRefusedBeforeWriting) {
     EXPECT_EQ(readBytes(file).size(), 74u);
 }
 
+TEST(ModbusTable, AlarmRowOfDeviceZeroIsRefusedSinceItWouldEndTheAlarmSlots) {
+    ModbusTableModel m;
+    m.rows().push_back(modbusListRow(0, {0, 3, 0, 5}));
+    m.rows().push_back(modbusListRow(1, {0, 0, 0, 6}));
+    m.rows().push_back(modbusListRow(2, {0, 4, 0, 7}));
+    const auto file = dir() / "alarm-d0.mdt";
+    std::filesystem::remove(file);
+    ScriptedPrompt prompt;
+    EXPECT_FALSE(m.save(file, prompt));
+    EXPECT_FALSE(std::filesystem::exists(file));
+    EXPECT_EQ(prompt.texts, std::vector<std::string>{kModbusAlarmDeviceZeroMessage});
+    // Once mended, every alarm row reads back.
+    m.rows()[1][2] = "D9";
+    ASSERT_TRUE(m.save(file, prompt));
+    std::vector<ModbusRow> rows;
+    ASSERT_TRUE(loadModbusTableFile(file, rows));
+    EXPECT_EQ(rows.size(), 3u);
+}
+
 TEST(ModbusTable, OpenImportAndRows) {
     ModbusTableModel m;
     m.open(dir() / "none.mdt");

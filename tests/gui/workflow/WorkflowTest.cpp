@@ -19,6 +19,7 @@
 #include "app/controls/CEditListCtrl.h"
 #include "app/controls/CListCtrlEdit.h"
 #include "comm/ui/CDownloadDlg.h"
+#include "comm/ui/CModbusDlg.h"
 #include "editor/CZorvEditorView.h"
 #include "editor/PageDialogs.h"
 #include "image/ui/CAlarmPageDlg.h"
@@ -64,6 +65,8 @@ private slots:
     void fromNewProjectToThePanel();
     void downloadOfANeverSavedProjectCancelledDownloadsNothing();
     void exportLeavesTheImageBesideTheProject();
+    void downloadAnsweredNoKeepsTheEdits();
+    void modbusTableOpensFromTheMenu();
     void exitQuestion_data();
     void exitQuestion();
 
@@ -117,11 +120,9 @@ void WorkflowTest::saveAs(const QString& name) {
 }
 
 void WorkflowTest::everyCommandWithAHandlerIsEnabled() {
-    const std::set<CommandId> without{CommandId::EditUndo,       CommandId::EditCut,
-                                      CommandId::EditCopy,       CommandId::EditPaste,
-                                      CommandId::WidgetPassword, CommandId::ToolModbus,
-                                      CommandId::HelpTopics,     CommandId::Language3,
-                                      CommandId::Language4,      CommandId::Language5};
+    const std::set<CommandId> without{
+        CommandId::EditUndo,   CommandId::EditCut,   CommandId::EditCopy,  CommandId::EditPaste,
+        CommandId::HelpTopics, CommandId::Language3, CommandId::Language4, CommandId::Language5};
     const std::set<CommandId> recent{CommandId::FileRecent1, CommandId::FileRecent2,
                                      CommandId::FileRecent3, CommandId::FileRecent4};
     for (int i = 0; i < kCommandCount; ++i) {
@@ -259,6 +260,40 @@ void WorkflowTest::exportLeavesTheImageBesideTheProject() {
     whenModal<CDownloadDlg>([](CDownloadDlg& tool) { tool.reject(); });
     trigger(CommandId::ToolDownload);
     QVERIFY(!fs::exists(beside));
+}
+
+void WorkflowTest::downloadAnsweredNoKeepsTheEdits() {
+    place(CommandId::WidgetStaticText, 0, 0);
+    saveAs("Keep");
+    place(CommandId::WidgetKey, 40, 20);
+    QVERIFY(document().modified());
+    const int widgets = view().currentPage()->widgetCount();
+    rig_->prompt = ScriptedPrompt({PromptAnswer::No});
+    bool toolOpened = false;
+    whenModal<CDownloadDlg>([](CDownloadDlg& tool) { tool.reject(); }, &toolOpened);
+    trigger(CommandId::ToolDownload);
+    QVERIFY(toolOpened);
+    QCOMPARE(rig_->prompt.texts, std::vector<std::string>{docmsg::kSaveChanges});
+    // The unsaved key is still there, and still unsaved.
+    QCOMPARE(view().currentPage()->widgetCount(), widgets);
+    QCOMPARE(document().project().page(0)->widgetCount(), widgets);
+    QVERIFY(document().modified());
+}
+
+void WorkflowTest::modbusTableOpensFromTheMenu() {
+    QAction* modbus = rig_->app.actions().action(CommandId::ToolModbus);
+    QVERIFY(modbus->isEnabled());
+    bool opened = false;
+    whenModal<CModbusDlg>(
+        [](CModbusDlg& dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Modbus Protocol Configuration"));
+            QTest::mouseClick(pushButton(dialog, "OK"), Qt::LeftButton);
+        },
+        &opened);
+    modbus->trigger();
+    QVERIFY(opened);
+    // The table travels with the project: it is saved with it.
+    QVERIFY(document().modified());
 }
 
 void WorkflowTest::exitQuestion_data() {
