@@ -125,7 +125,7 @@ void CMainFrame::buildStatusBar() {
     // the position is never cut off.
     pointerPane_->setFixedWidth(
         std::max(kPointerPaneWidth, pointerPane_->fontMetrics().horizontalAdvance(" 9999,9999")));
-    pointerPane_->setAccessibleName(tr("Pointer position"));
+    pointerPane_->setAccessibleDescription(tr("Pointer position"));
     pointerPane_->setFrameShape(QFrame::StyledPanel);
     bar->addPermanentWidget(pointerPane_);
     for (const LockPane& pane : kLockPanes) {

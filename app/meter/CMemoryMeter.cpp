@@ -21,7 +21,8 @@ CMemoryMeter::CMemoryMeter(ProjectSource project, const Paths& paths, QWidget* p
     qRegisterMetaType<zorv::CompileStats>();
     setAutoRaise(true);
     setAutoFillBackground(true);
-    setAccessibleName(tr("Memory meter"));
+    // A screen reader reads the figures, the button's text; the description tells the role.
+    setAccessibleDescription(tr("Memory meter"));
     setText(tr("Measuring the project..."));
 
     debounce_.setSingleShot(true);
@@ -75,7 +76,7 @@ void CMemoryMeter::showStats(const CompileStats& stats) {
     if (page >= 0)
         tip += "\n" + tr("Click to show page %1.").arg(page);
     setToolTip(tip);
-    setAccessibleDescription(tip);
+    setAccessibleDescription(tr("Memory meter") + ": " + tip);
     setCursor(page >= 0 ? Qt::PointingHandCursor : Qt::ArrowCursor);
     applyColours(level);
     emit statsShown();

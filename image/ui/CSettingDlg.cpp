@@ -156,7 +156,7 @@ QWidget* CSettingDlg::buildPageControlGroup() {
     grid->addWidget(pageControl_.box, 1, 0);
     autoTransLabel_ = new QLabel;
     autoTransLabel_->setObjectName("autoTransLabel");
-    autoTransLabel_->setAccessibleName("Register of Auto trans page");
+    autoTransLabel_->setAccessibleDescription("Register of Auto trans page");
     grid->addWidget(autoTransLabel_, 1, 1, 1, 6);
 
     reportCurrentPage_ = new QCheckBox("Report the current page no.");
@@ -164,7 +164,7 @@ QWidget* CSettingDlg::buildPageControlGroup() {
     grid->addWidget(reportCurrentPage_, 2, 0);
     reportCurrentLabel_ = new QLabel;
     reportCurrentLabel_->setObjectName("reportCurrentLabel");
-    reportCurrentLabel_->setAccessibleName("Register of Report the current page no.");
+    reportCurrentLabel_->setAccessibleDescription("Register of Report the current page no.");
     grid->addWidget(reportCurrentLabel_, 2, 1, 1, 6);
     return group;
 }
