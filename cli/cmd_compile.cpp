@@ -1,7 +1,7 @@
 // zorv compile IN.zvd OUT.hc: the download image of a project, compiled with the font files of
 // the program folder and the user characters edited in the work folder.
-// zorv compile --stats [--json] IN.zvd: how much of the panel's memory the image takes, the same
-// figures as the editor's memory meter, compiled in memory.
+// zorv compile IN.zvd [OUT.hc] --stats [--json]: how much of the panel's memory the image takes,
+// the same figures as the editor's memory meter, compiled in memory.
 
 #include <cstdio>
 #include <nlohmann/json.hpp>
@@ -18,7 +18,7 @@ namespace {
 
 int runCompile(const QStringList& args);
 
-const Command kCompile{"compile", "compile IN.zvd OUT.hc | compile --stats [--json] IN.zvd",
+const Command kCompile{"compile", "compile IN.zvd [OUT.hc] [--stats [--json]]",
                        "compile a project into its download image, or measure it", runCompile};
 const CommandRegistration registration{kCompile};
 
@@ -79,7 +79,8 @@ int printStats(const QString& path, bool json) {
     return stats.ok ? 0 : json ? 1 : fail(stats.message);
 }
 
-int writeImage(const QString& in, const QString& out) {
+// `summary`: the one-line size report (left out when --stats reports instead).
+int writeImage(const QString& in, const QString& out, bool summary) {
     CHCData project;
     std::string message;
     if (!loadProject(in, project, message))
@@ -89,9 +90,10 @@ int writeImage(const QString& in, const QString& out) {
         return fail(result.message);
     if (!writeFileAtomically(out, result.image))
         return fail("Failed to open the target file!");
-    std::printf("%zu bytes, %d glyphs (%d for texts, %d for symbols)\n", result.image.size(),
-                result.glyphCount, result.textGlyphCount,
-                result.glyphCount - result.textGlyphCount);
+    if (summary)
+        std::printf("%zu bytes, %d glyphs (%d for texts, %d for symbols)\n", result.image.size(),
+                    result.glyphCount, result.textGlyphCount,
+                    result.glyphCount - result.textGlyphCount);
     // The download tool refuses such an image; the file is written all the same.
     if (result.image.size() > kImageLimit)
         std::fprintf(stderr, "zorv: Download file more than 56K!\n");
@@ -102,9 +104,12 @@ int runCompile(const QStringList& args) {
     QStringList rest = args;
     const bool stats = rest.removeAll("--stats") > 0;
     const bool json = rest.removeAll("--json") > 0;
-    if (rest.size() != (stats ? 1 : 2) || (json && !stats))
+    // Options stand anywhere; with an output file, --stats reports on the image just written.
+    const bool output = rest.size() == 2;
+    if (rest.isEmpty() || rest.size() > 2 || (!stats && !output) || (json && !stats))
         return usageError(kCompile);
-    return stats ? printStats(rest[0], json) : writeImage(rest[0], rest[1]);
+    const int written = output ? writeImage(rest[0], rest[1], !stats) : 0;
+    return written != 0 || !stats ? written : printStats(rest[0], json);
 }
 
 } // namespace

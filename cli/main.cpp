@@ -69,8 +69,14 @@ int main(int argc, char** argv) {
     }
     const QString name = args.takeFirst();
     for (const auto& command : zorv::cli::commands()) {
-        if (name == command.name)
-            return command.run(args);
+        if (name != command.name)
+            continue;
+        // "zorv COMMAND --help" answers with that command's usage.
+        if (args.contains("--help") || args.contains("-h")) {
+            std::printf("usage: zorv %s\n  %s\n", command.usage, command.summary);
+            return 0;
+        }
+        return command.run(args);
     }
     std::fprintf(stderr, "zorv: unknown command \"%s\"\n", qPrintable(name));
     printHelp(stderr);

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Guards `zorv compile --stats`: figures that differ from the image `zorv compile` writes,
+# Guards `zorv compile --stats`: options refused after the file names, figures that differ from the image `zorv compile` writes,
 # sections that do not add up to it, text and JSON that disagree, and a refused compile that is
 # reported as success or without the page and widget at fault.
 # usage: compile_stats.sh ZORV DEMO.json
@@ -25,6 +25,20 @@ head -n 1 stats.txt | grep -q "^$kb KB of 56 KB, [0-9]*/512 characters$" ||
     { echo "wrong summary line:" >&2; cat stats.txt >&2; exit 1; }
 grep -q "^Image: $size of 57344 bytes" stats.txt
 grep -q "^Largest pages: page [0-9]* ([0-9]* bytes)" stats.txt
+
+# Options stand anywhere: the image is written and measured in one run.
+"$zorv" compile demo.zvd again.hc --stats --json >stats-after.json
+cmp demo.hc again.hc
+diff stats.json stats-after.json
+# Each command answers --help with its own usage, ending in a newline.
+"$zorv" compile --help >help.txt
+head -n 1 help.txt | grep -q '^usage: zorv compile IN.zvd'
+test "$(tail -c 1 help.txt | od -An -c | tr -d ' ')" = '\n'
+if "$zorv" compile demo.zvd >/dev/null 2>usage.txt; then
+    echo "compile without an output or --stats was taken" >&2
+    exit 1
+fi
+grep -q '^usage: zorv compile' usage.txt
 
 # A user character beyond the library: the refusal names the page and the widget.
 cat >bad.json <<'JSON'
