@@ -108,6 +108,10 @@ void CSaveDlg::accept() {
         prompt_.message(kSaveNameMissingMessage);
         return;
     }
+    if (nameHasInvalidCharacter(name_->text().toStdString())) {
+        prompt_.message(kSaveNameInvalidMessage);
+        return;
+    }
     if (!createFolders(base_))
         return;
     if (!writeLastPath(workFolder_, base_))

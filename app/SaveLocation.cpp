@@ -62,6 +62,10 @@ std::string startFolder(const std::string& lastFolder, const std::string& docume
     return withTrailingSeparator(base);
 }
 
+bool nameHasInvalidCharacter(std::string_view name) {
+    return name.find_first_of("\\/:*?\"<>|") != std::string_view::npos;
+}
+
 std::string trimBlanks(std::string_view name) {
     constexpr std::string_view blanks = " \t\r\n\v\f";
     const std::size_t first = name.find_first_not_of(blanks);

@@ -10,6 +10,9 @@
 namespace zorv {
 
 inline constexpr const char* kSaveNameMissingMessage = "Please enter a file name or path!";
+// The name becomes a folder and a file: it names one of each, wherever the project goes.
+inline constexpr const char* kSaveNameInvalidMessage =
+    "A project name can not contain any of the characters \\ / : * ? \" < > |";
 
 struct LastPath {
     enum class State { Missing, Unreadable, Read };
@@ -34,6 +37,8 @@ std::string startFolder(const std::string& lastFolder, const std::string& docume
 
 // The name without blanks at both ends.
 std::string trimBlanks(std::string_view name);
+// Whether the name holds a character that a file name cannot (a "/" would make nested folders).
+bool nameHasInvalidCharacter(std::string_view name);
 // base + trimmed name + "/", or the base alone for an empty name; empty without a base.
 std::string savePathText(const std::string& baseFolder, std::string_view name);
 

@@ -1,5 +1,7 @@
 #include "image/LanguageTextsFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <fstream>
 #include <iterator>
 
@@ -75,7 +77,11 @@ bool readTableText(std::span<const uint8_t> file, std::string_view head,
 }
 
 std::filesystem::path withTxtExtension(std::filesystem::path name) {
-    if (name.extension() != ".txt")
+    // "x.TXT" is a text file already; only a name without the extension gets it.
+    std::string extension = name.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return char(std::tolower(c)); });
+    if (extension != ".txt")
         name += ".txt";
     return name;
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "image/LanguageTexts.h"
+#include "image/LanguageTextsFile.h"
 #include "model/records/DynamicTextRecord.h"
 #include "platform/ScriptedPrompt.h"
 
@@ -114,4 +115,11 @@ TEST(LanguageTexts, CloseBoxAsksSaveData) {
     EXPECT_TRUE(m.close(t, yes));
     EXPECT_EQ(yes.texts, std::vector<std::string>{"Save Data?"});
     EXPECT_EQ(t.count, 0);
+}
+
+TEST(LanguageTexts, ExportNamesKeepAnExtensionOfAnyCase) {
+    EXPECT_EQ(withTxtExtension("rows.TXT"), std::filesystem::path("rows.TXT"));
+    EXPECT_EQ(withTxtExtension("rows.Txt"), std::filesystem::path("rows.Txt"));
+    EXPECT_EQ(withTxtExtension("rows"), std::filesystem::path("rows.txt"));
+    EXPECT_EQ(withTxtExtension("rows.csv"), std::filesystem::path("rows.csv.txt"));
 }

@@ -1,8 +1,9 @@
 // The "Save" dialog of a new project. Guards against: a save path that keeps the blanks of the
 // name or loses the base folder's separator; a first save (no info.ini yet) that can never be
 // confirmed; an unreadable info.ini that stops the dialog; OK with no name closing the dialog;
-// a chosen folder not becoming the base folder; folders not created, or created past a file
-// that stands in the way; the folder not remembered for the next project.
+// a name with "/" that makes nested folders; a chosen folder not becoming the base folder;
+// folders not created, or created past a file that stands in the way; the folder not
+// remembered for the next project.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -140,18 +141,23 @@ private slots:
         QVERIFY(prompt_.texts.empty());
     }
 
-    void okWithoutNameStays_data() {
+    void okWithoutUsableNameStays_data() {
         QTest::addColumn<QString>("typed");
-        QTest::newRow("empty") << "";
-        QTest::newRow("blanks") << "   ";
+        QTest::addColumn<QString>("message");
+        QTest::newRow("empty") << "" << kSaveNameMissingMessage;
+        QTest::newRow("blanks") << "   " << kSaveNameMissingMessage;
+        // Nested folders made without a word.
+        QTest::newRow("slash") << "line/press" << kSaveNameInvalidMessage;
+        QTest::newRow("colon") << "line:2" << kSaveNameInvalidMessage;
     }
-    void okWithoutNameStays() {
+    void okWithoutUsableNameStays() {
         QFETCH(QString, typed);
+        QFETCH(QString, message);
         CSaveDlg dialog(prompt_, chooser_, *paths_);
         dialog.show();
         QTest::keyClicks(nameEdit(dialog), typed);
         clickOk(dialog);
-        QCOMPARE(prompt_.texts, std::vector<std::string>{kSaveNameMissingMessage});
+        QCOMPARE(prompt_.texts, std::vector<std::string>{message.toStdString()});
         QVERIFY(dialog.isVisible());
         QVERIFY(!fs::exists(work_ / "info.ini"));
     }
