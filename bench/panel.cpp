@@ -3,35 +3,20 @@
 // with typing.
 #include <benchmark/benchmark.h>
 
-#include <fstream>
-#include <iterator>
-
-#include "cli/json/ProjectJson.h"
-#include "image/ImageCompiler.h"
 #include "panel/PanelMachine.h"
 #include "panel/PanelRenderer.h"
+#include "tests/panel/DemoImage.h"
 
 using namespace zorv;
 using namespace zorv::panel;
 
 namespace {
 
-std::vector<uint8_t> sourceFile(const std::string& relative) {
-    std::ifstream in(std::string(ZORV_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 const PanelImage& demo() {
     static const PanelImage image = [] {
-        const auto text = sourceFile("data/demo.json");
-        CHCData project;
-        std::string error;
-        json::importProjectJson(std::string(text.begin(), text.end()), project, error);
-        GlyphSources fonts;
-        for (FontFile f : {FontFile::Asc16, FontFile::Hzk14, FontFile::UserLib, FontFile::Syslib1})
-            fonts.file(f) = sourceFile(std::string("data/program/") + fontFileName(f));
         PanelImage loaded;
-        loaded.load(compileImage(project, fonts).image, error);
+        std::string error;
+        loaded.load(test::demoImage(), error);
         return loaded;
     }();
     return image;

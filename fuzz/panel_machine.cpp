@@ -16,7 +16,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const size_t imageSize = size - 1 - operations;
     PanelImage image;
     std::string error;
-    if (image.load({data, imageSize}, error) == error.empty())
+    const bool loaded = image.load({data, imageSize}, error);
+    if (loaded != error.empty())
         __builtin_trap(); // a refusal must come with its message, a success without one
     PanelMachine machine(image);
     PanelPicture picture;

@@ -52,14 +52,6 @@ int drawText(PanelPicture& picture, const sim::ImageDescription& image,
     return pos - x;
 }
 
-int drawAscii(PanelPicture& picture, const sim::ImageDescription& image, std::string_view text,
-              int x, int y, int scale) {
-    int pos = x;
-    for (const char ch : text)
-        pos += drawChar(picture, image, {sim::ImageChar::Ascii, uint8_t(ch)}, pos, y, scale);
-    return pos - x;
-}
-
 void drawBands(PanelPicture& picture, const sim::ImageBitmap& bitmap, int x, int y, int scale,
                bool inkBit) {
     const int w = bitmap.width, h = bitmap.height;

@@ -3,7 +3,6 @@
 // made of them, and the band bitmaps of pictures and lights.
 
 #include <span>
-#include <string_view>
 
 #include "panel/PanelPicture.h"
 #include "sim/ImageReaderDescription.h"
@@ -18,10 +17,6 @@ int textWidth(std::span<const sim::ImageChar> chars, int scale);
 // blank. Returns the width drawn.
 int drawText(PanelPicture& picture, const sim::ImageDescription& image,
              std::span<const sim::ImageChar> chars, int x, int y, int scale);
-// The same for plain ASCII (numbers, password cells).
-int drawAscii(PanelPicture& picture, const sim::ImageDescription& image, std::string_view text,
-              int x, int y, int scale);
-
 // Draws a band bitmap of W x H pixels at (x, y): a pixel is ink where its bit equals `inkBit`.
 void drawBands(PanelPicture& picture, const sim::ImageBitmap& bitmap, int x, int y, int scale,
                bool inkBit);

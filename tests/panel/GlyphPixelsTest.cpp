@@ -30,7 +30,7 @@ struct Expected {
 
 } // namespace
 
-TEST(GlyphPixels, AsciiAndGb2312TextMatchTheGlyphBitsOfTheImage) {
+TEST(PanelGlyphPixels, AsciiAndGb2312TextMatchTheGlyphBitsOfTheImage) {
     const std::vector<uint8_t> bytes = test::compiledJson(kProject);
     const uint8_t* b = bytes.data();
     const uint32_t page = le::u32(b + 120);

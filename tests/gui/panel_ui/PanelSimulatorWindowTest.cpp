@@ -9,35 +9,15 @@
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QtTest>
-#include <fstream>
-#include <iterator>
 
-#include "cli/json/ProjectJson.h"
-#include "image/ImageCompiler.h"
 #include "panel/ui/PanelFaceView.h"
 #include "panel/ui/PanelSimulatorWindow.h"
+#include "tests/panel/DemoImage.h"
 
 using namespace zorv;
 using namespace zorv::panel;
 
 namespace {
-
-std::vector<uint8_t> sourceFile(const std::string& relative) {
-    std::ifstream in(std::string(ZORV_SOURCE_DIR) + "/" + relative, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
-std::vector<uint8_t> demoImage() {
-    const auto text = sourceFile("data/demo.json");
-    CHCData project;
-    std::string error;
-    if (!json::importProjectJson(std::string(text.begin(), text.end()), project, error))
-        return {};
-    GlyphSources fonts;
-    for (FontFile f : {FontFile::Asc16, FontFile::Hzk14, FontFile::UserLib, FontFile::Syslib1})
-        fonts.file(f) = sourceFile(std::string("data/program/") + fontFileName(f));
-    return compileImage(project, fonts).image;
-}
 
 QString pageText(const PanelSimulatorWindow& w) {
     for (QLabel* l : w.findChildren<QLabel*>())
@@ -59,7 +39,7 @@ class PanelSimulatorWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase() {
-        image_ = demoImage();
+        image_ = test::demoImage();
         QVERIFY(!image_.empty());
     }
 
