@@ -1,0 +1,90 @@
+#include "panel/PanelUsage.h"
+
+#include <algorithm>
+
+#include "model/records/BarRecord.h"
+#include "model/records/KeyRecord.h"
+#include "model/records/MenuRecord.h"
+#include "model/records/RegisterRecord.h"
+#include "model/records/TrendRecord.h"
+#include "panel/PanelAlarms.h"
+#include "panel/PanelRegisters.h"
+
+namespace zorv::panel {
+
+namespace {
+
+void addAlarms(std::vector<UsedRegister>& used, const AlarmSource& source) {
+    for (int k = 1; k <= source.alarms; ++k)
+        used.push_back({{1, source.type, uint16_t(source.start + k - 1)}, true, 1});
+}
+
+void addWidget(std::vector<UsedRegister>& used, const sim::ImageWidget& w) {
+    if (!w.reg && w.kind != WidgetKind::Alarm)
+        return;
+    const HeadBytes head(w);
+    switch (w.kind) {
+    case WidgetKind::Led:
+        used.push_back({*w.reg, true, 1});
+        return;
+    case WidgetKind::Key: {
+        const uint8_t action = head.u8(KeyRecord::kActionOff) & KeyRecord::kActionMask;
+        if (action != KeyRecord::ScreenJump)
+            used.push_back({*w.reg, action == KeyRecord::SetCoil, 1});
+        return;
+    }
+    case WidgetKind::Alarm:
+        addAlarms(used, widgetAlarms(w));
+        return;
+    case WidgetKind::Register:
+        used.push_back({*w.reg, false, head.u8(RegisterRecord::kCountOff) == 2 ? 2 : 1});
+        return;
+    case WidgetKind::Bar:
+        used.push_back({*w.reg, false, head.u8(BarRecord::kCountOff) == 2 ? 2 : 1});
+        return;
+    case WidgetKind::Trend:
+        used.push_back({*w.reg, false, head.u8(TrendRecord::kCountOff) == 2 ? 2 : 1});
+        return;
+    case WidgetKind::Menu:
+        used.push_back({*w.reg, false, head.u8(MenuRecord::kRegisterLengthOff) == 2 ? 2 : 1});
+        return;
+    default: // dynamic text
+        used.push_back({*w.reg, false, 1});
+        return;
+    }
+}
+
+} // namespace
+
+std::vector<UsedRegister> usedRegisters(const PanelImage& image) {
+    std::vector<UsedRegister> used;
+    for (const auto& page : image.description().pages)
+        for (const auto& w : page.widgets)
+            addWidget(used, w);
+    if (image.loaded())
+        addAlarms(used, systemAlarms(image));
+    const ProjectHeader& h = image.header();
+    for (const auto& [flag, off] :
+         {std::pair{sysflag::kAutoTransPage, ProjectHeader::kPageControlRegOff},
+          {sysflag::kReportCurrentPage, ProjectHeader::kCurrentPageRegOff},
+          {sysflag::kRegisterSetControl, ProjectHeader::kSetControlRegOff},
+          {sysflag::kMultiLanguage, ProjectHeader::kLanguageRegOff},
+          {sysflag::kReportPasswordLevel, ProjectHeader::kPasswordLevelRegOff}})
+        if (h.flags() & flag)
+            used.push_back({h.registerAt(off), false, 1});
+    // A bit family's coils are bits wherever they are read.
+    for (auto& u : used)
+        u.bit = u.bit || isBitFamily(u.reg.type);
+    std::sort(used.begin(), used.end(), [](const UsedRegister& a, const UsedRegister& b) {
+        return std::pair(a.reg.type, a.reg.address) < std::pair(b.reg.type, b.reg.address) ||
+               (a.reg.type == b.reg.type && a.reg.address == b.reg.address && a.words > b.words);
+    });
+    used.erase(std::unique(used.begin(), used.end(),
+                           [](const UsedRegister& a, const UsedRegister& b) {
+                               return a.reg.type == b.reg.type && a.reg.address == b.reg.address;
+                           }),
+               used.end());
+    return used;
+}
+
+} // namespace zorv::panel

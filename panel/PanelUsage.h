@@ -1,0 +1,21 @@
+#pragma once
+// The registers and coils an image reads or writes: those of its widgets, its system alarm list
+// and the system registers its flags turn on. The simulator lists them as the PLC's table.
+
+#include <vector>
+
+#include "panel/PanelImage.h"
+
+namespace zorv::panel {
+
+struct UsedRegister {
+    RegisterRef reg;
+    bool bit = false; // a coil rather than a word
+    int words = 1;    // 2 for the 32-bit values of two registers
+    bool operator==(const UsedRegister&) const = default;
+};
+
+// In family and address order, each register once (the widest use wins).
+std::vector<UsedRegister> usedRegisters(const PanelImage& image);
+
+} // namespace zorv::panel

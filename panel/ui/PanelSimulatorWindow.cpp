@@ -1,0 +1,194 @@
+#include "panel/ui/PanelSimulatorWindow.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "panel/ui/PanelFaceView.h"
+#include "panel/ui/PanelPictureImage.h"
+
+namespace zorv::panel {
+
+namespace {
+constexpr int kClockMs = 200; // the screen saver and backlight delays run in real time
+constexpr int kDefaultZoom = 3;
+enum Column { NameColumn = 0, ValueColumn = 1 };
+} // namespace
+
+PanelSimulatorWindow::PanelSimulatorWindow(QWidget* parent)
+    : QWidget(parent), face_(new PanelFaceView(this)), pageLabel_(new QLabel(this)),
+      zoomBox_(new QSpinBox(this)), languageBox_(new QComboBox(this)),
+      table_(new QTableWidget(0, 2, this)), machine_(std::make_unique<PanelMachine>(image_)) {
+    setWindowTitle(tr("Panel Simulator"));
+    setAccessibleName(tr("Panel Simulator"));
+
+    pageLabel_->setAccessibleName(tr("Page shown"));
+    QFont big = pageLabel_->font();
+    big.setPointSizeF(big.pointSizeF() * 1.3);
+    big.setBold(true);
+    pageLabel_->setFont(big);
+    zoomBox_->setRange(1, 6);
+    zoomBox_->setSuffix(QStringLiteral(" x"));
+    zoomBox_->setValue(kDefaultZoom);
+    zoomBox_->setAccessibleName(tr("Zoom"));
+    languageBox_->addItems({tr("Language 1"), tr("Language 2")});
+    languageBox_->setAccessibleName(tr("Language"));
+    table_->setHorizontalHeaderLabels({tr("Register"), tr("Value")});
+    table_->setAccessibleName(tr("Registers and coils"));
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setMinimumSize(240, 200);
+
+    auto* controls = new QFormLayout;
+    controls->addRow(tr("Page:"), pageLabel_);
+    controls->addRow(tr("Zoom:"), zoomBox_);
+    controls->addRow(tr("Language:"), languageBox_);
+    auto* side = new QVBoxLayout;
+    side->addLayout(controls);
+    side->addSpacing(8);
+    side->addWidget(new QLabel(tr("Registers and coils (the PLC):"), this));
+    side->addWidget(table_, 1);
+    auto* faceColumn = new QVBoxLayout;
+    faceColumn->addWidget(face_);
+    faceColumn->addStretch(1);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(16);
+    layout->addLayout(faceColumn);
+    layout->addLayout(side, 1);
+
+    connect(face_, &PanelFaceView::keyPressed, this, &PanelSimulatorWindow::press);
+    connect(face_, &PanelFaceView::keyReleased, this, &PanelSimulatorWindow::release);
+    connect(zoomBox_, &QSpinBox::valueChanged, this, &PanelSimulatorWindow::setZoom);
+    connect(languageBox_, &QComboBox::currentIndexChanged, this, [this](int language) {
+        machine_->setLanguage(language);
+        refresh();
+    });
+    connect(table_, &QTableWidget::cellChanged, this, &PanelSimulatorWindow::tableEdited);
+    connect(&clock_, &QTimer::timeout, this, [this] {
+        machine_->tick(kClockMs);
+        refresh();
+    });
+    setZoom(kDefaultZoom);
+    face_->setFocus();
+    refresh();
+}
+
+PanelSimulatorWindow::~PanelSimulatorWindow() = default;
+
+bool PanelSimulatorWindow::setImage(const std::vector<uint8_t>& image, QString* error) {
+    PanelImage loaded;
+    std::string message;
+    if (!loaded.load(image, message)) {
+        if (error)
+            *error = QString::fromStdString(message);
+        return false;
+    }
+    machine_.reset();
+    image_ = std::move(loaded);
+    machine_ = std::make_unique<PanelMachine>(image_);
+    machine_->setLanguage(languageBox_->currentIndex());
+    used_ = usedRegisters(image_);
+    fillTable();
+    clock_.start(kClockMs);
+    refresh();
+    return true;
+}
+
+void PanelSimulatorWindow::setZoom(int zoom) {
+    face_->setZoom(zoom);
+    if (zoomBox_->value() != face_->zoom())
+        zoomBox_->setValue(face_->zoom());
+    refresh();
+    adjustSize();
+}
+
+int PanelSimulatorWindow::zoom() const {
+    return face_->zoom();
+}
+
+void PanelSimulatorWindow::press(Key key) {
+    machine_->press(key);
+    refresh();
+}
+
+void PanelSimulatorWindow::release(Key key) {
+    machine_->release(key);
+    refresh();
+}
+
+void PanelSimulatorWindow::refresh() {
+    PanelPicture picture;
+    machine_->render(picture);
+    face_->setDisplay(pictureImage(picture, face_->zoom()));
+    const auto number = machine_->pageNumber();
+    pageLabel_->setText(!image_.loaded() ? tr("no image")
+                        : number         ? QString::number(*number)
+                                         : tr("alarm list"));
+    if (languageBox_->currentIndex() != machine_->language()) {
+        const QSignalBlocker block(languageBox_);
+        languageBox_->setCurrentIndex(machine_->language());
+    }
+    updateTableValues();
+    emit pageShown(number ? int(*number) : -1);
+}
+
+void PanelSimulatorWindow::fillTable() {
+    filling_ = true;
+    table_->setRowCount(int(used_.size()));
+    for (std::size_t i = 0; i < used_.size(); ++i) {
+        const UsedRegister& u = used_[i];
+        QString name = QString::fromStdString(registerName(u.reg.type, u.reg.address));
+        if (u.words == 2)
+            name += tr(" (32-bit)");
+        auto* nameItem = new QTableWidgetItem(name);
+        nameItem->setFlags(Qt::ItemIsEnabled);
+        table_->setItem(int(i), NameColumn, nameItem);
+        table_->setItem(int(i), ValueColumn, new QTableWidgetItem);
+    }
+    table_->resizeColumnToContents(NameColumn);
+    filling_ = false;
+    updateTableValues();
+}
+
+void PanelSimulatorWindow::updateTableValues() {
+    filling_ = true;
+    const PanelRegisters& r = machine_->registers();
+    for (std::size_t i = 0; i < used_.size() && int(i) < table_->rowCount(); ++i) {
+        const UsedRegister& u = used_[i];
+        QTableWidgetItem* item = table_->item(int(i), ValueColumn);
+        if (u.bit) {
+            item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+            item->setCheckState(r.bit(u.reg.type, u.reg.address) ? Qt::Checked : Qt::Unchecked);
+            item->setText(r.bit(u.reg.type, u.reg.address) ? tr("ON") : tr("OFF"));
+        } else if (item != table_->currentItem() || !table_->isPersistentEditorOpen(item)) {
+            item->setText(QString::number(r.value(u.reg, {u.words, true, false})));
+        }
+    }
+    filling_ = false;
+}
+
+void PanelSimulatorWindow::tableEdited(int row, int column) {
+    if (filling_ || column != ValueColumn || row < 0 || row >= int(used_.size()))
+        return;
+    const UsedRegister& u = used_[std::size_t(row)];
+    QTableWidgetItem* item = table_->item(row, column);
+    if (u.bit) {
+        machine_->registers().setBit(u.reg.type, u.reg.address, item->checkState() == Qt::Checked);
+    } else {
+        bool ok = false;
+        const qlonglong value = item->text().toLongLong(&ok);
+        if (ok)
+            machine_->registers().setValue(u.reg, u.words, value);
+    }
+    machine_->sync();
+    refresh();
+}
+
+} // namespace zorv::panel
