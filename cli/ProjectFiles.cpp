@@ -41,4 +41,9 @@ bool saveProject(const QString& path, const CHCData& project) {
     return writeFileAtomically(path, encipherProject(projectStream(project)));
 }
 
+QString modbusFileBeside(const QString& project) {
+    const int dot = project.lastIndexOf('.');
+    return (dot < 0 ? project : project.left(dot)) + ".mdt";
+}
+
 } // namespace zorv::cli

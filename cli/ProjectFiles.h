@@ -20,5 +20,8 @@ bool writeFileAtomically(const QString& path, std::span<const uint8_t> bytes);
 bool loadProject(const QString& path, CHCData& project, std::string& message);
 // Writes the plain stream enciphered; false when the target cannot be written.
 bool saveProject(const QString& path, const CHCData& project);
+// The Modbus table beside a project: its path with the extension (from the last ".") replaced
+// by ".mdt".
+QString modbusFileBeside(const QString& project);
 
 } // namespace zorv::cli

@@ -1,11 +1,15 @@
 // zorv report IN.zvd [OUT.txt]: the statistical report of a project, with the Modbus section of
 // the ".mdt" beside it; on standard output ("\n" line ends) without OUT, else in text mode.
+// zorv report --html IN.zvd OUT.html: the same as one self-contained page with the problems,
+// the page map and the register cross-reference.
 // zorv import-old IN.qsp OUT.zvd: a project of the older text-display panels as a new project;
 // its pictures go to OUT's folder, pic/.
 
 #include <QFileInfo>
 #include <cstdio>
 
+#include "checks/HtmlReport.h"
+#include "cli/CheckedProject.h"
 #include "cli/Command.h"
 #include "cli/ProjectFiles.h"
 #include "comm/ProjectReport.h"
@@ -19,20 +23,31 @@ namespace {
 int runReport(const QStringList& args);
 int runImportOld(const QStringList& args);
 
-const Command kReport{"report", "report IN.zvd [OUT.txt]",
+const Command kReport{"report", "report IN.zvd [OUT.txt] | --html IN.zvd OUT.html",
                       "write the statistical report of a project", runReport};
 const Command kImportOld{"import-old", "import-old IN.qsp OUT.zvd",
                          "translate an older text-display project", runImportOld};
 const CommandRegistration reportRegistration{kReport};
 const CommandRegistration importOldRegistration{kImportOld};
 
-// The project's path with its extension (from the last ".") replaced by ".mdt".
-QString modbusFileBeside(const QString& project) {
-    const int dot = project.lastIndexOf('.');
-    return (dot < 0 ? project : project.left(dot)) + ".mdt";
+int runHtmlReport(const QStringList& args) {
+    if (args.size() != 2)
+        return usageError(kReport);
+    CheckedProject checked;
+    std::string message;
+    if (!loadCheckedProject(args[0], checked, message))
+        return fail(message);
+    const std::string html =
+        projectHtmlReport(checked.input(), QFileInfo(args[0]).completeBaseName().toStdString());
+    if (!writeFileAtomically(args[1],
+                             std::span(reinterpret_cast<const uint8_t*>(html.data()), html.size())))
+        return fail(kReportFailedMessage);
+    return 0;
 }
 
 int runReport(const QStringList& args) {
+    if (!args.isEmpty() && args[0] == "--html")
+        return runHtmlReport(args.mid(1));
     if (args.size() < 1 || args.size() > 2)
         return usageError(kReport);
     CHCData project;

@@ -27,8 +27,7 @@ constexpr uint8_t kTrailer[4] = {0xA5, 0x5A, 0xEF, 0xFE};
 
 // Names the widget whose text or symbol needs the 513th glyph.
 std::string tooManyGlyphs(const CompilePlace& place) {
-    return "Too many different characters, the limit is 512! The limit is passed on " +
-           place.describe() + ".";
+    return std::string(kTooManyGlyphsMessage) + " The limit is passed on " + place.describe() + ".";
 }
 
 // The project as the compile changes it; nodes that no record kind fits are left out.

@@ -17,6 +17,9 @@ namespace zorv {
 
 // The download tool refuses larger images ("Download file more than 56K!").
 constexpr std::size_t kImageLimit = 57344;
+// The start of the message of a compile refused for its 513th distinct character.
+inline constexpr const char* kTooManyGlyphsMessage =
+    "Too many different characters, the limit is 512!";
 
 struct CompileResult {
     bool ok = false;

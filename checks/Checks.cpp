@@ -1,0 +1,41 @@
+#include "checks/Checks.h"
+
+#include "checks/CheckContext.h"
+
+namespace zorv {
+
+Finding widgetFinding(Severity severity, std::string code, const CPage& page,
+                      const WidgetNode& node, std::string message) {
+    FindingWidget widget{node.id, node.kind, 0, 0};
+    if (node.record.size() >= 6) {
+        widget.x = le::u16(node.record.data() + 2);
+        widget.y = le::u16(node.record.data() + 4);
+    }
+    return {severity, std::move(code), page.number(), widget, std::move(message)};
+}
+
+void setLibrarySizes(CheckInput& input, const GlyphSources& fonts) {
+    auto count = [&](FontFile file) -> std::optional<uint32_t> {
+        const auto& bytes = fonts.file(file);
+        return bytes ? libraryCharacterCount(*bytes) : std::nullopt;
+    };
+    input.userCharacters = count(FontFile::UserLib);
+    input.systemCharacters = count(FontFile::Syslib1);
+}
+
+Findings runChecks(const CheckInput& input) {
+    using Check = void (*)(const CheckContext&, Findings&);
+    static constexpr Check kChecks[] = {
+        checkMissingPages,         checkUnreachablePages, checkOutsideDisplay,
+        checkUnshowableCharacters, checkSystemRegisters,  checkWriteMeanings,
+        checkModbusOverwrites,     checkAlarmLanguages,   checkImageLimits,
+    };
+    const CheckContext context{input, pageGraph(input.project),
+                               registerUses(input.project, input.modbus)};
+    Findings findings;
+    for (Check check : kChecks)
+        check(context, findings);
+    return findings;
+}
+
+} // namespace zorv

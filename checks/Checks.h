@@ -1,0 +1,36 @@
+#pragma once
+// The project checks: everything in a project that the editor accepts but the panel cannot
+// carry out, or that is probably a mistake. One entry runs them all; the command-line tool, the
+// Problems list and the HTML report show the same findings.
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+#include "checks/Finding.h"
+#include "comm/ModbusTable.h"
+#include "image/CompileStats.h"
+#include "image/GlyphFiles.h"
+#include "model/CHCData.h"
+
+namespace zorv {
+
+struct CheckInput {
+    const CHCData& project;
+    // The statistics of the project's compile; without them the image is not measured.
+    const CompileStats* stats = nullptr;
+    // The Modbus table beside the project (empty when there is none).
+    std::span<const ModbusRow> modbus = {};
+    // The characters of UserLib.dat and Syslib1.dat; without them "&XY" library characters
+    // are taken as shown.
+    std::optional<uint32_t> userCharacters = {}, systemCharacters = {};
+};
+
+// Every check, in a fixed order: jumps, display, registers, alarm texts, image; within a check
+// the project's own order (pages in number order, widgets in list order).
+Findings runChecks(const CheckInput& input);
+// Takes the character counts of the two libraries from the font files; a missing or damaged
+// library leaves its count unknown.
+void setLibrarySizes(CheckInput& input, const GlyphSources& fonts);
+
+} // namespace zorv

@@ -1,0 +1,31 @@
+#include "checks/Finding.h"
+
+#include <algorithm>
+
+namespace zorv {
+
+const char* severityName(Severity severity) {
+    return severity == Severity::Error ? "error" : "warning";
+}
+
+std::string findingPlace(const Finding& finding) {
+    if (!finding.page)
+        return "project";
+    std::string place = "page " + std::to_string(*finding.page);
+    if (const auto& w = finding.widget)
+        place += " " + std::string(typeName(w->kind)) + " " + std::to_string(w->id) + " (" +
+                 std::to_string(w->x) + "," + std::to_string(w->y) + ")";
+    return place;
+}
+
+std::string findingLine(const Finding& finding) {
+    return std::string(severityName(finding.severity)) + " " + findingPlace(finding) + ": " +
+           finding.message;
+}
+
+int errorCount(const Findings& findings) {
+    return int(std::count_if(findings.begin(), findings.end(),
+                             [](const Finding& f) { return f.severity == Severity::Error; }));
+}
+
+} // namespace zorv

@@ -1,0 +1,136 @@
+#include "checks/PageMap.h"
+
+#include <graphviz/cgraph.h>
+#include <graphviz/gvc.h>
+
+#include <set>
+
+#include "platform/CodePageText.h"
+
+namespace zorv {
+
+namespace {
+
+// A DOT string literal's contents.
+std::string quoted(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            out.push_back('\\');
+        out.push_back(c);
+    }
+    return out;
+}
+
+std::string nodeName(int number) {
+    return "p" + std::to_string(number);
+}
+
+std::string pageLabel(const PageNode& page) {
+    std::string label = "Page " + std::to_string(page.number);
+    if (!page.description.empty())
+        label += "\\n" + quoted(codePageToUtf8(page.description).value_or("?"));
+    return label;
+}
+
+void writeNode(const PageNode& page, std::string& dot) {
+    dot += "  " + nodeName(page.number) + " [label=\"" + pageLabel(page) + "\"";
+    if (page.start)
+        dot += ", penwidth=2.5";
+    if (!page.reachable)
+        dot += ", color=\"#c62828\", fontcolor=\"#c62828\", style=\"dashed,filled\", "
+               "fillcolor=\"#fdecea\"";
+    dot += "];\n";
+}
+
+// Graphviz prints its complaints itself; a refused graph is reported through the result.
+int ignoreGraphvizError(char*) {
+    return 0;
+}
+
+} // namespace
+
+JumpStyle jumpStyle(JumpKind kind) {
+    switch (kind) {
+    case JumpKind::Key:
+        return {"#202020", "solid"};
+    case JumpKind::Menu:
+        return {"#1f4e9c", "solid"};
+    case JumpKind::UpDown:
+        return {"#8a8a8a", "dashed"};
+    case JumpKind::Password:
+        return {"#b26a00", "solid"};
+    case JumpKind::Alarm:
+        return {"#c62828", "bold"};
+    case JumpKind::System:
+        return {"#2e7d32", "bold"};
+    }
+    return {"#000000", "solid"};
+}
+
+std::string pageMapDot(const PageGraph& graph) {
+    std::string dot = "digraph pages {\n"
+                      "  graph [rankdir=LR, fontname=\"Liberation Sans\", nodesep=0.25];\n"
+                      "  node [shape=box, style=filled, fillcolor=\"#f5f5f5\", "
+                      "fontname=\"Liberation Sans\", fontsize=11];\n"
+                      "  edge [fontname=\"Liberation Sans\", fontsize=9, arrowsize=0.7];\n";
+    std::set<int> numbers;
+    for (const PageNode& page : graph.pages) {
+        numbers.insert(page.number);
+        writeNode(page, dot);
+    }
+    std::set<int> missing;
+    std::set<std::tuple<int, int, JumpKind>> drawn; // one arrow per pair and kind
+    for (const PageJump& j : graph.jumps) {
+        if ((j.kind == JumpKind::UpDown && j.target == *j.from) ||
+            !drawn.insert({*j.from, j.target, j.kind}).second)
+            continue;
+        if (!numbers.contains(j.target))
+            missing.insert(j.target);
+        const JumpStyle style = jumpStyle(j.kind);
+        dot += "  " + nodeName(*j.from) + " -> " + nodeName(j.target) + " [color=\"" +
+               style.colour + "\", style=" + style.line + ", tooltip=\"" + jumpKindName(j.kind) +
+               "\"];\n";
+    }
+    // The pages the panel shows by itself hang from one point, labelled with their role.
+    dot += "  panel [label=\"Panel\", shape=circle, fillcolor=\"#e8f5e9\", fontsize=9];\n";
+    for (const PageJump& root : graph.roots) {
+        if (!numbers.contains(root.target))
+            missing.insert(root.target);
+        const JumpStyle style = jumpStyle(root.kind);
+        dot += "  panel -> " + nodeName(root.target) + " [color=\"" + style.colour +
+               "\", style=" + style.line + ", label=\"" + root.role + "\"];\n";
+    }
+    for (int number : missing)
+        dot += "  " + nodeName(number) + " [label=\"Page " + std::to_string(number) +
+               "\\n(missing)\", shape=octagon, color=\"#c62828\", fontcolor=\"#c62828\", "
+               "fillcolor=white];\n";
+    dot += "}\n";
+    return dot;
+}
+
+bool renderPageMap(const std::string& dot, MapFormat format, std::vector<uint8_t>& out) {
+    out.clear();
+    agseterrf(ignoreGraphvizError);
+    GVC_t* gvc = gvContext();
+    Agraph_t* graph = agmemread(dot.c_str());
+    bool ok = false;
+    if (graph && gvLayout(gvc, graph, "dot") == 0) {
+        char* data = nullptr;
+        unsigned int length = 0;
+        if (gvRenderData(gvc, graph, format == MapFormat::Svg ? "svg" : "png", &data, &length) ==
+                0 &&
+            data) {
+            out.assign(data, data + length);
+            ok = true;
+        }
+        gvFreeRenderData(data);
+        gvFreeLayout(gvc, graph);
+    }
+    if (graph)
+        agclose(graph);
+    gvFreeContext(gvc);
+    return ok;
+}
+
+} // namespace zorv

@@ -1,0 +1,94 @@
+#include "checks/ui/CPageMapView.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScrollArea>
+#include <QSlider>
+#include <QVBoxLayout>
+
+#include "checks/PageMap.h"
+
+namespace zorv {
+
+namespace {
+
+// The arrow colours of the map, as the report's legend shows them.
+QString legendText() {
+    QString html;
+    for (JumpKind kind : {JumpKind::Key, JumpKind::Menu, JumpKind::UpDown, JumpKind::Password,
+                          JumpKind::Alarm, JumpKind::System}) {
+        const JumpStyle style = jumpStyle(kind);
+        html += QString("<span style=\"color:%1\">&#8594;&nbsp;%2</span>&nbsp;&nbsp; ")
+                    .arg(style.colour, jumpKindName(kind));
+    }
+    return html + "<span style=\"color:#c62828\">red dashed: unreachable</span>";
+}
+
+} // namespace
+
+CPageMapView::CPageMapView(QWidget* parent) : QWidget(parent) {
+    setAccessibleName("Page map");
+    picture_ = new QLabel(this);
+    picture_->setAccessibleName("Page map picture");
+    picture_->setAlignment(Qt::AlignCenter);
+    picture_->setBackgroundRole(QPalette::Base);
+    picture_->setAutoFillBackground(true);
+    scroll_ = new QScrollArea(this);
+    scroll_->setAccessibleName("Page map area");
+    scroll_->setWidget(picture_);
+    scroll_->setAlignment(Qt::AlignCenter);
+    scroll_->setBackgroundRole(QPalette::Base);
+
+    auto* legend = new QLabel(legendText(), this);
+    legend->setAccessibleName("Page map legend");
+    legend->setWordWrap(true);
+    auto* zoomLabel = new QLabel("&Zoom:", this);
+    zoom_ = new QSlider(Qt::Horizontal, this);
+    zoom_->setAccessibleName("Page map zoom");
+    zoom_->setRange(25, 200);
+    zoom_->setValue(100);
+    zoom_->setFixedWidth(140);
+    zoomLabel->setBuddy(zoom_);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(8);
+    bottom->addWidget(legend, 1);
+    bottom->addWidget(zoomLabel);
+    bottom->addWidget(zoom_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 6, 6, 6);
+    layout->setSpacing(4);
+    layout->addWidget(scroll_, 1);
+    layout->addLayout(bottom);
+    connect(zoom_, &QSlider::valueChanged, this, [this] { applyZoom(); });
+}
+
+bool CPageMapView::setGraph(const PageGraph& graph) {
+    std::vector<uint8_t> png;
+    if (renderPageMap(pageMapDot(graph), MapFormat::Png, png) && setPicture(png))
+        return true;
+    original_ = QPixmap();
+    picture_->setText("Graphviz could not draw the page map.");
+    picture_->adjustSize();
+    return false;
+}
+
+bool CPageMapView::setPicture(const std::vector<uint8_t>& png) {
+    QPixmap pixmap;
+    if (!pixmap.loadFromData(png.data(), uint(png.size()), "PNG"))
+        return false;
+    original_ = pixmap;
+    applyZoom();
+    return true;
+}
+
+void CPageMapView::applyZoom() {
+    if (original_.isNull())
+        return;
+    const double scale = zoom_->value() / 100.0;
+    picture_->setPixmap(
+        original_.scaled(original_.size() * scale, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    picture_->adjustSize();
+}
+
+} // namespace zorv

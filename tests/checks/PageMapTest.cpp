@@ -1,0 +1,81 @@
+// Guards the page map and the HTML report: an unreachable page or a missing target that does
+// not stand out, descriptions that break the DOT or the HTML text, Graphviz output that is not
+// SVG or PNG, and a report that reaches outside its own file.
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "CheckProjects.h"
+#include "checks/HtmlReport.h"
+#include "checks/PageMap.h"
+
+using namespace zorv;
+using namespace zorv::test;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+namespace {
+
+CHCData mapProject() {
+    CHCData project = ringProject(2);
+    project.pageByNumber(1)->setDescription("Main \"A\\B\" \xD6\xF7"); // quotes, backslash, hanzi
+    project.addPage(7, PlaceMode::Insert);
+    project.pageByNumber(7)->head.setUpPage(7);
+    project.pageByNumber(7)->head.setDownPage(7);
+    addWidget(project, 2, jumpKey(9));
+    return project;
+}
+
+} // namespace
+
+TEST(PageMap, DotMarksUnreachableAndMissingPages) {
+    const std::string dot = pageMapDot(pageGraph(mapProject()));
+    EXPECT_THAT(dot, HasSubstr("p1 [label=\"Page 1\\nMain \\\"A\\\\B\\\" \xE4\xB8\xBB\""));
+    EXPECT_THAT(dot, HasSubstr("p7 [label=\"Page 7\", color=\"#c62828\""));
+    EXPECT_THAT(dot, HasSubstr("p9 [label=\"Page 9\\n(missing)\", shape=octagon"));
+    EXPECT_THAT(dot, HasSubstr("p2 -> p9"));
+    EXPECT_THAT(dot, HasSubstr("panel -> p1"));
+    EXPECT_THAT(dot, Not(HasSubstr("p7 -> p7"))); // Up and Down onto the page itself
+}
+
+TEST(PageMap, GraphvizRendersSvgAndPng) {
+    const std::string dot = pageMapDot(pageGraph(mapProject()));
+    std::vector<uint8_t> svg, png;
+    ASSERT_TRUE(renderPageMap(dot, MapFormat::Svg, svg));
+    const std::string text(svg.begin(), svg.end());
+    EXPECT_THAT(text, HasSubstr("<svg"));
+    EXPECT_THAT(text, HasSubstr("Page 7"));
+    ASSERT_TRUE(renderPageMap(dot, MapFormat::Png, png));
+    ASSERT_GT(png.size(), 8u);
+    EXPECT_EQ(std::string(png.begin() + 1, png.begin() + 4), "PNG");
+    std::vector<uint8_t> none;
+    EXPECT_FALSE(renderPageMap("digraph { broken", MapFormat::Svg, none));
+    EXPECT_TRUE(none.empty());
+}
+
+TEST(HtmlReport, SelfContainedWithEverySection) {
+    const CHCData project = mapProject();
+    const std::string html = projectHtmlReport(CheckInput{project}, "Demo <1>");
+    EXPECT_THAT(html, HasSubstr("<title>Demo &lt;1&gt; - project report</title>"));
+    for (const char* heading :
+         {"Problems", "Page map", "System parameters", "Pages", "Alarm list", "Registers"})
+        EXPECT_THAT(html, HasSubstr(std::string("<h2>") + heading + "</h2>"));
+    EXPECT_THAT(html, HasSubstr("<h3>Page 1 (Main &quot;A\\B&quot; \xE4\xB8\xBB)</h3>"));
+    EXPECT_THAT(html, HasSubstr("jumps to page 9, which does not exist"));
+    EXPECT_THAT(html, HasSubstr("<svg"));
+    EXPECT_THAT(html, Not(HasSubstr("<?xml")));
+    EXPECT_THAT(html, Not(HasSubstr("src=\"http")));
+    EXPECT_THAT(html, Not(HasSubstr("<link")));
+}
+
+TEST(HtmlReport, PagePicturesGoBesideEachPage) {
+    const CHCData project = ringProject(2);
+    std::vector<std::pair<int, int>> asked;
+    const std::string html = projectHtmlReport(CheckInput{project}, "P", [&](int page, int lang) {
+        asked.emplace_back(page, lang);
+        return "<img alt=\"page " + std::to_string(page) + "." + std::to_string(lang) + "\">";
+    });
+    EXPECT_THAT(asked, ::testing::ElementsAre(std::pair(1, 0), std::pair(1, 1), std::pair(2, 0),
+                                              std::pair(2, 1)));
+    EXPECT_THAT(html, HasSubstr("<img alt=\"page 2.1\">"));
+}
