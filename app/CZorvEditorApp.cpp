@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStatusBar>
@@ -14,6 +15,8 @@
 #include "app/CMainFrame.h"
 #include "app/CSaveDlg.h"
 #include "app/CTipDlg.h"
+#include "app/PanelPreview.h"
+#include "app/ProjectOverviews.h"
 #include "app/meter/CMemoryMeter.h"
 #include "comm/ProjectReport.h"
 #include "editor/CZorvEditorView.h"
@@ -67,7 +70,41 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
     connect(meter_, &CMemoryMeter::pageRequested, view_, &CZorvEditorView::selectPage);
     frame_->setRecentFiles(recent_.paths());
     frame_->setCloseCheck([this] { return view_->closeRequested(); });
+    connectOverviews();
     connectCommands();
+}
+
+void CZorvEditorApp::connectOverviews() {
+    overviews_ = new ProjectOverviews(
+        *frame_, services_.paths, [this] { return document_->modbusWorkingCopy().string(); }, this);
+    frame_->statusBar()->insertPermanentWidget(1, overviews_->countButton());
+    preview_ = new PanelPreview(*view_, services_.paths, services_.prompt, this);
+    // The checks and the panel pixels follow each background compile.
+    connect(meter_, &CMemoryMeter::statsShown, this, [this] {
+        overviews_->refresh(document_->project(), meter_->stats());
+        preview_->projectCompiled(document_->project());
+    });
+    connect(overviews_, &ProjectOverviews::widgetRequested, view_, &CZorvEditorView::showWidget);
+    const std::pair<CommandId, QDockWidget*> docks[] = {
+        {CommandId::ViewProblems, overviews_->problemsDock()},
+        {CommandId::ViewRegisters, overviews_->registersDock()},
+        {CommandId::ViewPageMap, overviews_->pageMapDock()},
+    };
+    for (const auto& [id, dock] : docks) {
+        QAction* action = actions_.action(id);
+        actions_.handle(id, this, [dock, action] { dock->setVisible(action->isChecked()); });
+        // The dock's own close box unchecks the entry too.
+        connect(dock, &QDockWidget::visibilityChanged, action,
+                [dock, action] { action->setChecked(!dock->isHidden()); });
+    }
+    QAction* pixels = actions_.action(CommandId::ViewPanelPixels);
+    actions_.handle(CommandId::ViewPanelPixels, this, [this, pixels] {
+        preview_->setPanelPixels(pixels->isChecked(), document_->project());
+    });
+    actions_.handle(CommandId::ToolSimulate, this, [this] {
+        if (view_->commitProperties())
+            preview_->simulate(document_->project());
+    });
 }
 
 CZorvEditorApp::~CZorvEditorApp() {

@@ -20,6 +20,8 @@ namespace zorv {
 class CMainFrame;
 struct DeviceServices;
 class CMemoryMeter;
+class PanelPreview;
+class ProjectOverviews;
 class CZorvEditorView;
 
 // What the windows talk to; the real program passes the Qt and system forms, tests their
@@ -50,12 +52,16 @@ public:
     CMainFrame& frame() { return *frame_; }
     CZorvEditorView& view() { return *view_; }
     CMemoryMeter& memoryMeter() { return *meter_; }
+    ProjectOverviews& overviews() { return *overviews_; }
+    PanelPreview& preview() { return *preview_; }
     CZorvEditorDoc& document() { return *document_; }
     ActionRegistry& actions() { return actions_; }
     const RecentFileList& recentFiles() const { return recent_; }
 
 private:
     void connectCommands();
+    // The Problems, Registers and Page Map overviews, the panel pixels and Simulate.
+    void connectOverviews();
     void chooseAndOpen();
     void openRecent(int index);
     void showTipOfTheDay();
@@ -71,6 +77,8 @@ private:
     std::unique_ptr<CMainFrame> frame_;
     CZorvEditorView* view_ = nullptr;
     CMemoryMeter* meter_ = nullptr;
+    ProjectOverviews* overviews_ = nullptr;
+    PanelPreview* preview_ = nullptr;
 };
 
 } // namespace zorv

@@ -23,6 +23,20 @@ void setLibrarySizes(CheckInput& input, const GlyphSources& fonts) {
     input.systemCharacters = count(FontFile::Syslib1);
 }
 
+std::vector<ModbusRow> modbusRowsOrNone(const std::filesystem::path& table) {
+    std::vector<ModbusRow> rows;
+    if (!loadModbusTableFile(table, rows))
+        rows.clear();
+    return rows;
+}
+
+Findings checkProject(const CHCData& project, const CompileStats& stats,
+                      std::span<const ModbusRow> modbus, const GlyphSources& fonts) {
+    CheckInput in{project, &stats, modbus};
+    setLibrarySizes(in, fonts);
+    return runChecks(in);
+}
+
 Findings runChecks(const CheckInput& input) {
     using Check = void (*)(const CheckContext&, Findings&);
     static constexpr Check kChecks[] = {

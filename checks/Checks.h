@@ -4,8 +4,10 @@
 // Problems list and the HTML report show the same findings.
 
 #include <cstdint>
+#include <filesystem>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "checks/Finding.h"
 #include "comm/ModbusTable.h"
@@ -32,5 +34,13 @@ Findings runChecks(const CheckInput& input);
 // Takes the character counts of the two libraries from the font files; a missing or damaged
 // library leaves its count unknown.
 void setLibrarySizes(CheckInput& input, const GlyphSources& fonts);
+
+// The rows of a Modbus table file; none when the file is missing or unsound, as the panel then
+// runs no Modbus rows.
+std::vector<ModbusRow> modbusRowsOrNone(const std::filesystem::path& table);
+// Every check of a project with the figures of its compile, its Modbus rows and the libraries
+// of `fonts`: what the editor and the command-line tool both list.
+Findings checkProject(const CHCData& project, const CompileStats& stats,
+                      std::span<const ModbusRow> modbus, const GlyphSources& fonts);
 
 } // namespace zorv

@@ -14,9 +14,7 @@ CheckInput CheckedProject::input() const {
 bool loadCheckedProject(const QString& path, CheckedProject& out, std::string& message) {
     if (!loadProject(path, out.project, message))
         return false;
-    // A missing or unsound table is no table: the panel then runs no Modbus rows.
-    if (!loadModbusTableFile(modbusFileBeside(path).toStdString(), out.modbus))
-        out.modbus.clear();
+    out.modbus = modbusRowsOrNone(modbusFileBeside(path).toStdString());
     out.fonts = readGlyphSources(SystemPaths(currentExecutable()));
     out.stats = compileStats(out.project, out.fonts);
     return true;

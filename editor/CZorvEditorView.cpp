@@ -25,6 +25,9 @@
 #include "oonedraw/GCreateTool.h"
 #include "oonedraw/GRepaint.h"
 #include "oonedraw/GText.h"
+#include "panel/PanelImage.h"
+#include "panel/PanelRenderer.h"
+#include "panel/ui/PanelPictureImage.h"
 #include "panes/CPageProperty.h"
 #include "panes/PaneFactory.h"
 #include "platform/CodePageText.h"
@@ -293,6 +296,35 @@ void CZorvEditorView::drawScene(QPainter& painter) {
     canvas_.Draw();
     painter.restore();
     drawContext_.setPainter(nullptr);
+    if (panelImage_)
+        drawPanelPixels(painter);
+}
+
+void CZorvEditorView::drawPanelPixels(QPainter& painter) {
+    const std::optional<int> index =
+        currentPage_ ? panelImage_->pageOfNumber(currentPage_->number()) : std::nullopt;
+    if (!index)
+        return;
+    const panel::PanelPicture shown =
+        panel::renderPage(*panelImage_, *index, language_, panel::PanelRegisters{});
+    // Two view units a display pixel, never smoothed.
+    painter.drawImage(QPoint(displayRect_.left, displayRect_.top), panel::pictureImage(shown, 2));
+    // The selection stays visible over the panel's pixels.
+    painter.save();
+    painter.setPen(QPen(QColor(0, 120, 215), 1, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    for (oonedraw::GObject* object : canvas_.children) {
+        if (!object->has(oonedraw::kSelected))
+            continue;
+        const oonedraw::GPoint topLeft = viewTopLeft(*object);
+        painter.drawRect(QRectF(topLeft.x, topLeft.y, object->Width() - 1, object->Height() - 1));
+    }
+    painter.restore();
+}
+
+void CZorvEditorView::setPanelImage(std::shared_ptr<const panel::PanelImage> image) {
+    panelImage_ = std::move(image);
+    InvalidateArea(displayRect_);
 }
 
 void CZorvEditorView::renderDirty() {

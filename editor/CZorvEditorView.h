@@ -24,6 +24,10 @@ class QTreeWidgetItem;
 
 namespace zorv {
 
+namespace panel {
+class PanelImage;
+} // namespace panel
+
 class ActionRegistry;
 class CHCData;
 class CPage;
@@ -103,6 +107,13 @@ public:
     // The view as painted: panel, display area, grid and page.
     QImage picture();
 
+    // "Panel pixels": the display shows the page as the panel's renderer draws it from this
+    // image (nullptr: as the editor draws the widgets). Hit tests and handles stay the editor's.
+    void setPanelImage(std::shared_ptr<const panel::PanelImage> image);
+    bool showsPanelPixels() const { return panelImage_ != nullptr; }
+    // Shows the page and selects the widget with its pane (widget 0: the page's own pane).
+    void showWidget(int pageNumber, int32_t widgetId);
+
     // oonedraw::GWindow
     void InvalidateArea(const oonedraw::GIntRect& area) override;
     oonedraw::GDrawContext* ClientContext() override;
@@ -170,6 +181,7 @@ private:
     // Painting into the backing image.
     void renderDirty();
     void drawScene(QPainter& painter);
+    void drawPanelPixels(QPainter& painter);
     void endFeedback();
 
     EditorServices services_;
@@ -192,6 +204,8 @@ private:
     bool gridOn_ = true;
     bool pageShown_ = false;
     int language_ = 0;
+
+    std::shared_ptr<const panel::PanelImage> panelImage_;
 
     CPageProperty* pagePane_ = nullptr;
     std::vector<PropertyPane*> panes_; // children of the view, the page pane first

@@ -79,6 +79,26 @@ void CZorvEditorView::selectPage(int number) {
         tree_->setCurrentItem(item);
 }
 
+void CZorvEditorView::showWidget(int pageNumber, int32_t widgetId) {
+    selectPage(pageNumber);
+    if (!currentPage_ || currentPage_->number() != pageNumber || widgetId == 0)
+        return;
+    for (oonedraw::GObject* object : canvas_.children) {
+        if (object->id != widgetId)
+            continue;
+        const auto record = currentPage_->widgetRecord(widgetId, object->name);
+        // The pane left behind confirms first, as on a click.
+        if (!record || (shown_ && !commitProperties()))
+            return;
+        canvas_.Select(object, oonedraw::kSelectReplace);
+        PropertyPane* pane = paneFor(object->name);
+        pane->loadRecord(*record, widgetId);
+        showPane(pane);
+        InvalidateArea(displayRect_);
+        return;
+    }
+}
+
 void CZorvEditorView::dropProject() {
     endFeedback();
     canvas_.ClearAll();

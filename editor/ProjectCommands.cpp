@@ -1,6 +1,7 @@
 #include "editor/ProjectCommands.h"
 
 #include "app/commands/ActionRegistry.h"
+#include "checks/Checks.h"
 #include "comm/ui/CDownloadDlg.h"
 #include "comm/ui/CModbusDlg.h"
 #include "comm/ui/DeviceServices.h"
@@ -22,6 +23,12 @@ namespace {
 constexpr int kTemporaryNameTries = 10;
 
 } // namespace
+
+std::string downloadWithErrorsQuestion(int errors) {
+    return "The checks find " + std::to_string(errors) + (errors == 1 ? " error" : " errors") +
+           " in the project: the panel will misbehave there (View > Problems lists them). "
+           "Download all the same?";
+}
 
 ProjectCommands::ProjectCommands(const EditorServices& services, CZorvEditorView& view)
     : QObject(&view), services_(services), view_(view) {
@@ -138,6 +145,10 @@ void ProjectCommands::download() {
         fileops::removeFile(image);
         return;
     }
+    if (!errorsAccepted(compiled)) {
+        fileops::removeFile(image);
+        return;
+    }
     if (services_.registry.intValue("Export", 0) == 1) {
         std::filesystem::path beside = doc.path();
         fileops::copyOver(image, beside.replace_extension(".hc"));
@@ -148,6 +159,15 @@ void ProjectCommands::download() {
     CDownloadDlg tool(image, modbusFilesOf(doc), *services_.devices, &view_);
     tool.exec();
     fileops::removeFile(image);
+}
+
+bool ProjectCommands::errorsAccepted(const CompileResult& compiled) {
+    const CZorvEditorDoc& doc = services_.document;
+    const CompileStats stats = imageStats(compiled.image, compiled.glyphCount);
+    const int errors =
+        errorCount(checkProject(doc.project(), stats, modbusRowsOrNone(doc.modbusWorkingCopy()),
+                                readGlyphSources(services_.paths)));
+    return errors == 0 || services_.prompt.yes(downloadWithErrorsQuestion(errors));
 }
 
 void ProjectCommands::modbusTable() {

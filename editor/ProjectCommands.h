@@ -6,12 +6,17 @@
 #include <QObject>
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "editor/CZorvEditorView.h"
 
 namespace zorv {
 
+struct CompileResult;
 struct SaveTarget;
+
+// Asked before a project with errors goes to the panel.
+std::string downloadWithErrorsQuestion(int errors);
 
 inline constexpr const char* kImportFilter = "Text display file:(*.qsp, *.qvd)|*.qsp;*.qvd|";
 inline constexpr const char* kFallbackImageName = "UserData.hc";
@@ -40,6 +45,8 @@ public:
     std::filesystem::path downloadImagePath() const;
 
 private:
+    // A project with errors of the checks goes to the panel only when the user says so.
+    bool errorsAccepted(const CompileResult& compiled);
     // Saves into the save dialog's folder under its name, creating the folder.
     bool saveTo(const SaveTarget& target);
     // Saves a project that has no file through the save dialog; false when cancelled.

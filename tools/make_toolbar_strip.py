@@ -1,10 +1,10 @@
 #!/usr/bin/env python3
-"""Makes the editor's toolbar strip: one 24-bit BMP of 453 x 17 pixels holding 25 button
+"""Makes the editor's toolbar strip: one 24-bit BMP of 471 x 17 pixels holding 26 button
 pictures of 18 pixels width, in the toolbar's order:
 
   new, open, save, cut, copy, paste, about, light indicator, key, static text, dynamic text,
   register, bar graph, trend chart, picture, password, menu, alarm, new page, copy page,
-  delete page, parameter, alarm list, download, Modbus protocol
+  delete page, parameter, alarm list, download, Modbus protocol, simulate
 
 The first stored pixel (bottom left, the BMP being bottom-up) holds the transparent colour,
 magenta, which no picture uses. The same bytes on every run.
@@ -16,7 +16,7 @@ import os
 import struct
 import sys
 
-W, H, CELL, COUNT = 453, 17, 18, 25
+W, H, CELL, COUNT = 471, 17, 18, 26
 CLEAR = (255, 0, 255)
 K = (0, 0, 0)
 WHITE = (255, 255, 255)
@@ -122,7 +122,7 @@ def draw(s):
     pictures = [
         new, open_, save, cut, copy, paste, about, light, key, static_text, dynamic_text,
         register, bar_graph, trend_chart, picture, password, menu, alarm, new_page, copy_page,
-        delete_page, parameter, alarm_list, download, modbus,
+        delete_page, parameter, alarm_list, download, modbus, simulate,
     ]
     assert len(pictures) == COUNT
     for i, p in enumerate(pictures):
@@ -330,6 +330,14 @@ def modbus(s):
     s.text(1, 6, "MB", WHITE)
     s.text(9, 6, "T", YELLOW)
     s.text(13, 6, "1", YELLOW)
+
+
+def simulate(s):
+    # The panel's display with a start triangle: operate the screens offline.
+    s.box(0, 2, 17, 14, GREY, K)
+    s.box(2, 4, 15, 12, LIME, DARK)
+    for i in range(4):
+        s.line(6 + i, 5 + i, 6 + i, 11 - i, K)
 
 
 def bmp(strip):

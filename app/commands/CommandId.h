@@ -23,6 +23,10 @@ enum class CommandId {
     // View
     ViewToolbar,
     ViewStatusBar,
+    ViewPanelPixels,
+    ViewProblems,
+    ViewRegisters,
+    ViewPageMap,
     // Page
     PageNew,
     PageCopy,
@@ -44,6 +48,7 @@ enum class CommandId {
     ToolParameter,
     ToolDownload,
     ToolModbus,
+    ToolSimulate,
     ToolReport,
     ToolCustomizeCharacter,
     ToolGridlines,

@@ -27,6 +27,14 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::EditPaste, "&Paste\tCtrl+V", "Ctrl+V;Shift+Ins", "Insert the Clipboard contents", "Paste"},
     {C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar", "Toggle ToolBar", true},
     {C::ViewStatusBar, "&Status Bar", "", "Show or hide the status bar", "Toggle StatusBar", true},
+    {C::ViewPanelPixels, "Panel &pixels", "",
+     "Show the page as the panel draws it, with the panel's own characters", "Panel pixels", true},
+    {C::ViewProblems, "P&roblems", "", "Show or hide the problems the project checks find",
+     "Problems", true},
+    {C::ViewRegisters, "R&egisters", "",
+     "Show or hide every register and coil the project uses, and where", "Registers", true},
+    {C::ViewPageMap, "Page &Map", "", "Show or hide the map of the pages and their jumps",
+     "Page Map", true},
     {C::PageNew, "&New Page", "", "Add a new page to the project", "New Page"},
     {C::PageCopy, "&Copy Page", "", "Copy the selected page to a new page", "Copy Page"},
     {C::PageDelete, "&Delete Page", "", "Delete the selected page", "Delete Page"},
@@ -45,6 +53,7 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::ToolParameter, "&Parameter...", "", "Set the system parameters of the panel", "Parameter"},
     {C::ToolDownload, "&Download ", "", "Download current file", "Download "},
     {C::ToolModbus, "&Modbus Protocol", "", "Edit modbus protocol", "Modbus Protocol"},
+    {C::ToolSimulate, "&Simulate\tF5", "F5", "Operate the project on an offline panel", "Simulate"},
     {C::ToolReport, "Statistical &Report", "", "Write the statistical report of the project",
      "Statistical Report"},
     {C::ToolCustomizeCharacter, "&Customize character", "",
@@ -90,7 +99,14 @@ constexpr std::array kFileMenu{cmd(C::FileNew),
                                cmd(C::AppExit)};
 constexpr std::array kEditMenu{cmd(C::EditUndo), kSep, cmd(C::EditCut), cmd(C::EditCopy),
                                cmd(C::EditPaste)};
-constexpr std::array kViewMenu{cmd(C::ViewToolbar), cmd(C::ViewStatusBar)};
+constexpr std::array kViewMenu{cmd(C::ViewToolbar),
+                               cmd(C::ViewStatusBar),
+                               kSep,
+                               cmd(C::ViewPanelPixels),
+                               kSep,
+                               cmd(C::ViewProblems),
+                               cmd(C::ViewRegisters),
+                               cmd(C::ViewPageMap)};
 constexpr std::array kPageMenu{cmd(C::PageNew), cmd(C::PageCopy), cmd(C::PageDelete), kSep,
                                cmd(C::PageAlarmList)};
 constexpr std::array kWidgetMenu{
@@ -101,6 +117,7 @@ constexpr std::array kWidgetMenu{
 constexpr std::array kToolbarsMenu{cmd(C::ToolParameter),
                                    cmd(C::ToolDownload),
                                    cmd(C::ToolModbus),
+                                   cmd(C::ToolSimulate),
                                    kSep,
                                    cmd(C::ToolReport),
                                    cmd(C::ToolCustomizeCharacter),
@@ -136,7 +153,8 @@ constexpr std::array kToolbar{cmd(C::FileNew),          cmd(C::FileOpen),
                               cmd(C::PageNew),          cmd(C::PageCopy),
                               cmd(C::PageDelete),       kSep,
                               cmd(C::ToolParameter),    cmd(C::PageAlarmList),
-                              cmd(C::ToolDownload),     cmd(C::ToolModbus)};
+                              cmd(C::ToolDownload),     cmd(C::ToolModbus),
+                              cmd(C::ToolSimulate)};
 
 constexpr std::array kPagePopup{cmd(C::PageNew), cmd(C::PageCopy), cmd(C::PageDelete)};
 

@@ -57,7 +57,10 @@ void MainFrameTest::menuEntries_data() {
     QTest::newRow("Edit") << "&Edit"
                           << QStringList{"&Undo|Ctrl+Z", "-", "Cu&t|Ctrl+X", "&Copy|Ctrl+C",
                                          "&Paste|Ctrl+V"};
-    QTest::newRow("View") << "&View" << QStringList{"&Toolbar|", "&Status Bar|"};
+    QTest::newRow("View") << "&View" << QStringList{"&Toolbar|",   "&Status Bar|",
+                                                    "-",           "Panel &pixels|",
+                                                    "-",           "P&roblems|",
+                                                    "R&egisters|", "Page &Map|"};
     QTest::newRow("Page") << "&Page"
                           << QStringList{"&New Page|", "&Copy Page|", "&Delete Page|", "-",
                                          "&Alarm List|"};
@@ -66,14 +69,11 @@ void MainFrameTest::menuEntries_data() {
         << QStringList{"&Light Indicator |", "&Key|",       "&StaticText|",  "&DynamicText|",
                        "&Register|",         "&Bar Graph|", "&Trend Chart|", "&Picture|",
                        "Pass&Word|",         "&Menu|",      "&Alarm |"};
-    QTest::newRow("Toolbars") << "&Toolbars" << QStringList{"&Parameter...|",
-                                                            "&Download |",
-                                                            "&Modbus Protocol|",
-                                                            "-",
-                                                            "Statistical &Report|",
-                                                            "&Customize character|",
-                                                            "-",
-                                                            "&Gridlines|"};
+    QTest::newRow("Toolbars") << "&Toolbars"
+                              << QStringList{
+                                     "&Parameter...|",        "&Download |", "&Modbus Protocol|",
+                                     "&Simulate|F5",      "-",           "Statistical &Report|",
+                                     "&Customize character|", "-",           "&Gridlines|"};
     QTest::newRow("Language") << "&Language"
                               << QStringList{"language1|", "language2|", "language3|", "language4|",
                                              "language5|"};
@@ -143,7 +143,8 @@ void MainFrameTest::toolbarOrder() {
                                "Parameter",
                                "Alarm List",
                                "Download ",
-                               "Modbus Protocol"};
+                               "Modbus Protocol",
+                               "Simulate"};
     CTrueColorToolBar* bar = fixture_->app.frame().toolBar();
     QStringList shown;
     int pictures = 0;
@@ -155,8 +156,8 @@ void MainFrameTest::toolbarOrder() {
         }
     }
     QCOMPARE(shown, expected);
-    QCOMPARE(pictures, 25);
-    QCOMPARE(bar->iconCount(), 25);
+    QCOMPARE(pictures, 26);
+    QCOMPARE(bar->iconCount(), 26);
     QVERIFY(bar->isMovable());
     QCOMPARE(bar->allowedAreas(), Qt::AllToolBarAreas);
 }

@@ -67,6 +67,7 @@ private slots:
     void exportLeavesTheImageBesideTheProject();
     void downloadAnsweredNoKeepsTheEdits();
     void modbusTableOpensFromTheMenu();
+    void downloadAsksBeforeAProjectWithErrors();
     void exitQuestion_data();
     void exitQuestion();
 
@@ -141,7 +142,7 @@ void WorkflowTest::fromNewProjectToThePanel() {
     QCOMPARE(document().project().pageCount(), 3);
     view().selectPage(1);
 
-    // One widget of every kind the Widget menu places (PassWord has no handler).
+    // One widget of every kind the Widget menu places but the password control.
     const fs::path logo = rig_->folder() / "logo.bmp";
     writeBmp(logo, 32, 16);
     rig_->files.answers.push_back(QString::fromStdString(logo.string()));
@@ -202,7 +203,9 @@ void WorkflowTest::fromNewProjectToThePanel() {
     QCOMPARE(reopened->widgetCount(), 10);
     QCOMPARE(*reopened->widgetRecord(registerId, "Register"), registerRecord);
 
-    // Download to the panel: the image equals what the tool compiles of the saved project.
+    // Download to the panel: the image equals what the tool compiles of the saved project. The
+    // new menu's rows jump to page 0, which the project lacks: asked first, answered Yes.
+    rig_->prompt = ScriptedPrompt({PromptAnswer::Yes});
     bool downloaded = false;
     whenModal<CDownloadDlg>(
         [](CDownloadDlg& tool) {
@@ -214,7 +217,8 @@ void WorkflowTest::fromNewProjectToThePanel() {
         &downloaded);
     trigger(CommandId::ToolDownload);
     QVERIFY(downloaded);
-    QCOMPARE(rig_->prompt.texts, std::vector<std::string>{});
+    QCOMPARE(rig_->prompt.texts.size(), std::size_t(1));
+    QVERIFY(QString::fromStdString(rig_->prompt.texts[0]).startsWith("The checks find "));
 
     const QString compiled = rig_->work.filePath("compiled.hc");
     QProcess zorv;
@@ -278,6 +282,21 @@ void WorkflowTest::downloadAnsweredNoKeepsTheEdits() {
     QCOMPARE(view().currentPage()->widgetCount(), widgets);
     QCOMPARE(document().project().page(0)->widgetCount(), widgets);
     QVERIFY(document().modified());
+}
+
+void WorkflowTest::downloadAsksBeforeAProjectWithErrors() {
+    // A new password control jumps to page 0 on success and failure: no such page.
+    place(CommandId::WidgetPassword, 20, 20);
+    saveAs("Errors");
+    rig_->prompt = ScriptedPrompt({PromptAnswer::No});
+    bool toolOpened = false;
+    whenModal<CDownloadDlg>([](CDownloadDlg& tool) { tool.reject(); }, &toolOpened);
+    trigger(CommandId::ToolDownload);
+    QTest::qWait(50);
+    QVERIFY(!toolOpened);
+    QCOMPARE(rig_->prompt.texts.size(), std::size_t(1));
+    QVERIFY(QString::fromStdString(rig_->prompt.texts[0]).startsWith("The checks find "));
+    QVERIFY(rig_->panel.device.interfaceImage().empty());
 }
 
 void WorkflowTest::modbusTableOpensFromTheMenu() {

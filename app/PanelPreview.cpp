@@ -1,0 +1,70 @@
+#include "app/PanelPreview.h"
+
+#include "editor/CZorvEditorView.h"
+#include "image/ImageCompiler.h"
+#include "panel/PanelImage.h"
+#include "panel/ui/PanelSimulatorWindow.h"
+#include "platform/Prompt.h"
+
+namespace zorv {
+
+PanelPreview::PanelPreview(CZorvEditorView& view, const Paths& paths, Prompt& prompt,
+                           QObject* parent)
+    : QObject(parent), view_(view), paths_(paths), prompt_(prompt) {}
+
+PanelPreview::~PanelPreview() {
+    delete simulator_;
+}
+
+std::shared_ptr<const panel::PanelImage> PanelPreview::compile(const CHCData& project,
+                                                               std::string& message) {
+    const CompileResult compiled = compileImage(project, paths_);
+    if (!compiled.ok) {
+        message = compiled.message;
+        return nullptr;
+    }
+    auto image = std::make_shared<panel::PanelImage>();
+    if (!image->load(compiled.image, message))
+        return nullptr;
+    return image;
+}
+
+void PanelPreview::simulate(const CHCData& project) {
+    const CompileResult compiled = compileImage(project, paths_);
+    if (!compiled.ok) {
+        prompt_.message(compiled.message);
+        return;
+    }
+    if (!simulator_) {
+        // A window of its own, so that the panel can be operated beside the editor.
+        simulator_ = new panel::PanelSimulatorWindow;
+        simulator_->setAttribute(Qt::WA_DeleteOnClose);
+        simulator_->setWindowTitle(tr("Panel Simulator"));
+    }
+    QString error;
+    if (!simulator_->setImage(compiled.image, &error)) {
+        prompt_.message(error.toStdString());
+        return;
+    }
+    simulator_->show();
+    simulator_->raise();
+    simulator_->activateWindow();
+}
+
+void PanelPreview::setPanelPixels(bool on, const CHCData& project) {
+    panelPixels_ = on;
+    if (on)
+        projectCompiled(project);
+    else
+        view_.setPanelImage(nullptr);
+}
+
+void PanelPreview::projectCompiled(const CHCData& project) {
+    if (!panelPixels_)
+        return;
+    // A project the compiler refuses shows as the editor draws it; the meter names the fault.
+    std::string message;
+    view_.setPanelImage(compile(project, message));
+}
+
+} // namespace zorv

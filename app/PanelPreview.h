@@ -1,0 +1,52 @@
+#pragma once
+// What the panel will show, from the editor: "Simulate" compiles the project and opens the
+// offline panel on its image; "Panel pixels" has the editing view draw the page through the
+// panel's own renderer, refreshed with each background compile of the memory meter.
+
+#include <QObject>
+#include <QPointer>
+#include <memory>
+
+#include "panel/ui/PanelSimulatorWindow.h"
+
+namespace zorv {
+
+class CHCData;
+class CZorvEditorView;
+class Paths;
+class Prompt;
+
+namespace panel {
+class PanelImage;
+} // namespace panel
+
+class PanelPreview : public QObject {
+    Q_OBJECT
+public:
+    PanelPreview(CZorvEditorView& view, const Paths& paths, Prompt& prompt,
+                 QObject* parent = nullptr);
+    ~PanelPreview() override;
+
+    // Compiles `project` and shows the offline panel on its image (one window, brought to the
+    // front when it is open); a refused compile shows the compiler's message.
+    void simulate(const CHCData& project);
+    panel::PanelSimulatorWindow* simulator() const { return simulator_; }
+
+    // The view draws the display through the renderer while on.
+    void setPanelPixels(bool on, const CHCData& project);
+    bool panelPixels() const { return panelPixels_; }
+    // The project changed and was measured: the panel pixels follow it.
+    void projectCompiled(const CHCData& project);
+
+private:
+    // The image of the project, or nothing after the compiler's refusal (with its message).
+    std::shared_ptr<const panel::PanelImage> compile(const CHCData& project, std::string& message);
+
+    CZorvEditorView& view_;
+    const Paths& paths_;
+    Prompt& prompt_;
+    QPointer<panel::PanelSimulatorWindow> simulator_;
+    bool panelPixels_ = false;
+};
+
+} // namespace zorv
