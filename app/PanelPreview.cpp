@@ -1,5 +1,6 @@
 #include "app/PanelPreview.h"
 
+#include "app/WindowPlacement.h"
 #include "editor/CZorvEditorView.h"
 #include "image/ImageCompiler.h"
 #include "panel/PanelImage.h"
@@ -40,6 +41,8 @@ void PanelPreview::simulate(const CHCData& project) {
         simulator_ = new panel::PanelSimulatorWindow;
         simulator_->setAttribute(Qt::WA_DeleteOnClose);
         simulator_->setWindowTitle(tr("Panel Simulator"));
+        simulator_->adjustSize();
+        simulator_->move(besideWindow(*view_.window(), simulator_->size()));
     }
     QString error;
     if (!simulator_->setImage(compiled.image, &error)) {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QToolButton>
 
+#include "app/WindowPlacement.h"
 #include "checks/Checks.h"
 #include "checks/PageGraph.h"
 #include "checks/RegisterUses.h"
@@ -58,8 +59,16 @@ QDockWidget* ProjectOverviews::addDock(QMainWindow& frame, const QString& title,
     // The editing view keeps its fixed layout: an overview opens as a window of its own beside
     // the frame, and can be docked where the frame has room.
     dock->setFloating(true);
-    dock->resize(560, 320);
+    dock->resize(860, 320);
     dock->hide();
+    // First shown beside the frame, one below the other, so that neither hides the other.
+    const int index = int(frame.findChildren<QDockWidget*>().size()) - 1;
+    connect(dock, &QDockWidget::visibilityChanged, dock, [dock, &frame, index](bool visible) {
+        if (!visible || dock->property("placed").toBool())
+            return;
+        dock->setProperty("placed", true);
+        dock->move(besideWindow(frame, dock->size(), index));
+    });
     return dock;
 }
 
@@ -78,8 +87,11 @@ void ProjectOverviews::showCounts(int errors, int warnings) {
         count_->setText(tr("No problems"));
         return;
     }
-    count_->setText(tr("%n error(s)", nullptr, errors) + ", " +
-                    tr("%n warning(s)", nullptr, warnings));
+    auto counted = [](int n, const QString& one, const QString& many) {
+        return QString::number(n) + " " + (n == 1 ? one : many);
+    };
+    count_->setText(counted(errors, tr("error"), tr("errors")) + ", " +
+                    counted(warnings, tr("warning"), tr("warnings")));
 }
 
 } // namespace zorv

@@ -3,8 +3,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QScrollArea>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "checks/PageMap.h"
 
@@ -78,6 +80,13 @@ bool CPageMapView::setPicture(const std::vector<uint8_t>& png) {
     if (!pixmap.loadFromData(png.data(), uint(png.size()), "PNG"))
         return false;
     original_ = pixmap;
+    // The first map shows whole across the view; the user's zoom holds for later ones.
+    if (!fitted_ && scroll_->viewport()->width() > 0) {
+        fitted_ = true;
+        const int fit = 100 * scroll_->viewport()->width() / std::max(1, pixmap.width());
+        const QSignalBlocker blocker(zoom_);
+        zoom_->setValue(std::clamp(fit, zoom_->minimum(), 100));
+    }
     applyZoom();
     return true;
 }

@@ -31,6 +31,7 @@ private:
     QScrollArea* scroll_;
     QSlider* zoom_;
     QPixmap original_;
+    bool fitted_ = false;
 
     void applyZoom();
 };

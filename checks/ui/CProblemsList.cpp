@@ -31,9 +31,9 @@ CProblemsList::CProblemsList(QWidget* parent) : QWidget(parent) {
     list_->setHeaderLabels({"Severity", "Where", "Problem", "Code"});
     list_->header()->setStretchLastSection(false);
     list_->header()->setSectionResizeMode(MessageColumn, QHeaderView::Stretch);
-    list_->setColumnWidth(SeverityColumn, 90);
-    list_->setColumnWidth(PlaceColumn, 190);
-    list_->setColumnWidth(CodeColumn, 190);
+    list_->setColumnWidth(SeverityColumn, 80);
+    list_->setColumnWidth(PlaceColumn, 170);
+    list_->setColumnWidth(CodeColumn, 170);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->setSpacing(4);
@@ -57,6 +57,8 @@ void CProblemsList::setFindings(const Findings& findings) {
         item->setText(SeverityColumn, severityName(f.severity));
         item->setText(PlaceColumn, QString::fromStdString(findingPlace(f)));
         item->setText(MessageColumn, QString::fromStdString(f.message));
+        // The whole message, however narrow the column.
+        item->setToolTip(MessageColumn, QString::fromStdString(f.message));
         item->setToolTip(MessageColumn, item->text(MessageColumn));
         item->setText(CodeColumn, QString::fromStdString(f.code));
         item->setData(SeverityColumn, kPageRole, f.page ? *f.page : -1);
