@@ -12,6 +12,7 @@
 #include "checks/ui/CProblemsList.h"
 #include "checks/ui/CRegistersList.h"
 #include "image/GlyphFiles.h"
+#include "image/ImageCompiler.h"
 
 namespace zorv {
 
@@ -74,7 +75,11 @@ QDockWidget* ProjectOverviews::addDock(QMainWindow& frame, const QString& title,
 
 void ProjectOverviews::refresh(const CHCData& project, const CompileStats& stats) {
     const std::vector<ModbusRow> modbus = modbusRowsOrNone(modbusTable_());
-    findings_ = checkProject(project, stats, modbus, readGlyphSources(paths_));
+    const GlyphSources fonts = readGlyphSources(paths_);
+    // The panel's pixels need the image itself, compiled anew (a few milliseconds): the meter's
+    // worker keeps only its figures.
+    const CompileResult compiled = compileImage(project, fonts);
+    findings_ = checkProject(project, compiled.image, stats, modbus, fonts);
     problems_->setFindings(findings_);
     registers_->setUses(registerUses(project, modbus));
     pendingGraph_ = pageGraph(project);

@@ -1,10 +1,7 @@
 #pragma once
 // What the checks share: the input, the page graph and the register cross-reference, each made
 // once per run. Every check is a small function from the context to its findings.
-//
-// Checks that need the panel's pixels (texts or widgets overlapping in one language) will take
-// the pages as the panel renderer draws them, beside this context, and join the list in
-// Checks.cpp as one more function.
+// The overlap check draws the pages of the input's image through the panel's renderer.
 
 #include <string>
 
@@ -33,5 +30,6 @@ void checkWriteMeanings(const CheckContext& context, Findings& out);
 void checkModbusOverwrites(const CheckContext& context, Findings& out);
 void checkAlarmLanguages(const CheckContext& context, Findings& out);
 void checkImageLimits(const CheckContext& context, Findings& out);
+void checkOverlaps(const CheckContext& context, Findings& out);
 
 } // namespace zorv

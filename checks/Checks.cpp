@@ -30,9 +30,10 @@ std::vector<ModbusRow> modbusRowsOrNone(const std::filesystem::path& table) {
     return rows;
 }
 
-Findings checkProject(const CHCData& project, const CompileStats& stats,
-                      std::span<const ModbusRow> modbus, const GlyphSources& fonts) {
-    CheckInput in{project, &stats, modbus};
+Findings checkProject(const CHCData& project, std::span<const uint8_t> image,
+                      const CompileStats& stats, std::span<const ModbusRow> modbus,
+                      const GlyphSources& fonts) {
+    CheckInput in{project, &stats, modbus, image};
     setLibrarySizes(in, fonts);
     return runChecks(in);
 }
@@ -40,9 +41,11 @@ Findings checkProject(const CHCData& project, const CompileStats& stats,
 Findings runChecks(const CheckInput& input) {
     using Check = void (*)(const CheckContext&, Findings&);
     static constexpr Check kChecks[] = {
-        checkMissingPages,         checkUnreachablePages, checkOutsideDisplay,
-        checkUnshowableCharacters, checkSystemRegisters,  checkWriteMeanings,
-        checkModbusOverwrites,     checkAlarmLanguages,   checkImageLimits,
+        checkMissingPages,     checkUnreachablePages,
+        checkOutsideDisplay,   checkUnshowableCharacters,
+        checkSystemRegisters,  checkWriteMeanings,
+        checkModbusOverwrites, checkAlarmLanguages,
+        checkImageLimits,      checkOverlaps,
     };
     const CheckContext context{input, pageGraph(input.project),
                                registerUses(input.project, input.modbus)};

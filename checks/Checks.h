@@ -23,12 +23,15 @@ struct CheckInput {
     const CompileStats* stats = nullptr;
     // The Modbus table beside the project (empty when there is none).
     std::span<const ModbusRow> modbus = {};
+    // The project's download image; without it the panel's pixels are not looked at.
+    std::span<const uint8_t> image = {};
     // The characters of UserLib.dat and Syslib1.dat; without them "&XY" library characters
     // are taken as shown.
     std::optional<uint32_t> userCharacters = {}, systemCharacters = {};
 };
 
-// Every check, in a fixed order: jumps, display, registers, alarm texts, image; within a check
+// Every check, in a fixed order: jumps, display, registers, alarm texts, image, overlaps on the
+// panel's pixels; within a check
 // the project's own order (pages in number order, widgets in list order).
 Findings runChecks(const CheckInput& input);
 // Takes the character counts of the two libraries from the font files; a missing or damaged
@@ -38,9 +41,10 @@ void setLibrarySizes(CheckInput& input, const GlyphSources& fonts);
 // The rows of a Modbus table file; none when the file is missing or unsound, as the panel then
 // runs no Modbus rows.
 std::vector<ModbusRow> modbusRowsOrNone(const std::filesystem::path& table);
-// Every check of a project with the figures of its compile, its Modbus rows and the libraries
-// of `fonts`: what the editor and the command-line tool both list.
-Findings checkProject(const CHCData& project, const CompileStats& stats,
-                      std::span<const ModbusRow> modbus, const GlyphSources& fonts);
+// Every check of a project with its compile (the image and its figures), its Modbus rows and
+// the libraries of `fonts`: what the editor and the command-line tool both list.
+Findings checkProject(const CHCData& project, std::span<const uint8_t> image,
+                      const CompileStats& stats, std::span<const ModbusRow> modbus,
+                      const GlyphSources& fonts);
 
 } // namespace zorv

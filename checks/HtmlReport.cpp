@@ -1,11 +1,16 @@
 #include "checks/HtmlReport.h"
 
 #include <cstdio>
+#include <fstream>
+#include <memory>
 
 #include "checks/PageMap.h"
 #include "comm/ModbusTableReport.h"
 #include "image/ImageCompiler.h"
 #include "image/Report.h"
+#include "panel/PanelImage.h"
+#include "panel/PanelPictureSvg.h"
+#include "panel/PanelRenderer.h"
 #include "platform/CodePageText.h"
 
 namespace zorv {
@@ -182,6 +187,43 @@ std::string htmlReport(const HtmlReportInput& in) {
            "<h2>Registers</h2>\n" + registers(in.uses) + "</body>\n</html>\n";
 }
 
+namespace {
+
+// The pages of the image as the panel shows them, as inline SVG; none without an image.
+std::function<std::string(int, int)> panelPictures(std::span<const uint8_t> bytes) {
+    auto image = std::make_shared<panel::PanelImage>();
+    std::string error;
+    if (bytes.empty() || !image->load(bytes, error))
+        return {};
+    return [image](int number, int language) -> std::string {
+        const std::optional<int> index = image->pageOfNumber(uint16_t(number));
+        if (!index || language >= image->languages())
+            return {};
+        return panel::pictureSvg(panel::renderPage(*image, *index, language, {}), 2,
+                                 "Page " + std::to_string(number) + ", language " +
+                                     std::to_string(language + 1));
+    };
+}
+
+} // namespace
+
+std::optional<std::filesystem::path> storeHtmlReport(const Paths& paths, const CheckInput& input,
+                                                     const std::string& title,
+                                                     const std::tm& localTime) {
+    std::filesystem::path name = reportFileName(title, localTime);
+    const std::filesystem::path folder = paths.workFolder() / "report";
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    const std::filesystem::path file = folder / name.replace_extension(".html");
+    const std::string html = projectHtmlReport(input, title);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out.write(html.data(), std::streamsize(html.size()));
+    out.close();
+    if (!out)
+        return std::nullopt;
+    return file;
+}
+
 std::string projectHtmlReport(const CheckInput& input, const std::string& title,
                               std::function<std::string(int, int)> pagePicture) {
     HtmlReportInput report;
@@ -194,7 +236,7 @@ std::string projectHtmlReport(const CheckInput& input, const std::string& title,
     std::vector<uint8_t> svg;
     if (renderPageMap(pageMapDot(pageGraph(input.project)), MapFormat::Svg, svg))
         report.mapSvg.assign(svg.begin(), svg.end());
-    report.pagePicture = std::move(pagePicture);
+    report.pagePicture = pagePicture ? std::move(pagePicture) : panelPictures(input.image);
     return htmlReport(report);
 }
 

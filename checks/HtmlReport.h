@@ -2,7 +2,10 @@
 // The statistical report as one self-contained HTML page: the figures of the image, the
 // problems, the page map, the report's sections page by page and the register cross-reference.
 
+#include <ctime>
+#include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,6 +14,7 @@
 #include "checks/RegisterUses.h"
 #include "image/CompileStats.h"
 #include "model/CHCData.h"
+#include "platform/Paths.h"
 
 namespace zorv {
 
@@ -28,10 +32,17 @@ struct HtmlReportInput {
 
 std::string htmlReport(const HtmlReportInput& input);
 // The report of a project from what its checks take: the statistical report with the Modbus
-// section of `input.modbus`, the findings, the map and the cross-reference. A map that Graphviz
-// cannot draw is left out.
+// section of `input.modbus`, the findings, the map, the cross-reference and, when the input
+// holds the image and no `pagePicture` is given, every page in both languages as the panel's
+// renderer draws it. A map that Graphviz cannot draw is left out.
 std::string projectHtmlReport(const CheckInput& input, const std::string& title,
                               std::function<std::string(int, int)> pagePicture = {});
+// Writes the project's HTML report as a new file "<title> %Y-%m-%d,%H-%M-%S.html" in the work
+// folder's "report/" beside the text reports; its path, or nothing when it could not be written.
+std::optional<std::filesystem::path> storeHtmlReport(const Paths& paths, const CheckInput& input,
+                                                     const std::string& title,
+                                                     const std::tm& localTime);
+
 // Text for HTML: code-page bytes as UTF-8 (bytes that are no GB2312 text as "?"), with <, >, &
 // and quotes escaped.
 std::string htmlText(std::string_view codePageBytes);

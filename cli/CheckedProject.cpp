@@ -1,12 +1,13 @@
 #include "cli/CheckedProject.h"
 
 #include "cli/ProjectFiles.h"
+#include "image/ImageCompiler.h"
 #include "platform/Paths.h"
 
 namespace zorv::cli {
 
 CheckInput CheckedProject::input() const {
-    CheckInput in{project, &stats, modbus};
+    CheckInput in{project, &stats, modbus, image};
     setLibrarySizes(in, fonts);
     return in;
 }
@@ -16,7 +17,10 @@ bool loadCheckedProject(const QString& path, CheckedProject& out, std::string& m
         return false;
     out.modbus = modbusRowsOrNone(modbusFileBeside(path).toStdString());
     out.fonts = readGlyphSources(SystemPaths(currentExecutable()));
-    out.stats = compileStats(out.project, out.fonts);
+    const CompileResult compiled = compileImage(out.project, out.fonts);
+    out.image = compiled.image;
+    out.stats = compiled.ok ? imageStats(compiled.image, compiled.glyphCount)
+                            : compileStats(out.project, out.fonts);
     return true;
 }
 

@@ -14,6 +14,7 @@ struct CheckedProject {
     CHCData project;
     std::vector<ModbusRow> modbus; // empty when no table lies beside the project
     GlyphSources fonts;
+    std::vector<uint8_t> image; // empty when the compiler refused the project
     CompileStats stats;
 
     CheckInput input() const;

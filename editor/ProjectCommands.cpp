@@ -2,6 +2,7 @@
 
 #include "app/commands/ActionRegistry.h"
 #include "checks/Checks.h"
+#include "checks/HtmlReport.h"
 #include "comm/ui/CDownloadDlg.h"
 #include "comm/ui/CModbusDlg.h"
 #include "comm/ui/DeviceServices.h"
@@ -40,6 +41,7 @@ ProjectCommands::ProjectCommands(const EditorServices& services, CZorvEditorView
     actions.handle(CommandId::ToolParameter, this, [this] { parameters(); });
     actions.handle(CommandId::PageAlarmList, this, [this] { alarmList(); });
     actions.handle(CommandId::ToolReport, this, [this] { report(); });
+    actions.handle(CommandId::ToolReportHtml, this, [this] { htmlReport(); });
     if (services_.devices) {
         actions.handle(CommandId::ToolDownload, this, [this] { download(); });
         actions.handle(CommandId::ToolModbus, this, [this] { modbusTable(); });
@@ -117,6 +119,26 @@ void ProjectCommands::report() {
         services_.document.openReport();
 }
 
+void ProjectCommands::htmlReport() {
+    if (!view_.commitProperties())
+        return;
+    CZorvEditorDoc& doc = services_.document;
+    const GlyphSources fonts = readGlyphSources(services_.paths);
+    const CompileResult compiled = compileImage(doc.project(), fonts);
+    const CompileStats stats = compiled.ok ? imageStats(compiled.image, compiled.glyphCount)
+                                           : compileStats(doc.project(), fonts);
+    const std::vector<ModbusRow> modbus = modbusRowsOrNone(doc.modbusWorkingCopy());
+    CheckInput input{doc.project(), &stats, modbus, compiled.image};
+    setLibrarySizes(input, fonts);
+    const std::time_t now = std::time(nullptr);
+    const auto file = storeHtmlReport(services_.paths, input, doc.title(), *std::localtime(&now));
+    if (!file) {
+        services_.prompt.message(docmsg::kReportFailed);
+        return;
+    }
+    doc.showFile(*file);
+}
+
 std::filesystem::path ProjectCommands::downloadImagePath() const {
     const Paths& paths = services_.paths;
     for (int i = 0; i < kTemporaryNameTries; ++i) {
@@ -164,9 +186,9 @@ void ProjectCommands::download() {
 bool ProjectCommands::errorsAccepted(const CompileResult& compiled) {
     const CZorvEditorDoc& doc = services_.document;
     const CompileStats stats = imageStats(compiled.image, compiled.glyphCount);
-    const int errors =
-        errorCount(checkProject(doc.project(), stats, modbusRowsOrNone(doc.modbusWorkingCopy()),
-                                readGlyphSources(services_.paths)));
+    const int errors = errorCount(checkProject(doc.project(), compiled.image, stats,
+                                               modbusRowsOrNone(doc.modbusWorkingCopy()),
+                                               readGlyphSources(services_.paths)));
     return errors == 0 || services_.prompt.yes(downloadWithErrorsQuestion(errors));
 }
 

@@ -33,6 +33,8 @@ public:
     void parameters();
     void alarmList();
     void report();
+    // The report as one page with pictures of every page, the page map and the problems.
+    void htmlReport();
     void download();
     // "Modbus Protocol Configuration" over the document's working copy of the table.
     void modbusTable();

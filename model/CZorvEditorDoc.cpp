@@ -265,6 +265,11 @@ void CZorvEditorDoc::close() {
     modbusCopy_.clear();
 }
 
+void CZorvEditorDoc::showFile(const fs::path& file) {
+    if (hooks_.openFile)
+        hooks_.openFile(file);
+}
+
 bool CZorvEditorDoc::openReport() {
     const auto report =
         hooks_.makeReport ? hooks_.makeReport(*project_, modbusCopy_, title_) : std::nullopt;

@@ -86,6 +86,8 @@ public:
     void close();
     // Makes the statistical report and opens it.
     bool openReport();
+    // The system's "open" action for a file the editor made (a report).
+    void showFile(const std::filesystem::path& file);
 
     CHCData& project() { return *project_; }
     const CHCData& project() const { return *project_; }

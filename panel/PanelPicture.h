@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 
 #include "panel/PanelDecisions.h"
@@ -27,6 +28,11 @@ public:
 
     // Plain PBM ("P1"): a header line "P1", "192 64", then one line of 0/1 per row.
     std::string toPbm() const;
+
+    // Row y (0..63) as one byte a pixel, 1 for ink.
+    std::span<const uint8_t, kWidth> row(int y) const {
+        return std::span<const uint8_t, kWidth>(pixels_.data() + index(0, y), kWidth);
+    }
 
     bool operator==(const PanelPicture&) const = default;
 

@@ -50,6 +50,7 @@ enum class CommandId {
     ToolModbus,
     ToolSimulate,
     ToolReport,
+    ToolReportHtml,
     ToolCustomizeCharacter,
     ToolGridlines,
     // Language

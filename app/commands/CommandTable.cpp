@@ -56,6 +56,10 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::ToolSimulate, "&Simulate\tF5", "F5", "Operate the project on an offline panel", "Simulate"},
     {C::ToolReport, "Statistical &Report", "", "Write the statistical report of the project",
      "Statistical Report"},
+    {C::ToolReportHtml, "Report with &pictures", "",
+     "Write the report as a page with every page as the panel shows it, the page map and the "
+     "problems",
+     "Report with pictures"},
     {C::ToolCustomizeCharacter, "&Customize character", "",
      "Edit the user-defined characters with the character tool", "Customize character"},
     {C::ToolGridlines, "&Gridlines", "", "Show or hide the grid of the display area", "Gridlines",
@@ -120,6 +124,7 @@ constexpr std::array kToolbarsMenu{cmd(C::ToolParameter),
                                    cmd(C::ToolSimulate),
                                    kSep,
                                    cmd(C::ToolReport),
+                                   cmd(C::ToolReportHtml),
                                    cmd(C::ToolCustomizeCharacter),
                                    kSep,
                                    cmd(C::ToolGridlines)};

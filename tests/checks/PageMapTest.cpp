@@ -5,9 +5,13 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 #include "CheckProjects.h"
 #include "checks/HtmlReport.h"
 #include "checks/PageMap.h"
+#include "image/ImageCompiler.h"
+#include "platform/Paths.h"
 
 using namespace zorv;
 using namespace zorv::test;
@@ -78,4 +82,46 @@ TEST(HtmlReport, PagePicturesGoBesideEachPage) {
     EXPECT_THAT(asked, ::testing::ElementsAre(std::pair(1, 0), std::pair(1, 1), std::pair(2, 0),
                                               std::pair(2, 1)));
     EXPECT_THAT(html, HasSubstr("<img alt=\"page 2.1\">"));
+}
+
+TEST(HtmlReport, PagesAsThePanelDrawsThemFromTheImage) {
+    CHCData project = ringProject(2);
+    addWidget(project, 2, placed(text("Pump on"), 8, 16));
+    const GlyphSources fonts =
+        readGlyphSources(FixedPaths(ZORV_PROGRAM_DIR, ZORV_PROGRAM_DIR, ZORV_PROGRAM_DIR));
+    const CompileResult compiled = compileImage(project, fonts);
+    ASSERT_TRUE(compiled.ok) << compiled.message;
+    CheckInput input{project};
+    input.image = compiled.image;
+    const std::string html = projectHtmlReport(input, "P");
+    EXPECT_THAT(html, HasSubstr("<title>Page 1, language 1</title>"));
+    EXPECT_THAT(html, HasSubstr("<title>Page 2, language 1</title>"));
+    // Ink on page 2, where the text is, and none on the empty page 1.
+    auto inkOf = [&](const std::string& title) {
+        const std::size_t at = html.find("d=\"", html.find(title));
+        return html.substr(at + 3, html.find('"', at + 3) - at - 3);
+    };
+    EXPECT_EQ(inkOf("<title>Page 1, language 1</title>"), "");
+    EXPECT_THAT(inkOf("<title>Page 2, language 1</title>"), HasSubstr("M"));
+}
+
+TEST(HtmlReport, StoredBesideTheTextReports) {
+    const std::filesystem::path work = std::filesystem::path(testing::TempDir()) / "html-report";
+    std::filesystem::remove_all(work);
+    std::filesystem::create_directories(work);
+    const CHCData project = ringProject(1);
+    std::tm time{};
+    time.tm_year = 126, time.tm_mon = 11, time.tm_mday = 9, time.tm_hour = 18;
+    const auto file =
+        storeHtmlReport(FixedPaths(work, work, work), CheckInput{project}, "Mixer.zvd", time);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(*file, work / "report" / "Mixer.zvd 2026-12-09,18-00-00.html");
+    std::ifstream in(*file);
+    std::string first;
+    std::getline(in, first);
+    EXPECT_EQ(first, "<!DOCTYPE html>");
+    // A folder that cannot be made: no file, and no path.
+    std::ofstream(work / "blocked") << "x";
+    EXPECT_FALSE(storeHtmlReport(FixedPaths(work / "blocked", work / "blocked", work / "blocked"),
+                                 CheckInput{project}, "P", time));
 }

@@ -1,6 +1,7 @@
 // Guards the project-wide checks: alarm texts that one language lacks while the panel switches
 // languages, an image past 56 KB or 512 characters, a compile refusal that loses the widget it
-// names; and that the shipped demo project has no error.
+// names; texts that run into each other on the panel's pixels; and that the shipped demo project
+// has no error.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -11,6 +12,7 @@
 #include "CheckProjects.h"
 #include "cli/json/ProjectJson.h"
 #include "image/ImageCompiler.h"
+#include "platform/Paths.h"
 
 using namespace zorv;
 using namespace zorv::test;
@@ -80,4 +82,43 @@ TEST(ProjectChecks, DemoHasNoError) {
     const Findings findings = check(demo);
     for (const Finding& f : findings)
         EXPECT_EQ(f.severity, Severity::Warning) << findingLine(f);
+}
+
+// Checks with the image the project compiles to, through the font files of the build.
+Findings checkWithImage(const CHCData& project) {
+    const GlyphSources fonts =
+        readGlyphSources(FixedPaths(ZORV_PROGRAM_DIR, ZORV_PROGRAM_DIR, ZORV_PROGRAM_DIR));
+    const CompileResult compiled = compileImage(project, fonts);
+    EXPECT_TRUE(compiled.ok) << compiled.message;
+    const CompileStats stats = imageStats(compiled.image, compiled.glyphCount);
+    return checkProject(project, compiled.image, stats, {}, fonts);
+}
+
+TEST(Overlaps, TextsThatRunIntoEachOtherOnThePanel) {
+    CHCData project = ringProject(1);
+    addWidget(project, 1, placed(text("Temperature", "Temp"), 0, 0));
+    // Clear of the first in language 2, into it in language 1.
+    const int32_t second = addWidget(project, 1, placed(text("Hot", "Heiss"), 48, 0));
+    project.header.setFlags(project.header.flags() | sysflag::kMultiLanguage);
+    Findings findings = checkWithImage(project);
+    ASSERT_THAT(codesOf(findings), ElementsAre("widgets-overlap"));
+    EXPECT_EQ(findings[0].widget->id, second);
+    EXPECT_EQ(findings[0].severity, Severity::Warning);
+    EXPECT_THAT(findings[0].message, ::testing::HasSubstr("StaticText 1 (0,0)"));
+    EXPECT_THAT(findings[0].message, ::testing::HasSubstr("in language 1"));
+
+    // Side by side, touching but not overlapping: nothing.
+    project.pageByNumber(1)->widgets[1].set(placed(text("Hot", "Heiss"), 88, 0));
+    EXPECT_THAT(codesOf(checkWithImage(project)), IsEmpty());
+}
+
+TEST(Overlaps, DemoShowsNoOverlapInEitherLanguage) {
+    std::ifstream file(ZORV_SOURCE_DIR "/data/demo.json");
+    std::stringstream text;
+    text << file.rdbuf();
+    CHCData demo;
+    std::string error;
+    ASSERT_TRUE(json::importProjectJson(text.str(), demo, error)) << error;
+    for (const Finding& f : checkWithImage(demo))
+        EXPECT_NE(f.code, "widgets-overlap") << findingLine(f);
 }

@@ -264,7 +264,8 @@ void MonkeyTest::runCommand() {
     // Leaving the editor, starting other programs and opening the report viewer are not the
     // monkey's to do.
     static const CommandId excluded[] = {CommandId::AppExit, CommandId::ToolCustomizeCharacter,
-                                         CommandId::ToolReport, CommandId::HelpTopics};
+                                         CommandId::ToolReport, CommandId::ToolReportHtml,
+                                         CommandId::HelpTopics};
     const CommandId id = CommandId(pick(random_, kCommandCount));
     if (std::find(std::begin(excluded), std::end(excluded), id) != std::end(excluded))
         return;

@@ -70,10 +70,16 @@ void MainFrameTest::menuEntries_data() {
                        "&Register|",         "&Bar Graph|", "&Trend Chart|", "&Picture|",
                        "Pass&Word|",         "&Menu|",      "&Alarm |"};
     QTest::newRow("Toolbars") << "&Toolbars"
-                              << QStringList{
-                                     "&Parameter...|",        "&Download |", "&Modbus Protocol|",
-                                     "&Simulate|F5",      "-",           "Statistical &Report|",
-                                     "&Customize character|", "-",           "&Gridlines|"};
+                              << QStringList{"&Parameter...|",
+                                             "&Download |",
+                                             "&Modbus Protocol|",
+                                             "&Simulate|F5",
+                                             "-",
+                                             "Statistical &Report|",
+                                             "Report with &pictures|",
+                                             "&Customize character|",
+                                             "-",
+                                             "&Gridlines|"};
     QTest::newRow("Language") << "&Language"
                               << QStringList{"language1|", "language2|", "language3|", "language4|",
                                              "language5|"};
