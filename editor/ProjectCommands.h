@@ -11,6 +11,7 @@
 
 namespace zorv {
 
+struct ProjectState;
 struct SaveTarget;
 
 inline constexpr const char* kImportFilter = "Text display file:(*.qsp, *.qvd)|*.qsp;*.qvd|";
@@ -44,6 +45,8 @@ private:
     bool saveTo(const SaveTarget& target);
     // Saves a project that has no file through the save dialog; false when cancelled.
     bool saveUntitled();
+    // Records a confirmed dialog's change of the header or the alarm list as one edit.
+    void recordProjectEdit(const char* name, ProjectState before);
 
     EditorServices services_;
     CZorvEditorView& view_;
