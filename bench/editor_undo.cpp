@@ -43,8 +43,8 @@ struct Session {
     CHCData& project() { return document.project(); }
     void changePage(const char* name, const CPage& after) {
         history.push(std::make_unique<ChangePageCmd>(name, project(),
-                                                     *project().pageByNumber(after.number()),
-                                                     after, [this] { return paths.workFolder(); }));
+                                                     *project().pageByNumber(after.number()), after,
+                                                     [this] { return paths.workFolder(); }));
     }
 
     QTemporaryDir work;

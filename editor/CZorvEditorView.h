@@ -245,6 +245,7 @@ private:
     CPageProperty* pagePane_ = nullptr;
     std::vector<PropertyPane*> panes_; // children of the view, the page pane first
     PropertyPane* shown_ = nullptr;
+    std::vector<uint8_t> paneBaseline_; // the shown pane's record as it was shown
 
     bool pressedInDisplay_ = false;
     bool extendKey_ = false;

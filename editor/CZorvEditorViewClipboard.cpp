@@ -8,6 +8,7 @@
 #include "app/commands/ActionRegistry.h"
 #include "editor/CZorvEditorView.h"
 #include "editor/WidgetClipboard.h"
+#include "editor/undo/ProjectEdit.h"
 #include "model/CHCData.h"
 #include "model/PictureFiles.h"
 #include "model/widgets/PastePlacement.h"

@@ -43,15 +43,19 @@ void CZorvEditorView::undo() {
     // A drag under way holds the canvas's objects: the edit waits for the release.
     if (!project_ || pressedInDisplay_ || !commitProperties())
         return;
-    if (const ProjectEdit* edit = history_->undo())
+    if (const ProjectEdit* edit = history_->undo()) {
         showEdit(edit->place(false));
+        history_->settle();
+    }
 }
 
 void CZorvEditorView::redo() {
     if (!project_ || pressedInDisplay_ || !commitProperties())
         return;
-    if (const ProjectEdit* edit = history_->redo())
+    if (const ProjectEdit* edit = history_->redo()) {
         showEdit(edit->place(true));
+        history_->settle();
+    }
 }
 
 void CZorvEditorView::showEdit(const EditPlace& place) {

@@ -29,11 +29,11 @@
 #include "platform/Prompt.h"
 #include "platform/qt/FileChooser.h"
 #include <QKeyEvent>
-#include <algorithm>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <algorithm>
 
 namespace zorv {
 
@@ -45,7 +45,8 @@ QString fromCodePage(const std::string& bytes) {
 
 // Bytes 2..5 of every widget record are its position on the display.
 bool onlyPositionDiffers(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
-    return a.size() == b.size() && a.size() >= 6 && std::equal(a.begin(), a.begin() + 2, b.begin()) &&
+    return a.size() == b.size() && a.size() >= 6 &&
+           std::equal(a.begin(), a.begin() + 2, b.begin()) &&
            std::equal(a.begin() + 6, a.end(), b.begin() + 6);
 }
 
@@ -216,6 +217,7 @@ void CZorvEditorView::showPane(PropertyPane* pane) {
         shown_->hide();
     shown_ = pane;
     if (shown_) {
+        paneBaseline_ = shown_->workingRecord();
         shown_->setGeometry(propertyArea());
         shown_->show();
     }
@@ -226,7 +228,7 @@ void CZorvEditorView::showPane(PropertyPane* pane) {
 void CZorvEditorView::storePane(PropertyPane& pane) {
     if (!currentPage_)
         return;
-    const std::vector<uint8_t> record = pane.workingRecord();
+    std::vector<uint8_t> record = pane.workingRecord();
     CPage after = *currentPage_;
     if (&pane == pagePane_) {
         if (auto properties = pagePropertiesFrom(record)) {
@@ -238,7 +240,18 @@ void CZorvEditorView::storePane(PropertyPane& pane) {
     const std::string typeName = pane.typeName().toStdString();
     const std::optional<std::vector<uint8_t>> stored =
         currentPage_->widgetRecord(pane.widgetId(), typeName);
-    if (!stored || *stored == record)
+    if (!stored)
+        return;
+    // Only what changed in the pane since it was shown reaches the record: a pane that tidies a
+    // record as it loads it does not make an edit of its own.
+    if (paneBaseline_.size() == record.size() && stored->size() == record.size()) {
+        std::vector<uint8_t> merged = *stored;
+        for (std::size_t i = 0; i < record.size(); ++i)
+            if (record[i] != paneBaseline_[i])
+                merged[i] = record[i];
+        record = std::move(merged);
+    }
+    if (*stored == record)
         return;
     after.setWidgetRecord(pane.widgetId(), typeName, record);
     changePage(onlyPositionDiffers(*stored, record) ? "Move" : "Properties", after);
@@ -333,8 +346,8 @@ void CZorvEditorView::copyPage() {
     pageShown_ = false;
     project_->copyPage(source, uint16_t(choice->number), choice->mode);
     pushEdit(std::make_unique<ReplaceProjectCmd>("Copy Page", *project_, std::move(before),
-                                                 ProjectState::of(*project_, true),
-                                                 source.number(), choice->number));
+                                                 ProjectState::of(*project_, true), source.number(),
+                                                 choice->number));
     rebuildTree(choice->number);
 }
 

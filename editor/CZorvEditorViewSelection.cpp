@@ -33,7 +33,7 @@ CZorvEditorView::SelectionBox CZorvEditorView::selectionBox() {
         right = std::max(right, p.x + object->Width());
         bottom = std::max(bottom, p.y + object->Height());
     }
-    return {{left, top}, {int32_t(right - left), int32_t(bottom - top)}};
+    return {{left, top}, int32_t(right - left), int32_t(bottom - top)};
 }
 
 void CZorvEditorView::showSelectionPane() {
@@ -105,19 +105,25 @@ void CZorvEditorView::selectInBand() {
     InvalidateArea(displayRect_);
 }
 
-
 void CZorvEditorView::focusPane() {
     if (!shown_)
         return;
+    // The first field that takes the keyboard, in the pane's tab order.
+    for (QWidget* field : shown_->findChildren<QWidget*>()) {
+        if ((field->focusPolicy() & Qt::TabFocus) && field->isEnabled() && field->isVisible()) {
+            field->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
     shown_->setFocus();
-    shown_->focusNextChild();
 }
 
 // On a widget: Cut, Copy, Paste, Delete and Properties; on an empty point of the page: Paste,
 // Select All and the page's properties.
 void CZorvEditorView::contextMenuEvent(QContextMenuEvent* event) {
     const QPoint at = event->pos();
-    if (!currentPage_ || !displayRect_.contains(at.x(), at.y()) || pressedInDisplay_ || !commitProperties())
+    if (!currentPage_ || !displayRect_.contains(at.x(), at.y()) || pressedInDisplay_ ||
+        !commitProperties())
         return;
     oonedraw::GObject* object = objectAt(at);
     if (object && !object->has(oonedraw::kSelected)) {
@@ -129,8 +135,8 @@ void CZorvEditorView::contextMenuEvent(QContextMenuEvent* event) {
     QMenu menu(this);
     ActionRegistry& actions = services_.actions;
     if (object) {
-        for (CommandId id : {CommandId::EditCut, CommandId::EditCopy, CommandId::EditPaste,
-                             CommandId::EditDelete})
+        for (CommandId id :
+             {CommandId::EditCut, CommandId::EditCopy, CommandId::EditPaste, CommandId::EditDelete})
             menu.addAction(actions.action(id));
         menu.addSeparator();
         menu.addAction(tr("P&roperties"), this, [this] { focusPane(); });

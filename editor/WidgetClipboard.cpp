@@ -13,8 +13,9 @@ void putWidgetsOnClipboard(std::span<const WidgetNode> widgets,
     std::vector<uint8_t> stream;
     writeWidgetStream(widgets, stream);
     auto* data = new QMimeData;
-    data->setData(QString::fromLatin1(kWidgetsMimeType),
-                  QByteArray(reinterpret_cast<const char*>(stream.data()), qsizetype(stream.size())));
+    data->setData(
+        QString::fromLatin1(kWidgetsMimeType),
+        QByteArray(reinterpret_cast<const char*>(stream.data()), qsizetype(stream.size())));
     data->setData(QString::fromLatin1(kWidgetsFolderMimeType),
                   QByteArray::fromStdString(projectFolder.string()));
     QGuiApplication::clipboard()->setMimeData(data);

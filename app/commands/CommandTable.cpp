@@ -92,9 +92,9 @@ constexpr std::array kFileMenu{cmd(C::FileNew),
                                LayoutEntry{LayoutItem::RecentFiles},
                                kSep,
                                cmd(C::AppExit)};
-constexpr std::array kEditMenu{cmd(C::EditUndo),   cmd(C::EditRedo),  kSep,
-                               cmd(C::EditCut),    cmd(C::EditCopy),  cmd(C::EditPaste),
-                               cmd(C::EditDelete), kSep,              cmd(C::EditSelectAll)};
+constexpr std::array kEditMenu{
+    cmd(C::EditUndo),  cmd(C::EditRedo),   kSep, cmd(C::EditCut),      cmd(C::EditCopy),
+    cmd(C::EditPaste), cmd(C::EditDelete), kSep, cmd(C::EditSelectAll)};
 constexpr std::array kViewMenu{cmd(C::ViewToolbar), cmd(C::ViewStatusBar)};
 constexpr std::array kPageMenu{cmd(C::PageNew), cmd(C::PageCopy), cmd(C::PageDelete), kSep,
                                cmd(C::PageAlarmList)};

@@ -111,8 +111,8 @@ EditPlace ChangePageCmd::place(bool redone) const {
 }
 
 std::size_t ChangePageCmd::heldBytes() const {
-    std::size_t bytes = sizeof(*this) + shellBefore_.description.capacity() +
-                        shellAfter_.description.capacity();
+    std::size_t bytes =
+        sizeof(*this) + shellBefore_.description.capacity() + shellAfter_.description.capacity();
     for (const auto* side : {&before_, &after_})
         for (const Placed& placed : *side)
             bytes += sizeof(Placed) + placed.node.record.capacity();

@@ -36,6 +36,9 @@ public:
     QString redoName() const;
     int size() const { return int(stack_.entries.size()); }
     std::size_t heldBytes() const;
+    // Marks the document modified unless the project is at its saved state (again after the
+    // view showed an undone or redone edit, which may have touched the mark).
+    void settle();
 
 signals:
     void changed();
@@ -44,7 +47,6 @@ private:
     const ProjectEdit* edit(std::size_t index) const;
     // A project that is not modified was just saved (or opened) at the current position.
     void noteSave();
-    void settle();
 
     CZorvEditorDoc& document_;
     oonedraw::GCommandStack stack_;

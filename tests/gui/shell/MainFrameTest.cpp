@@ -55,9 +55,10 @@ void MainFrameTest::menuEntries_data() {
                                          "-",
                                          "E&xit|"};
     QTest::newRow("Edit") << "&Edit"
-                          << QStringList{"&Undo|Ctrl+Z", "&Redo|Ctrl+Y",  "-",
-                                         "Cu&t|Ctrl+X",  "&Copy|Ctrl+C",  "&Paste|Ctrl+V",
-                                         "&Delete|",     "-",             "Select &All|Ctrl+A"};
+                          << QStringList{
+                                 "&Undo|Ctrl+Z",      "&Redo|Ctrl+Y",  "-",        "Cu&t|Ctrl+X",
+                                 "&Copy|Ctrl+C",      "&Paste|Ctrl+V", "&Delete|", "-",
+                                 "Select &All|Ctrl+A"};
     QTest::newRow("View") << "&View" << QStringList{"&Toolbar|", "&Status Bar|"};
     QTest::newRow("Page") << "&Page"
                           << QStringList{"&New Page|", "&Copy Page|", "&Delete Page|", "-",

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMimeData>
@@ -17,6 +18,7 @@
 #include "model/CZorvEditorDoc.h"
 #include "model/PictureFiles.h"
 #include "model/records/PictureRecord.h"
+#include "oonedraw/GRepaint.h"
 #include "panes/CPageProperty.h"
 #include "panes/PropertyPane.h"
 #include "tests/TestBitmaps.h"
@@ -86,8 +88,8 @@ void MultiEditTest::init() {
 void MultiEditTest::rubberBandTakesEveryWidgetItTouches() {
     threeWidgets();
     QTest::mousePress(&view(), Qt::LeftButton, Qt::NoModifier, pixel(2, 2));
-    QMouseEvent move(QEvent::MouseMove, pixel(80, 20), pixel(80, 20), Qt::NoButton,
-                     Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, pixel(80, 20), pixel(80, 20), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
     QCoreApplication::sendEvent(&view(), &move);
     // The band is drawn while it is dragged: black and white both show within it.
     const QImage shown = view().grab().toImage();
