@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QTemporaryDir>
+
+#include "HundredWidgets.h"
 #include <random>
 
 #include "editor/undo/ChangePageCmd.h"
@@ -21,16 +23,8 @@ using namespace zorv;
 
 namespace {
 
-constexpr const char* kKinds[] = {"StaticText", "Register", "DynamicText", "Key",   "Led",
-                                  "Bar",        "Trend",    "Menu",        "Alarm", "Password"};
-
-void fillPage(CPage& page) {
-    for (int i = 0; i < 100; ++i) {
-        WidgetNode* node = page.addWidget(kKinds[i % 10]);
-        le::putU16(node->record.data() + 2, uint16_t((i * 17) % 160));
-        le::putU16(node->record.data() + 4, uint16_t((i * 7) % 48));
-    }
-}
+using bench::fillPage;
+using bench::kKinds;
 
 struct Session {
     Session()

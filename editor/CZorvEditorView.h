@@ -172,6 +172,8 @@ private:
     bool copySelection();
     void paste();
     void updateEditActions();
+    // Undo (forward false) or Redo.
+    void stepHistory(bool forward);
     // Shows the project as an undone or redone edit left it; no pane is stored on the way.
     void showEdit(const EditPlace& place);
     // Records the change from the shown page to `after`; nothing when they are the same.

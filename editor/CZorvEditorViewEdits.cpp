@@ -40,20 +40,19 @@ bool CZorvEditorView::pushEdit(std::unique_ptr<ProjectEdit> edit) {
 }
 
 void CZorvEditorView::undo() {
-    // A drag under way holds the canvas's objects: the edit waits for the release.
-    if (!project_ || pressedInDisplay_ || !commitProperties())
-        return;
-    if (const ProjectEdit* edit = history_->undo()) {
-        showEdit(edit->place(false));
-        history_->settle();
-    }
+    stepHistory(false);
 }
 
 void CZorvEditorView::redo() {
+    stepHistory(true);
+}
+
+void CZorvEditorView::stepHistory(bool forward) {
+    // A drag under way holds the canvas's objects: the edit waits for the release.
     if (!project_ || pressedInDisplay_ || !commitProperties())
         return;
-    if (const ProjectEdit* edit = history_->redo()) {
-        showEdit(edit->place(true));
+    if (const ProjectEdit* edit = forward ? history_->redo() : history_->undo()) {
+        showEdit(edit->place(forward));
         history_->settle();
     }
 }
@@ -114,6 +113,12 @@ void CZorvEditorView::storePositions() {
         le::putU16(node->record.data() + 4, uint16_t(pixel.y));
     }
     changePage("Move", after);
+    // The pane shows the position that is now stored: it is no change of the pane's own.
+    if (shown_ && shown_ != pagePane_) {
+        const std::vector<uint8_t> shown = shown_->workingRecord();
+        if (shown.size() >= 6 && paneBaseline_.size() == shown.size())
+            std::copy(shown.begin() + 2, shown.begin() + 6, paneBaseline_.begin() + 2);
+    }
 }
 
 } // namespace zorv

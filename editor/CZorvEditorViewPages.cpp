@@ -228,7 +228,7 @@ void CZorvEditorView::showPane(PropertyPane* pane) {
 void CZorvEditorView::storePane(PropertyPane& pane) {
     if (!currentPage_)
         return;
-    std::vector<uint8_t> record = pane.workingRecord();
+    const std::vector<uint8_t> record = pane.workingRecord();
     CPage after = *currentPage_;
     if (&pane == pagePane_) {
         if (auto properties = pagePropertiesFrom(record)) {
@@ -242,16 +242,8 @@ void CZorvEditorView::storePane(PropertyPane& pane) {
         currentPage_->widgetRecord(pane.widgetId(), typeName);
     if (!stored)
         return;
-    // Only what changed in the pane since it was shown reaches the record: a pane that tidies a
-    // record as it loads it does not make an edit of its own.
-    if (paneBaseline_.size() == record.size() && stored->size() == record.size()) {
-        std::vector<uint8_t> merged = *stored;
-        for (std::size_t i = 0; i < record.size(); ++i)
-            if (record[i] != paneBaseline_[i])
-                merged[i] = record[i];
-        record = std::move(merged);
-    }
-    if (*stored == record)
+    // A pane that tidies a record as it loads it makes no edit until something is changed in it.
+    if (record == paneBaseline_ || *stored == record)
         return;
     after.setWidgetRecord(pane.widgetId(), typeName, record);
     changePage(onlyPositionDiffers(*stored, record) ? "Move" : "Properties", after);

@@ -105,6 +105,18 @@ void CZorvEditorView::selectInBand() {
     InvalidateArea(displayRect_);
 }
 
+void CZorvEditorView::drawFrames(QPainter& painter) {
+    for (const QRect& frame : {banding_ ? bandRect() : QRect(), dragFrame_}) {
+        if (frame.isNull())
+            continue;
+        painter.setBrush(Qt::NoBrush);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(frame.adjusted(0, 0, -1, -1));
+        painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+        painter.drawRect(frame.adjusted(0, 0, -1, -1));
+    }
+}
+
 void CZorvEditorView::focusPane() {
     if (!shown_)
         return;

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "AppFixture.h"
+#include "ScriptedPageDialogs.h"
 #include "app/CMainFrame.h"
 #include "editor/CPageTree.h"
 #include "editor/CZorvEditorView.h"
@@ -26,16 +27,6 @@
 
 using namespace zorv;
 namespace fs = std::filesystem;
-
-namespace {
-
-struct ScriptedPageDialogs : PageDialogs {
-    std::optional<PageChoice> answer;
-    std::optional<PageChoice> newPage(QWidget*, int) override { return answer; }
-    std::optional<PageChoice> copyPage(QWidget*, int, int) override { return answer; }
-};
-
-} // namespace
 
 class UndoTest : public QObject {
     Q_OBJECT
