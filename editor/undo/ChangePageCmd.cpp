@@ -37,10 +37,10 @@ ChangePageCmd::ChangePageCmd(std::string name, CHCData& project, const CPage& be
     }
     for (std::size_t i = 0; i < before.widgets.size(); ++i)
         if (!keptBefore[i])
-            before_.push_back({i, before.widgets[i]});
+            before_.push_back({i, PackedWidget::of(before.widgets[i])});
     for (std::size_t k = 0; k < after.widgets.size(); ++k)
         if (!keptAfter[k])
-            after_.push_back({k, after.widgets[k]});
+            after_.push_back({k, PackedWidget::of(after.widgets[k])});
 }
 
 ChangePageCmd::Shell ChangePageCmd::shellOf(const CPage& page) {
@@ -54,14 +54,14 @@ bool ChangePageCmd::apply(const Shell& shell, const std::vector<Placed>& drop,
         return false;
     std::vector<WidgetNode>& widgets = page->widgets;
     for (auto it = drop.rbegin(); it != drop.rend(); ++it)
-        if (it->index >= widgets.size() || widgets[it->index].id != it->node.id)
+        if (it->index >= widgets.size() || widgets[it->index].id != it->widget.id)
             return false;
     if (widgets.size() - drop.size() + put.size() < (put.empty() ? 0 : put.back().index + 1))
         return false;
     for (auto it = drop.rbegin(); it != drop.rend(); ++it)
         widgets.erase(widgets.begin() + std::ptrdiff_t(it->index));
     for (const Placed& placed : put)
-        widgets.insert(widgets.begin() + std::ptrdiff_t(placed.index), placed.node);
+        widgets.insert(widgets.begin() + std::ptrdiff_t(placed.index), placed.widget.node());
     page->head = shell.head;
     page->flags = shell.flags;
     page->nextWidgetId = shell.nextWidgetId;
@@ -74,11 +74,11 @@ void ChangePageCmd::removeUnusedPictures() {
     removedFiles_.clear();
     for (const Placed& placed : before_) {
         const bool removed = std::none_of(after_.begin(), after_.end(), [&](const Placed& p) {
-            return p.node.id == placed.node.id;
+            return p.widget.id == placed.widget.id;
         });
-        if (!removed || placed.node.kind != WidgetKind::Picture)
+        if (!removed || placed.widget.kind != WidgetKind::Picture)
             continue;
-        const std::string name = placed.node.get<PictureRecord>().pictureName();
+        const std::string name = placed.widget.node().get<PictureRecord>().pictureName();
         if (name.empty() || pictureNameInUse(project_, name, nullptr, 0))
             continue;
         const std::filesystem::path path = picturePath(projectFolder_(), name);
@@ -106,7 +106,7 @@ bool ChangePageCmd::Undo() {
 EditPlace ChangePageCmd::place(bool redone) const {
     EditPlace where{number_, {}};
     for (const Placed& placed : redone ? after_ : before_)
-        where.widgets.push_back(placed.node.id);
+        where.widgets.push_back(placed.widget.id);
     return where;
 }
 
@@ -115,7 +115,7 @@ std::size_t ChangePageCmd::heldBytes() const {
         sizeof(*this) + shellBefore_.description.capacity() + shellAfter_.description.capacity();
     for (const auto* side : {&before_, &after_})
         for (const Placed& placed : *side)
-            bytes += sizeof(Placed) + placed.node.record.capacity();
+            bytes += sizeof(Placed) + placed.widget.packed.capacity();
     for (const HeldFile& file : removedFiles_)
         bytes += sizeof(HeldFile) + file.bytes.capacity();
     return bytes;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/undo/PackedPage.h"
 #include "editor/undo/ProjectEdit.h"
 #include "model/CHCData.h"
 
@@ -40,7 +41,7 @@ private:
     };
     struct Placed {
         std::size_t index;
-        WidgetNode node;
+        PackedWidget widget;
     };
     struct HeldFile {
         std::filesystem::path path;

@@ -8,7 +8,7 @@ ProjectState ProjectState::of(const CHCData& project, bool withPages) {
         state.pages.emplace();
         state.pages->reserve(std::size_t(project.pageCount()));
         for (const auto& page : project.pages())
-            state.pages->push_back(*page);
+            state.pages->push_back(PackedPage::of(*page));
     }
     return state;
 }
@@ -16,18 +16,20 @@ ProjectState ProjectState::of(const CHCData& project, bool withPages) {
 void ProjectState::restore(CHCData& project) const {
     project.header = header;
     project.alarmList = alarmList;
-    if (pages)
-        project.replacePages(*pages);
+    if (pages) {
+        std::vector<CPage> unpacked;
+        unpacked.reserve(pages->size());
+        for (const PackedPage& page : *pages)
+            unpacked.push_back(page.page());
+        project.replacePages(unpacked);
+    }
 }
 
 std::size_t ProjectState::heldBytes() const {
     std::size_t bytes = sizeof(*this);
     if (pages)
-        for (const CPage& page : *pages) {
-            bytes += sizeof(CPage) + page.description().capacity();
-            for (const WidgetNode& node : page.widgets)
-                bytes += sizeof(WidgetNode) + node.record.capacity();
-        }
+        for (const PackedPage& page : *pages)
+            bytes += page.heldBytes();
     return bytes;
 }
 

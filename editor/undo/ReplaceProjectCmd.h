@@ -5,6 +5,7 @@
 #include <optional>
 #include <vector>
 
+#include "editor/undo/PackedPage.h"
 #include "editor/undo/ProjectEdit.h"
 #include "model/CHCData.h"
 
@@ -14,7 +15,7 @@ namespace zorv {
 struct ProjectState {
     ProjectHeader header;
     AlarmListRecord alarmList;
-    std::optional<std::vector<CPage>> pages;
+    std::optional<std::vector<PackedPage>> pages;
 
     static ProjectState of(const CHCData& project, bool withPages);
     void restore(CHCData& project) const;
