@@ -18,6 +18,7 @@
 #include "editor/CPageTree.h"
 #include "editor/CZorvEditorView.h"
 #include "editor/undo/EditHistory.h"
+#include "editor/undo/PackedPage.h"
 #include "model/CZorvEditorDoc.h"
 #include "model/FileOps.h"
 #include "oonedraw/GRepaint.h"
@@ -41,6 +42,8 @@ private slots:
     void entriesNameTheEdit();
     void newProjectEmptiesTheHistory();
     void twoHundredRandomEdits();
+    void packedRecordsComeBackWhole_data();
+    void packedRecordsComeBackWhole();
 
 private:
     using Edit = std::function<void(UndoTest&)>;
@@ -274,6 +277,31 @@ void UndoTest::twoHundredRandomEdits() {
     for (int i = 0; i < done; ++i)
         trigger(CommandId::EditRedo);
     QCOMPARE(saved(), end);
+}
+
+// The history keeps records with their zero runs packed: every byte must come back, whether
+// the zeros stand at the start, the end, in runs too short to pack, or nowhere.
+void UndoTest::packedRecordsComeBackWhole_data() {
+    QTest::addColumn<QByteArray>("record");
+    QTest::newRow("empty") << QByteArray();
+    QTest::newRow("zeros only") << QByteArray(25000, '\0');
+    QTest::newRow("no zeros") << QByteArray(300, '\x5A');
+    QTest::newRow("short runs") << QByteArray("\1\0\0\0\2\0\0\0\0\0\0\0\3", 13);
+    QByteArray mixed(4000, '\0');
+    mixed[0] = 7;
+    mixed[8] = 1;  // after a run of exactly seven zeros
+    mixed[17] = 2; // after a run of eight
+    mixed[3999] = 9;
+    QTest::newRow("mixed") << mixed;
+    QTest::newRow("trailing zeros") << QByteArray("\1\2", 2) + QByteArray(100, '\0');
+}
+
+void UndoTest::packedRecordsComeBackWhole() {
+    QFETCH(QByteArray, record);
+    const std::vector<uint8_t> bytes(record.begin(), record.end());
+    const std::vector<uint8_t> packed = packRecord(bytes);
+    QCOMPARE(unpackRecord(packed), bytes);
+    QVERIFY(packed.size() <= bytes.size() + 8);
 }
 
 QTEST_MAIN(UndoTest)
