@@ -563,11 +563,16 @@ void CZorvEditorView::placeWidget(uint32_t keys) {
             record.setPictureName(pictureName_);
         node->set(record);
     }
-    changePage("Place Widget", after);
     PropertyPane* pane = paneFor(name);
     pane->loadRecord(node->record, node->id);
     if (bitmap)
         pane->setPictureSize(bitmap->width, bitmap->height);
+    // The new widget is stored as its pane completes it (a light's symbol text, say), as leaving
+    // the pane would store it.
+    if (std::vector<uint8_t> completed = pane->workingRecord();
+        completed.size() == node->record.size())
+        node->record = std::move(completed);
+    changePage("Place Widget", after);
     applyNode(*object, *node, language_, WidgetBitmaps::shared());
     if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
         rect->FitToContent();
