@@ -9,6 +9,8 @@
 #include <QMouseEvent>
 #include <QTemporaryDir>
 
+#include "HundredWidgets.h"
+
 #include "app/commands/ActionRegistry.h"
 #include "editor/CPageTree.h"
 #include "editor/CZorvEditorView.h"
@@ -22,16 +24,7 @@ using namespace zorv;
 
 namespace {
 
-constexpr const char* kKinds[] = {"StaticText", "Register", "DynamicText", "Key",   "Led",
-                                  "Bar",        "Trend",    "Menu",        "Alarm", "Password"};
-
-void fillPage(CPage& page) {
-    for (int i = 0; i < 100; ++i) {
-        WidgetNode* node = page.addWidget(kKinds[i % 10]);
-        le::putU16(node->record.data() + 2, uint16_t((i * 17) % 160));
-        le::putU16(node->record.data() + 4, uint16_t((i * 7) % 48));
-    }
-}
+using bench::fillPage;
 
 struct Editor {
     Editor()

@@ -5,6 +5,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <algorithm>
 
 #include "app/commands/ActionRegistry.h"
 #include "app/commands/CommandTable.h"
@@ -135,6 +136,9 @@ CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent
 
     createPanes();
     takeCommands();
+    takeEditCommands();
+    takeClipboardCommands();
+    takeSelectionCommands();
     commands_ = new ProjectCommands(services_, *this);
     layoutChildren();
     backing_ = QImage(sizeHint(), QImage::Format_RGB32);
@@ -359,6 +363,7 @@ void CZorvEditorView::paintEvent(QPaintEvent* event) {
     renderDirty();
     QPainter painter(this);
     painter.drawImage(event->rect(), backing_, event->rect());
+    drawFrames(painter);
 }
 
 QImage CZorvEditorView::picture() {
@@ -440,6 +445,7 @@ void CZorvEditorView::mousePressEvent(QMouseEvent* event) {
         QWidget::mousePressEvent(event);
         return;
     }
+    extendKey_ = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
     if (event->button() == Qt::LeftButton && inside(displayRect_, at) && currentPage_)
         leftPress(at, keysOf(event->buttons(), event->modifiers()));
     endFeedback();
@@ -451,6 +457,10 @@ void CZorvEditorView::leftPress(QPoint at, uint32_t keys) {
     // widget selected.
     if (shown_ && !shown_->apply())
         return;
+    if (currentToolName() == "select" && extendKey_ && toggleAt(at)) {
+        keySink_->setFocus();
+        return;
+    }
     const SelectionKey previous = selectionKey();
     oonedraw::GPoint point{double(at.x()), double(at.y())};
     const std::string tool = currentToolName();
@@ -467,30 +477,24 @@ void CZorvEditorView::leftPress(QPoint at, uint32_t keys) {
         current->OnButtonDown({point.x, point.y, keys});
     keySink_->setFocus();
     const SelectionKey now = selectionKey();
-    if (oonedraw::GObject* first = firstSelected()) {
-        const oonedraw::GPoint topLeft = viewTopLeft(*first);
+    if (firstSelected()) {
+        const oonedraw::GPoint topLeft = selectionBox().topLeft;
         grabOffset_ = QPoint(at.x() - int(topLeft.x), at.y() - int(topLeft.y));
+    } else if (tool == "select") {
+        banding_ = true;
+        bandStart_ = bandEnd_ = at;
     }
     if (now.id != previous.id) {
         if (shown_)
             storePane(*shown_);
-        PropertyPane* pane = paneFor(now.typeName);
-        if (now.id && currentPage_) {
-            if (auto record = currentPage_->widgetRecord(*now.id, now.typeName))
-                pane->loadRecord(*record, *now.id);
-        } else {
-            pane = pagePane_;
-            showPageProperties();
-        }
-        showPane(pane);
+        showSelectionPane();
     }
     pressedInDisplay_ = true;
 }
 
 oonedraw::GPoint CZorvEditorView::dragTopLeft(QPoint pointer) {
-    const oonedraw::GObject* first = firstSelected();
-    const Extent size =
-        first ? Extent{int32_t(first->Width()), int32_t(first->Height())} : Extent{};
+    const SelectionBox box = selectionBox();
+    const Extent size{box.width, box.height};
     return snappedTopLeft(pointer.x(), pointer.y(), grabOffset_.x(), grabOffset_.y(), size,
                           displayRect_, kSnapStep);
 }
@@ -503,10 +507,18 @@ void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
     else
         unsetCursor();
     const uint32_t keys = keysOf(event->buttons(), event->modifiers());
+    if (pressedInDisplay_ && banding_ && (keys & oonedraw::kLeftButton)) {
+        bandEnd_ = QPoint(std::clamp(at.x(), displayRect_.left, displayRect_.right - 1),
+                          std::clamp(at.y(), displayRect_.top, displayRect_.bottom - 1));
+        update();
+    }
     if (pressedInDisplay_ && firstSelected() && (keys & oonedraw::kLeftButton) &&
         currentToolName() == "select") {
         moved_ = true;
         const oonedraw::GPoint topLeft = dragTopLeft(at);
+        const SelectionBox box = selectionBox();
+        dragFrame_ = QRect(int(topLeft.x), int(topLeft.y), box.width, box.height);
+        update();
         postPosition(topLeft);
         if (oonedraw::GTool* tool = tools_.Current())
             tool->OnMouseMove({topLeft.x + grabOffset_.x(), topLeft.y + grabOffset_.y(), keys});
@@ -528,13 +540,22 @@ void CZorvEditorView::mouseReleaseEvent(QMouseEvent* event) {
 
 void CZorvEditorView::leftRelease(QPoint at, uint32_t keys) {
     oonedraw::GTool* tool = tools_.Current();
+    dragFrame_ = QRect();
+    if (banding_) {
+        banding_ = false;
+        if (tool)
+            tool->OnButtonUp({double(at.x()), double(at.y()), keys});
+        selectInBand();
+        update();
+        return;
+    }
     if (moved_) {
         const oonedraw::GPoint topLeft = dragTopLeft(at);
         postPosition(topLeft);
         if (tool)
             tool->OnButtonUp({topLeft.x + grabOffset_.x(), topLeft.y + grabOffset_.y(), keys});
         moved_ = false;
-        markModified();
+        storePositions();
     } else if (currentToolName() != "select") {
         placeWidget(keys);
     } else if (tool && inside(displayRect_, at)) {
@@ -553,7 +574,8 @@ void CZorvEditorView::placeWidget(uint32_t keys) {
     const std::size_t count = canvas_.children.size();
     if (oonedraw::GTool* tool = tools_.Current())
         tool->OnButtonUp({downPoint_.x, downPoint_.y, keys});
-    WidgetNode* node = canvas_.children.size() > count ? currentPage_->addWidget(name) : nullptr;
+    CPage after = *currentPage_;
+    WidgetNode* node = canvas_.children.size() > count ? after.addWidget(name) : nullptr;
     if (!node) {
         showPane(shown_);
         return;
@@ -577,6 +599,12 @@ void CZorvEditorView::placeWidget(uint32_t keys) {
     pane->loadRecord(node->record, node->id);
     if (bitmap)
         pane->setPictureSize(bitmap->width, bitmap->height);
+    // The new widget is stored as its pane completes it (a light's symbol text, say), as leaving
+    // the pane would store it.
+    if (std::vector<uint8_t> completed = pane->workingRecord();
+        completed.size() == node->record.size())
+        node->record = std::move(completed);
+    changePage("Place Widget", after);
     applyNode(*object, *node, language_, WidgetBitmaps::shared());
     if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
         rect->FitToContent();
@@ -586,12 +614,24 @@ void CZorvEditorView::placeWidget(uint32_t keys) {
     showPane(pane);
     if (!(keys & oonedraw::kCtrlKey))
         chooseTool("select");
-    markModified();
 }
 
 // ---- keys ------------------------------------------------------------------------------------
 
 bool CZorvEditorView::eventFilter(QObject* watched, QEvent* event) {
+    // The read-only field would take the clipboard, undo and select-all keys for its own text;
+    // on the page they belong to the Edit menu's commands.
+    if (watched == keySink_ && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        for (QKeySequence::StandardKey k :
+             {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+              QKeySequence::Redo, QKeySequence::SelectAll}) {
+            if (key->matches(k)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
     // The read-only field has no use for these keys; taken here they do not reach the view
     // a second time as keys the field ignored.
     if (watched == keySink_ && event->type() == QEvent::KeyPress &&
@@ -624,29 +664,20 @@ bool CZorvEditorView::handleKey(int key) {
     }
 }
 
-void CZorvEditorView::deleteSelection() {
-    oonedraw::GObject* object = firstSelected();
-    if (!object || !currentPage_ || !project_)
+void CZorvEditorView::deleteSelection(const char* editName) {
+    if (!firstSelected() || !currentPage_ || !project_ || pressedInDisplay_)
         return;
-    std::string pictureFile;
-    if (object->name == "Picture") {
-        const std::vector<uint8_t> record =
-            shown_ && shown_->widgetId() == object->id && shown_->typeName() == "Picture"
-                ? shown_->workingRecord()
-                : currentPage_->widgetRecord(object->id, "Picture")
-                      .value_or(std::vector<uint8_t>());
-        pictureFile =
-            WidgetNode{object->id, WidgetKind::Picture, record}.get<PictureRecord>().pictureName();
-    }
-    currentPage_->removeWidget(object->id);
-    // A copied picture shares its file with its twin: the file goes with the last of them.
-    if (!pictureFile.empty() && !pictureNameInUse(*project_, pictureFile, nullptr, 0))
-        fileops::removeFile(picturePath(projectFolder(), pictureFile));
+    // The pane's last edits reach the record first: a picture's file goes by the name it holds.
+    if (!commitProperties())
+        return;
+    CPage after = *currentPage_;
+    for (oonedraw::GObject* object : canvas_.GetSelection()->children)
+        after.removeWidget(object->id);
+    changePage(editName, after);
     canvas_.DeleteSelection();
     InvalidateArea(displayRect_);
     showPane(pagePane_);
     showPageProperties();
-    markModified();
 }
 
 void CZorvEditorView::escape() {
@@ -663,20 +694,22 @@ void CZorvEditorView::escape() {
 }
 
 void CZorvEditorView::nudge(int key) {
-    oonedraw::GObject* object = firstSelected();
-    if (!object)
+    const auto members = canvas_.GetSelection()->children;
+    if (members.empty() || pressedInDisplay_)
         return;
     const Nudge side = key == Qt::Key_Left    ? Nudge::Left
                        : key == Qt::Key_Right ? Nudge::Right
                        : key == Qt::Key_Up    ? Nudge::Up
                                               : Nudge::Down;
-    const oonedraw::GPoint topLeft = viewTopLeft(*object);
-    const Extent size{int32_t(object->Width()), int32_t(object->Height())};
-    const std::optional<oonedraw::GPoint> step = nudgeStep(side, topLeft, size, displayRect_);
+    const SelectionBox box = selectionBox();
+    const std::optional<oonedraw::GPoint> step =
+        nudgeStep(side, box.topLeft, Extent{box.width, box.height}, displayRect_);
     if (!step)
         return;
-    oonedraw::ChangeAndRepaint(*object, [&] { object->Move(step->x, step->y); });
-    postPosition({topLeft.x + step->x, topLeft.y + step->y});
+    for (oonedraw::GObject* object : members)
+        oonedraw::ChangeAndRepaint(*object, [&] { object->Move(step->x, step->y); });
+    postPosition({box.topLeft.x + step->x, box.topLeft.y + step->y});
+    storePositions();
 }
 
 void CZorvEditorView::markModified() {

@@ -34,6 +34,9 @@ class CPage;
 class CPageProperty;
 class CPageTree;
 class CZorvEditorDoc;
+class EditHistory;
+struct EditPlace;
+class ProjectEdit;
 struct DeviceServices;
 class ProjectCommands;
 class FileChooser;
@@ -82,6 +85,15 @@ public:
     // into its page; false when the pane refused, and the command that leaves it stops.
     bool commitProperties();
 
+    // The undo history of the open project.
+    EditHistory& history() { return *history_; }
+    // Runs an edit of the project through the history; false when it could not run.
+    bool pushEdit(std::unique_ptr<ProjectEdit> edit);
+    // Edit > Undo and Redo: the pane is left first, then the page the edit acts on is shown with
+    // its widgets selected.
+    void undo();
+    void redo();
+
     // Replaces how New Page and Copy Page ask (tests script them); the view keeps no ownership.
     void setPageDialogs(PageDialogs* dialogs) { pageDialogs_ = dialogs ? dialogs : &qtDialogs_; }
     // Replaces how the page tree's pop-up menu is shown (tests record it instead).
@@ -129,6 +141,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     QSize sizeHint() const override { return {kLayoutWidth, 580}; }
 
@@ -141,6 +155,42 @@ private:
 
     void createPanes();
     void takeCommands();
+    void takeEditCommands();
+    void takeClipboardCommands();
+    void takeSelectionCommands();
+    // The box the selected widgets span, in view units.
+    struct SelectionBox {
+        oonedraw::GPoint topLeft;
+        int32_t width = 0, height = 0;
+    };
+    SelectionBox selectionBox();
+    // The pane of the one selected widget, else the page's.
+    void showSelectionPane();
+    void selectAll();
+    oonedraw::GObject* objectAt(QPoint at);
+    // Shift or Ctrl and a click: the widget there joins or leaves the selection.
+    bool toggleAt(QPoint at);
+    QRect bandRect() const;
+    void selectInBand();
+    // The frame of a drag and the rubber band, in black and white so that they show on the grey
+    // display and on every widget.
+    void drawFrames(QPainter& painter);
+    // The widget's pane (or the page's) takes the keyboard.
+    void focusPane();
+    // Paste is enabled while the clipboard holds widgets.
+    void updatePasteAction();
+    // Puts the selected widgets on the clipboard; false when there are none.
+    bool copySelection();
+    void paste();
+    void updateEditActions();
+    // Undo (forward false) or Redo.
+    void stepHistory(bool forward);
+    // Shows the project as an undone or redone edit left it; no pane is stored on the way.
+    void showEdit(const EditPlace& place);
+    // Records the change from the shown page to `after`; nothing when they are the same.
+    bool changePage(const std::string& name, const CPage& after);
+    // Records where the selected widgets stand now on the canvas.
+    void storePositions();
     void layoutChildren();
     // Where the property panes sit, in widget coordinates.
     QRect propertyArea() const;
@@ -168,7 +218,7 @@ private:
     void placeWidget(uint32_t keys);
     oonedraw::GPoint dragTopLeft(QPoint pointer);
     bool handleKey(int key);
-    void deleteSelection();
+    void deleteSelection(const char* editName = "Delete");
     void escape();
     void nudge(int key);
     void postPosition(oonedraw::GPoint viewTopLeft);
@@ -186,6 +236,7 @@ private:
 
     EditorServices services_;
     ProjectCommands* commands_ = nullptr;
+    EditHistory* history_ = nullptr;
     CSceneCanvas canvas_;
     oonedraw::GToolMgr tools_;
     oonedraw::GLibraryGlyphs glyphs_;
@@ -210,8 +261,13 @@ private:
     CPageProperty* pagePane_ = nullptr;
     std::vector<PropertyPane*> panes_; // children of the view, the page pane first
     PropertyPane* shown_ = nullptr;
+    std::vector<uint8_t> paneBaseline_; // the shown pane's record as it was shown
 
     bool pressedInDisplay_ = false;
+    bool extendKey_ = false;
+    bool banding_ = false;
+    QPoint bandStart_, bandEnd_;
+    QRect dragFrame_;
     bool moved_ = false;
     oonedraw::GPoint downPoint_;
     QPoint grabOffset_;

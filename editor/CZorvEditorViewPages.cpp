@@ -5,6 +5,8 @@
 #include "editor/CPageTree.h"
 #include "editor/CZorvEditorView.h"
 #include "editor/ProjectCommands.h"
+#include "editor/undo/EditHistory.h"
+#include "editor/undo/ReplaceProjectCmd.h"
 #include "image/GlyphFiles.h"
 #include "model/Bytes.h"
 #include "model/CZorvEditorDoc.h"
@@ -31,6 +33,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <algorithm>
 
 namespace zorv {
 
@@ -38,6 +41,13 @@ namespace {
 
 QString fromCodePage(const std::string& bytes) {
     return QString::fromStdString(codePageToUtf8(bytes).value_or(bytes));
+}
+
+// Bytes 2..5 of every widget record are its position on the display.
+bool onlyPositionDiffers(const std::vector<uint8_t>& a, const std::vector<uint8_t>& b) {
+    return a.size() == b.size() && a.size() >= 6 &&
+           std::equal(a.begin(), a.begin() + 2, b.begin()) &&
+           std::equal(a.begin() + 6, a.end(), b.begin() + 6);
 }
 
 } // namespace
@@ -63,6 +73,7 @@ void CZorvEditorView::initialUpdate(std::optional<int> pageNumber) {
     rebuildTree(currentPage_->number());
     showPageProperties();
     chooseTool("select");
+    history_->clear();
 }
 
 void CZorvEditorView::refreshProjectContext() {
@@ -226,6 +237,7 @@ void CZorvEditorView::showPane(PropertyPane* pane) {
         shown_->hide();
     shown_ = pane;
     if (shown_) {
+        paneBaseline_ = shown_->workingRecord();
         shown_->setGeometry(propertyArea());
         shown_->show();
     }
@@ -237,16 +249,24 @@ void CZorvEditorView::storePane(PropertyPane& pane) {
     if (!currentPage_)
         return;
     const std::vector<uint8_t> record = pane.workingRecord();
+    CPage after = *currentPage_;
     if (&pane == pagePane_) {
-        if (auto properties = pagePropertiesFrom(record))
-            currentPage_->setProperties(*properties);
+        if (auto properties = pagePropertiesFrom(record)) {
+            after.setProperties(*properties);
+            changePage("Page Properties", after);
+        }
         return;
     }
     const std::string typeName = pane.typeName().toStdString();
-    if (currentPage_->widgetRecord(pane.widgetId(), typeName) == record)
+    const std::optional<std::vector<uint8_t>> stored =
+        currentPage_->widgetRecord(pane.widgetId(), typeName);
+    if (!stored)
         return;
-    currentPage_->setWidgetRecord(pane.widgetId(), typeName, record);
-    markModified();
+    // A pane that tidies a record as it loads it makes no edit until something is changed in it.
+    if (record == paneBaseline_ || *stored == record)
+        return;
+    after.setWidgetRecord(pane.widgetId(), typeName, record);
+    changePage(onlyPositionDiffers(*stored, record) ? "Move" : "Properties", after);
     // The widget's object on the canvas follows its record at once.
     const WidgetNode* node = currentPage_->findWidget(pane.widgetId());
     for (oonedraw::GObject* object : canvas_.children) {
@@ -308,13 +328,17 @@ void CZorvEditorView::newPage() {
     if (!confirmPlace(choice->number, choice->mode))
         return;
     // The page shown may be replaced (Cover): nothing may refer to it any more.
+    const int shownNumber = currentPage_ ? currentPage_->number() : choice->number;
+    ProjectState before = ProjectState::of(*project_, true);
     canvas_.ClearAll();
     currentPage_ = nullptr;
     pageShown_ = false;
     if (CPage* page = project_->addPage(uint16_t(choice->number), choice->mode))
         page->setDescription(*description);
+    pushEdit(std::make_unique<ReplaceProjectCmd>("New Page", *project_, std::move(before),
+                                                 ProjectState::of(*project_, true), shownNumber,
+                                                 choice->number));
     rebuildTree(choice->number);
-    markModified();
 }
 
 void CZorvEditorView::copyPage() {
@@ -328,12 +352,15 @@ void CZorvEditorView::copyPage() {
         return;
     // A copy of the page shown, taken before a cover may replace it.
     const CPage source = *currentPage_;
+    ProjectState before = ProjectState::of(*project_, true);
     canvas_.ClearAll();
     currentPage_ = nullptr;
     pageShown_ = false;
     project_->copyPage(source, uint16_t(choice->number), choice->mode);
+    pushEdit(std::make_unique<ReplaceProjectCmd>("Copy Page", *project_, std::move(before),
+                                                 ProjectState::of(*project_, true), source.number(),
+                                                 choice->number));
     rebuildTree(choice->number);
-    markModified();
 }
 
 void CZorvEditorView::deletePage() {
@@ -352,18 +379,21 @@ void CZorvEditorView::deletePage() {
     if (services_.prompt.ask(deletePageQuestion(number), PromptButtons::OkCancel) !=
         PromptAnswer::Ok)
         return;
+    ProjectState before = ProjectState::of(*project_, true);
+    // The pages are made anew by the edit: nothing may refer to the old ones.
     canvas_.ClearAll();
-    if (currentPage_ && currentPage_->number() == number)
-        currentPage_ = nullptr;
+    currentPage_ = nullptr;
     project_->deletePage(uint16_t(number));
     pageShown_ = false;
     QTreeWidgetItem* parent = item->parent();
     const int index = parent->indexOfChild(item);
     QTreeWidgetItem* next =
         index + 1 < parent->childCount() ? parent->child(index + 1) : parent->child(index - 1);
+    pushEdit(std::make_unique<ReplaceProjectCmd>("Delete Page", *project_, std::move(before),
+                                                 ProjectState::of(*project_, true), number,
+                                                 CPageTree::pageNumber(next).value_or(0)));
     tree_->setCurrentItem(next);
     delete item;
-    markModified();
 }
 
 } // namespace zorv

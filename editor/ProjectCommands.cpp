@@ -6,6 +6,8 @@
 #include "comm/ui/CDownloadDlg.h"
 #include "comm/ui/CModbusDlg.h"
 #include "comm/ui/DeviceServices.h"
+#include "editor/undo/EditHistory.h"
+#include "editor/undo/ReplaceProjectCmd.h"
 #include "image/ImageCompiler.h"
 #include "image/ui/CAlarmPageDlg.h"
 #include "image/ui/CSettingDlg.h"
@@ -99,19 +101,29 @@ void ProjectCommands::importOld() {
     view_.initialUpdate();
 }
 
+void ProjectCommands::recordProjectEdit(const char* name, ProjectState before) {
+    CHCData& project = services_.document.project();
+    const int page = view_.currentPage() ? view_.currentPage()->number() : 0;
+    view_.pushEdit(std::make_unique<ReplaceProjectCmd>(
+        name, project, std::move(before), ProjectState::of(project, false), page, page));
+}
+
 void ProjectCommands::parameters() {
-    CSettingDlg dialog(services_.document.project().header, services_.prompt, &view_);
+    CHCData& project = services_.document.project();
+    ProjectState before = ProjectState::of(project, false);
+    CSettingDlg dialog(project.header, services_.prompt, &view_);
     if (dialog.exec() != QDialog::Accepted)
         return;
+    recordProjectEdit("Parameter Setting", std::move(before));
     view_.refreshProjectContext();
-    services_.document.setModified(true);
 }
 
 void ProjectCommands::alarmList() {
-    CAlarmPageDlg dialog(services_.document.project().alarmList, services_.prompt, services_.files,
-                         &view_);
+    CHCData& project = services_.document.project();
+    ProjectState before = ProjectState::of(project, false);
+    CAlarmPageDlg dialog(project.alarmList, services_.prompt, services_.files, &view_);
     if (dialog.exec() == QDialog::Accepted)
-        services_.document.setModified(true);
+        recordProjectEdit("Alarm List", std::move(before));
 }
 
 void ProjectCommands::report() {
@@ -194,9 +206,12 @@ bool ProjectCommands::errorsAccepted(const CompileResult& compiled) {
 
 void ProjectCommands::modbusTable() {
     CModbusDlg dialog(modbusFilesOf(services_.document), *services_.devices, &view_);
-    // The table travels with the project file: a changed one is saved with it.
-    if (dialog.exec() == QDialog::Accepted)
+    // The table travels with the project file: a changed one is saved with it. It is not an
+    // edit of the project, so no undo leads back to the saved state any more.
+    if (dialog.exec() == QDialog::Accepted) {
+        view_.history().forgetSavedState();
         services_.document.setModified(true);
+    }
 }
 
 bool ProjectCommands::exitAllowed() {

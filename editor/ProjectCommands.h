@@ -13,6 +13,7 @@
 namespace zorv {
 
 struct CompileResult;
+struct ProjectState;
 struct SaveTarget;
 
 // Asked before a project with errors goes to the panel.
@@ -53,6 +54,8 @@ private:
     bool saveTo(const SaveTarget& target);
     // Saves a project that has no file through the save dialog; false when cancelled.
     bool saveUntitled();
+    // Records a confirmed dialog's change of the header or the alarm list as one edit.
+    void recordProjectEdit(const char* name, ProjectState before);
 
     EditorServices services_;
     CZorvEditorView& view_;

@@ -72,4 +72,10 @@ bool CHCData::deletePage(uint16_t number) {
     return true;
 }
 
+void CHCData::replacePages(const std::vector<CPage>& pages) {
+    pages_.clear();
+    for (const CPage& page : pages)
+        pages_.push_back(std::make_unique<CPage>(page));
+}
+
 } // namespace zorv

@@ -47,6 +47,8 @@ public:
     void appendPage(std::unique_ptr<CPage> page) { pages_.push_back(std::move(page)); }
 
     const std::vector<std::unique_ptr<CPage>>& pages() const { return pages_; }
+    // Puts copies of `pages` in place of every page, in the given order.
+    void replacePages(const std::vector<CPage>& pages);
 
 private:
     std::vector<std::unique_ptr<CPage>> pages_;

@@ -498,4 +498,49 @@ bool readProjectStream(std::span<const uint8_t> stream, CHCData& project) {
     return true;
 }
 
+void writeWidgetStream(std::span<const WidgetNode> widgets, std::vector<uint8_t>& out) {
+    ByteWriter w(out);
+    const auto sizes = currentFixedPartSizes();
+    w.u16(uint16_t(sizes.size()));
+    for (uint16_t s : sizes)
+        w.u16(s);
+    const auto written = std::count_if(widgets.begin(), widgets.end(), [](const WidgetNode& n) {
+        return isWidgetKind(int32_t(n.kind));
+    });
+    w.i32(int32_t(written));
+    for (const WidgetNode& node : widgets) {
+        if (isWidgetKind(int32_t(node.kind)))
+            writeWidget(w, node);
+    }
+}
+
+bool readWidgetStream(std::span<const uint8_t> stream, std::vector<WidgetNode>& widgets) {
+    ByteReader r(stream);
+    const uint16_t sizeCount = r.u16();
+    if (!r.ok() || sizeCount > CHCData::kMaxFixedPartSizes)
+        return false;
+    std::vector<uint16_t> sizes(sizeCount, 0);
+    for (auto& s : sizes)
+        s = r.u16();
+    const int32_t count = r.i32();
+    // Every widget takes at least its id and kind: a count beyond that is refused at once.
+    if (!r.ok() || count < 0 || std::size_t(count) > r.remaining() / 8)
+        return false;
+    std::vector<WidgetNode> read;
+    for (int32_t i = 0; i < count; ++i) {
+        const int32_t id = r.i32();
+        const int32_t kind = r.i32();
+        if (!r.ok() || !isWidgetKind(kind))
+            return false;
+        WidgetNode node = WidgetNode::blank(id, WidgetKind(kind));
+        if (!readWidgetData(r, node, sizes))
+            return false;
+        read.push_back(std::move(node));
+    }
+    if (!r.atEnd())
+        return false;
+    widgets = std::move(read);
+    return true;
+}
+
 } // namespace zorv

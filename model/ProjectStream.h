@@ -23,4 +23,11 @@ inline std::vector<uint8_t> projectStream(const CHCData& project) {
 // on failure `project` is left as it was and the caller shows "File format error, open failed!".
 bool readProjectStream(std::span<const uint8_t> stream, CHCData& project);
 
+// The widgets alone, as a page block holds them, after the fixed-part sizes they were written
+// with: how widgets travel between pages, projects and editor windows.
+void writeWidgetStream(std::span<const WidgetNode> widgets, std::vector<uint8_t>& out);
+// Reads what writeWidgetStream wrote; `widgets` is replaced only when every byte is sound and
+// taken. The bytes come from outside (the clipboard): every length is checked.
+bool readWidgetStream(std::span<const uint8_t> stream, std::vector<WidgetNode>& widgets);
+
 } // namespace zorv

@@ -1,5 +1,7 @@
 #include "oonedraw/GCommandStack.h"
 
+#include "oonedraw/GCommandGuard.h"
+
 namespace oonedraw {
 
 bool GCommandStack::Execute(GCommand* raw) {
@@ -21,6 +23,20 @@ bool GCommandStack::Execute(GCommand* raw) {
     } catch (...) {
         return false;
     }
+}
+
+bool GCommandStack::Undo() {
+    if (!CanUndo() || !Guarded([&] { return entries[size_t(count) - 1]->Undo(); }))
+        return false;
+    --count;
+    return true;
+}
+
+bool GCommandStack::Redo() {
+    if (!CanRedo() || !Guarded([&] { return entries[size_t(count)]->Execute(); }))
+        return false;
+    ++count;
+    return true;
 }
 
 void GCommandStack::Clear() {

@@ -12,6 +12,12 @@ namespace oonedraw {
 class GCommandStack {
 public:
     bool Execute(GCommand* command);
+    // Steps back over the newest executed command, or forward over the oldest undone one; false
+    // when there is none or the command failed (the position then stays).
+    bool Undo();
+    bool Redo();
+    bool CanUndo() const { return count > 0; }
+    bool CanRedo() const { return size_t(count) < entries.size(); }
     void Clear();
 
     std::vector<std::unique_ptr<GCommand>> entries;

@@ -17,9 +17,12 @@ enum class CommandId {
     AppExit,
     // Edit
     EditUndo,
+    EditRedo,
     EditCut,
     EditCopy,
     EditPaste,
+    EditDelete,
+    EditSelectAll,
     // View
     ViewToolbar,
     ViewStatusBar,

@@ -20,11 +20,15 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::FileRecent4, "", "", "Open this project", "Open"},
     {C::AppExit, "E&xit", "", "Quit the application; asks to save the project", "Exit"},
     {C::EditUndo, "&Undo\tCtrl+Z", "Ctrl+Z;Alt+Backspace", "Undo the last action", "Undo"},
+    {C::EditRedo, "&Redo\tCtrl+Y", "Ctrl+Y;Ctrl+Shift+Z", "Redo the last undone action", "Redo"},
     {C::EditCut, "Cu&t\tCtrl+X", "Ctrl+X;Shift+Del",
      "Cut the selection and put it on the Clipboard", "Cut"},
     {C::EditCopy, "&Copy\tCtrl+C", "Ctrl+C;Ctrl+Ins",
      "Copy the selection and put it on the Clipboard", "Copy"},
     {C::EditPaste, "&Paste\tCtrl+V", "Ctrl+V;Shift+Ins", "Insert the Clipboard contents", "Paste"},
+    {C::EditDelete, "&Delete\tDel", "", "Delete the selected widgets", "Delete"},
+    {C::EditSelectAll, "Select &All\tCtrl+A", "Ctrl+A", "Select every widget of the page",
+     "Select All"},
     {C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar", "Toggle ToolBar", true},
     {C::ViewStatusBar, "&Status Bar", "", "Show or hide the status bar", "Toggle StatusBar", true},
     {C::ViewPanelPixels, "Panel &pixels", "",
@@ -101,8 +105,9 @@ constexpr std::array kFileMenu{cmd(C::FileNew),
                                LayoutEntry{LayoutItem::RecentFiles},
                                kSep,
                                cmd(C::AppExit)};
-constexpr std::array kEditMenu{cmd(C::EditUndo), kSep, cmd(C::EditCut), cmd(C::EditCopy),
-                               cmd(C::EditPaste)};
+constexpr std::array kEditMenu{
+    cmd(C::EditUndo),  cmd(C::EditRedo),   kSep, cmd(C::EditCut),      cmd(C::EditCopy),
+    cmd(C::EditPaste), cmd(C::EditDelete), kSep, cmd(C::EditSelectAll)};
 constexpr std::array kViewMenu{cmd(C::ViewToolbar),
                                cmd(C::ViewStatusBar),
                                kSep,

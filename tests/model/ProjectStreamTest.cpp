@@ -424,3 +424,38 @@ TEST(ProjectStream, PagesComeBackInNumberOrder) {
     EXPECT_EQ(p.page(0)->number(), 4);
     EXPECT_EQ(p.page(1)->number(), 9);
 }
+
+// The widgets alone (the clipboard's bytes) come back as they went, and bytes from outside that
+// stop short, carry a count beyond the bytes, a kind of no widget or bytes after the last widget
+// are refused with the target left as it was.
+TEST(WidgetStream, RoundTripsAndRefusesUnsoundBytes) {
+    const CHCData p = projectOfEveryKind();
+    const auto& widgets = p.page(0)->widgets;
+    std::vector<uint8_t> bytes;
+    writeWidgetStream(widgets, bytes);
+    std::vector<WidgetNode> read;
+    ASSERT_TRUE(readWidgetStream(bytes, read));
+    ASSERT_EQ(read.size(), widgets.size());
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        EXPECT_EQ(read[i].kind, widgets[i].kind);
+        EXPECT_EQ(read[i].record, widgets[i].record) << typeName(widgets[i].kind);
+    }
+
+    const std::vector<WidgetNode> untouched = read;
+    for (std::size_t cut : {std::size_t(0), std::size_t(1), bytes.size() / 2, bytes.size() - 1})
+        EXPECT_FALSE(readWidgetStream(std::span(bytes.data(), cut), read)) << cut;
+    auto longer = bytes;
+    longer.push_back(0);
+    EXPECT_FALSE(readWidgetStream(longer, read));
+    auto huge = bytes;
+    const std::size_t countOff = 2 + 2 * currentFixedPartSizes().size();
+    le::putU32(huge.data() + countOff, 0x7FFFFFFF);
+    EXPECT_FALSE(readWidgetStream(huge, read));
+    auto noKind = bytes;
+    le::putU32(noKind.data() + countOff + 8, 99);
+    EXPECT_FALSE(readWidgetStream(noKind, read));
+    auto manySizes = bytes;
+    le::putU16(manySizes.data(), 31);
+    EXPECT_FALSE(readWidgetStream(manySizes, read));
+    EXPECT_EQ(read.size(), untouched.size());
+}

@@ -123,3 +123,24 @@ TEST(Commands, MissingVerticesAndThrowingRepaintsReportFailure) {
     EXPECT_FALSE(GRotateCmd(r, {0, 0}, 1).Undo());
     EXPECT_TRUE(canvas.GetCommands()->entries.empty());
 }
+
+// Undo and redo walk the executed commands without losing the undone tail; a failing step
+// keeps the position.
+TEST(CommandStack, UndoAndRedoWalkTheEntries) {
+    GCommandStack stack;
+    EXPECT_FALSE(stack.Undo());
+    EXPECT_FALSE(stack.Redo());
+    ASSERT_TRUE(stack.Execute(new FakeCmd(true, 1)));
+    ASSERT_TRUE(stack.Execute(new FakeCmd(true, 2)));
+    EXPECT_TRUE(stack.Undo());
+    EXPECT_TRUE(stack.Undo());
+    EXPECT_FALSE(stack.Undo());
+    EXPECT_EQ(stack.count, 0);
+    EXPECT_EQ(stack.entries.size(), 2u);
+    EXPECT_TRUE(stack.Redo());
+    EXPECT_EQ(stack.count, 1);
+    static_cast<FakeCmd*>(stack.entries[1].get())->ok = false;
+    EXPECT_FALSE(stack.Redo());
+    EXPECT_EQ(stack.count, 1);
+    EXPECT_TRUE(stack.CanRedo());
+}

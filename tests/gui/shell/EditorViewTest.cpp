@@ -251,7 +251,8 @@ void EditorViewTest::nudgeStopsAtTheEdges() {
     QTest::keyClick(focus, Qt::Key_Right);
     bar->TopLeft(after);
     QCOMPARE(after, (oonedraw::GPoint{before.x + 2, before.y - 2}));
-    QVERIFY(!document().modified());
+    // Each nudge is a move that Undo takes back.
+    QVERIFY(document().modified());
     view().commitProperties();
     QCOMPARE(recordX(page().widgets.front()), uint16_t(1));
     QCOMPARE(recordY(page().widgets.front()), uint16_t(15));

@@ -121,9 +121,10 @@ void WorkflowTest::saveAs(const QString& name) {
 }
 
 void WorkflowTest::everyCommandWithAHandlerIsEnabled() {
+    // Undo and Redo wait for an edit, Paste for widgets on the clipboard.
     const std::set<CommandId> without{
-        CommandId::EditUndo,   CommandId::EditCut,   CommandId::EditCopy,  CommandId::EditPaste,
-        CommandId::HelpTopics, CommandId::Language3, CommandId::Language4, CommandId::Language5};
+        CommandId::EditUndo,  CommandId::EditRedo,  CommandId::EditPaste, CommandId::HelpTopics,
+        CommandId::Language3, CommandId::Language4, CommandId::Language5};
     const std::set<CommandId> recent{CommandId::FileRecent1, CommandId::FileRecent2,
                                      CommandId::FileRecent3, CommandId::FileRecent4};
     for (int i = 0; i < kCommandCount; ++i) {
