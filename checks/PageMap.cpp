@@ -48,6 +48,13 @@ int ignoreGraphvizError(char*) {
     return 0;
 }
 
+// One Graphviz context for the whole program: its text layout keeps the font names of the first
+// context it served, which freeing that context would leave dangling for the next map.
+GVC_t* graphvizContext() {
+    static GVC_t* const context = gvContext();
+    return context;
+}
+
 } // namespace
 
 JumpStyle jumpStyle(JumpKind kind) {
@@ -112,7 +119,7 @@ std::string pageMapDot(const PageGraph& graph) {
 bool renderPageMap(const std::string& dot, MapFormat format, std::vector<uint8_t>& out) {
     out.clear();
     agseterrf(ignoreGraphvizError);
-    GVC_t* gvc = gvContext();
+    GVC_t* gvc = graphvizContext();
     Agraph_t* graph = agmemread(dot.c_str());
     bool ok = false;
     if (graph && gvLayout(gvc, graph, "dot") == 0) {
@@ -129,7 +136,6 @@ bool renderPageMap(const std::string& dot, MapFormat format, std::vector<uint8_t
     }
     if (graph)
         agclose(graph);
-    gvFreeContext(gvc);
     return ok;
 }
 
