@@ -8,6 +8,8 @@
 // BM_CompileAndChecks compiles first, as `zorv check` does.
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchFonts.h"
+
 #include "checks/Checks.h"
 #include "image/CompileStats.h"
 #include "image/ImageCompiler.h"
@@ -19,21 +21,6 @@ namespace {
 
 constexpr int kPages = 131;
 constexpr int kDistinctCharacters = 300;
-
-std::vector<uint8_t> library() {
-    std::vector<uint8_t> file(34 + 84 * 128, 0x5A);
-    le::putU32(file.data() + 10, 128);
-    return file;
-}
-
-GlyphSources fonts() {
-    GlyphSources f;
-    f.file(FontFile::Asc16) = std::vector<uint8_t>(16 * 128, 0x18);
-    f.file(FontFile::Hzk14) = std::vector<uint8_t>(94 * 94 * 28, 0x3C);
-    f.file(FontFile::UserLib) = library();
-    f.file(FontFile::Syslib1) = library();
-    return f;
-}
 
 TextSlot chineseText(int& next, int characters) {
     std::vector<uint8_t> bytes;
@@ -127,7 +114,7 @@ void report(benchmark::State& state, const CompileStats& stats, const Findings& 
 // Every check, the pixel overlaps of each page in both languages among them.
 void BM_Checks(benchmark::State& state) {
     const CHCData p = project();
-    const GlyphSources f = fonts();
+    const GlyphSources f = bench::benchFonts();
     const std::vector<ModbusRow> rows = modbus();
     const CompileResult compiled = compileImage(p, f);
     const CompileStats stats = imageStats(compiled.image, compiled.glyphCount);
@@ -143,7 +130,7 @@ BENCHMARK(BM_Checks)->Unit(benchmark::kMillisecond);
 // What the editor does after each change: compile, then check.
 void BM_CompileAndChecks(benchmark::State& state) {
     const CHCData p = project();
-    const GlyphSources f = fonts();
+    const GlyphSources f = bench::benchFonts();
     const std::vector<ModbusRow> rows = modbus();
     CompileStats stats;
     Findings findings;

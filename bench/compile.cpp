@@ -4,6 +4,8 @@
 // about 56 KB with 500 text glyphs.
 #include <benchmark/benchmark.h>
 
+#include "bench/BenchFonts.h"
+
 #include "image/ImageCompiler.h"
 #include "model/Bytes.h"
 #include "model/WidgetRecords.h"
@@ -13,21 +15,6 @@ using namespace zorv;
 namespace {
 
 constexpr int kDistinctCharacters = 500;
-
-std::vector<uint8_t> library() {
-    std::vector<uint8_t> file(34 + 84 * 128, 0x5A);
-    le::putU32(file.data() + 10, 128);
-    return file;
-}
-
-GlyphSources fonts() {
-    GlyphSources f;
-    f.file(FontFile::Asc16) = std::vector<uint8_t>(16 * 128, 0x18);
-    f.file(FontFile::Hzk14) = std::vector<uint8_t>(94 * 94 * 28, 0x3C);
-    f.file(FontFile::UserLib) = library();
-    f.file(FontFile::Syslib1) = library();
-    return f;
-}
 
 TextSlot chineseText(int& next) {
     std::vector<uint8_t> bytes;
@@ -71,7 +58,7 @@ CHCData project(int pages) {
 
 void BM_CompileImage(benchmark::State& state) {
     const CHCData p = project(int(state.range(0)));
-    const GlyphSources f = fonts();
+    const GlyphSources f = bench::benchFonts();
     CompileResult r;
     for (auto _ : state) {
         r = compileImage(p, f);
