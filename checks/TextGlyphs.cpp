@@ -1,18 +1,11 @@
 #include "checks/TextGlyphs.h"
 
-#include <cstdio>
-
+#include "image/GlyphTable.h"
 #include "model/TextSlot.h"
 
 namespace zorv {
 
 namespace {
-
-std::string hex(unsigned value, int digits) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%0*X", digits, value);
-    return text;
-}
 
 int hexValue(uint8_t c) {
     return c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10;
@@ -28,7 +21,7 @@ std::optional<std::string> libraryCharacter(unsigned number, const LibrarySizes&
     const unsigned index = user ? number - 0x80 : number;
     if (!count || index < *count)
         return std::nullopt;
-    return "&" + hex(number, 2) + ", " + (user ? "a user character" : "a system symbol") +
+    return "&" + hexCode(number, 2) + ", " + (user ? "a user character" : "a system symbol") +
            " beyond the " + std::to_string(*count) + " of " +
            (user ? "UserLib.dat" : "Syslib1.dat");
 }
@@ -46,9 +39,9 @@ std::optional<std::string> unshowableCharacter(std::string_view text, const Libr
             i += 2;
         } else if (b[i] < 0x80) {
             if (b[i] < 0x20 || b[i] == 0x7F)
-                return "the control code 0x" + hex(b[i], 2);
+                return "the control code 0x" + hexCode(b[i], 2);
         } else if (i + 1 == n) {
-            return "half a Chinese character (the byte 0x" + hex(b[i], 2) + ")";
+            return "half a Chinese character (the byte 0x" + hexCode(b[i], 2) + ")";
         } else if (b[i] == 0xFF) {
             // A library character the text already holds in the image's form.
             if (auto bad = libraryCharacter(b[i + 1], sizes))
@@ -56,7 +49,7 @@ std::optional<std::string> unshowableCharacter(std::string_view text, const Libr
             ++i;
         } else {
             if (!inGrid(b[i]) || !inGrid(b[i + 1]))
-                return "the code 0x" + hex(unsigned(b[i]) << 8 | b[i + 1], 4) +
+                return "the code 0x" + hexCode(unsigned(b[i]) << 8 | b[i + 1], 4) +
                        ", which is no GB2312 character";
             ++i;
         }

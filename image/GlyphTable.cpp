@@ -6,12 +6,6 @@ namespace zorv {
 
 namespace {
 
-std::string hex(unsigned value, int digits) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%0*X", digits, value);
-    return text;
-}
-
 // Where a glyph's character was first used, and the message when it is refused.
 struct GlyphUse {
     const CompilePlace& place;
@@ -36,8 +30,8 @@ std::optional<FullGlyph> libraryGlyph(const GlyphSources& fonts, FontFile file, 
         return std::nullopt;
     }
     if (number >= *count) {
-        use.refuse("The character &" + hex(code & 0xFF, 2) + " used on " + use.place.describe() +
-                   " is not in the " + fontFileName(file) + "!");
+        use.refuse("The character &" + hexCode(code & 0xFF, 2) + " used on " +
+                   use.place.describe() + " is not in the " + fontFileName(file) + "!");
         return std::nullopt;
     }
     auto glyph = readLibraryGlyph(library, number);
@@ -49,7 +43,7 @@ std::optional<FullGlyph> libraryGlyph(const GlyphSources& fonts, FontFile file, 
 std::optional<FullGlyph> hanziGlyph(const GlyphSources& fonts, uint16_t code, GlyphUse use) {
     const auto offset = hzk14Offset(code);
     if (!offset) {
-        use.refuse("The character code " + hex(code, 4) + " used on " + use.place.describe() +
+        use.refuse("The character code " + hexCode(code, 4) + " used on " + use.place.describe() +
                    " is not a GB2312 character!");
         return std::nullopt;
     }
@@ -60,6 +54,12 @@ std::optional<FullGlyph> hanziGlyph(const GlyphSources& fonts, uint16_t code, Gl
 }
 
 } // namespace
+
+std::string hexCode(unsigned value, int digits) {
+    char text[8];
+    std::snprintf(text, sizeof text, "%0*X", digits, value);
+    return text;
+}
 
 bool appendAsciiFont(std::span<const uint8_t> asc16, std::vector<uint8_t>& out,
                      std::string& message) {

@@ -14,6 +14,9 @@
 namespace zorv {
 
 constexpr int kAsciiFirst = 0x20, kAsciiLast = 0x7E;
+
+// A character code as the messages name it: `digits` upper-case hexadecimal digits ("1A").
+std::string hexCode(unsigned value, int digits);
 constexpr std::size_t kAsciiFontBytes = 16 * (kAsciiLast - kAsciiFirst + 1); // 1520
 
 // Appends the glyphs of the codes 0x20 to 0x7E; false, with the message, when the file is short.
