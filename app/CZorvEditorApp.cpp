@@ -20,6 +20,7 @@
 #include "app/meter/CMemoryMeter.h"
 #include "comm/ProjectReport.h"
 #include "editor/CZorvEditorView.h"
+#include "image/ImageCompiler.h"
 #include "image/Translator.h"
 
 namespace zorv {
@@ -81,8 +82,11 @@ void CZorvEditorApp::connectOverviews() {
     preview_ = new PanelPreview(*view_, services_.paths, services_.prompt, this);
     // The checks and the panel pixels follow each background compile.
     connect(meter_, &CMemoryMeter::statsShown, this, [this] {
-        overviews_->refresh(document_->project(), meter_->stats());
-        preview_->projectCompiled(document_->project());
+        // The checks and the panel pixels need the image itself, compiled once here (a few
+        // milliseconds): the meter's worker keeps only its figures.
+        const CompileResult compiled = compileImage(document_->project(), services_.paths);
+        overviews_->refresh(document_->project(), compiled.image, meter_->stats());
+        preview_->imageCompiled(compiled);
     });
     connect(overviews_, &ProjectOverviews::widgetRequested, view_, &CZorvEditorView::showWidget);
     const std::pair<CommandId, QDockWidget*> docks[] = {

@@ -17,19 +17,6 @@ PanelPreview::~PanelPreview() {
     delete simulator_;
 }
 
-std::shared_ptr<const panel::PanelImage> PanelPreview::compile(const CHCData& project,
-                                                               std::string& message) {
-    const CompileResult compiled = compileImage(project, paths_);
-    if (!compiled.ok) {
-        message = compiled.message;
-        return nullptr;
-    }
-    auto image = std::make_shared<panel::PanelImage>();
-    if (!image->load(compiled.image, message))
-        return nullptr;
-    return image;
-}
-
 void PanelPreview::simulate(const CHCData& project) {
     const CompileResult compiled = compileImage(project, paths_);
     if (!compiled.ok) {
@@ -57,17 +44,19 @@ void PanelPreview::simulate(const CHCData& project) {
 void PanelPreview::setPanelPixels(bool on, const CHCData& project) {
     panelPixels_ = on;
     if (on)
-        projectCompiled(project);
+        imageCompiled(compileImage(project, paths_));
     else
         view_.setPanelImage(nullptr);
 }
 
-void PanelPreview::projectCompiled(const CHCData& project) {
+void PanelPreview::imageCompiled(const CompileResult& compiled) {
     if (!panelPixels_)
         return;
     // A project the compiler refuses shows as the editor draws it; the meter names the fault.
+    auto image = std::make_shared<panel::PanelImage>();
     std::string message;
-    view_.setPanelImage(compile(project, message));
+    const bool loaded = compiled.ok && image->load(compiled.image, message);
+    view_.setPanelImage(loaded ? std::move(image) : nullptr);
 }
 
 } // namespace zorv

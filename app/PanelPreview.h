@@ -12,6 +12,7 @@
 namespace zorv {
 
 class CHCData;
+struct CompileResult;
 class CZorvEditorView;
 class Paths;
 class Prompt;
@@ -35,13 +36,10 @@ public:
     // The view draws the display through the renderer while on.
     void setPanelPixels(bool on, const CHCData& project);
     bool panelPixels() const { return panelPixels_; }
-    // The project changed and was measured: the panel pixels follow it.
-    void projectCompiled(const CHCData& project);
+    // The project changed and was compiled anew: the panel pixels follow it.
+    void imageCompiled(const CompileResult& compiled);
 
 private:
-    // The image of the project, or nothing after the compiler's refusal (with its message).
-    std::shared_ptr<const panel::PanelImage> compile(const CHCData& project, std::string& message);
-
     CZorvEditorView& view_;
     const Paths& paths_;
     Prompt& prompt_;

@@ -12,7 +12,6 @@
 #include "checks/ui/CProblemsList.h"
 #include "checks/ui/CRegistersList.h"
 #include "image/GlyphFiles.h"
-#include "image/ImageCompiler.h"
 
 namespace zorv {
 
@@ -73,13 +72,10 @@ QDockWidget* ProjectOverviews::addDock(QMainWindow& frame, const QString& title,
     return dock;
 }
 
-void ProjectOverviews::refresh(const CHCData& project, const CompileStats& stats) {
+void ProjectOverviews::refresh(const CHCData& project, std::span<const uint8_t> image,
+                               const CompileStats& stats) {
     const std::vector<ModbusRow> modbus = modbusRowsOrNone(modbusTable_());
-    const GlyphSources fonts = readGlyphSources(paths_);
-    // The panel's pixels need the image itself, compiled anew (a few milliseconds): the meter's
-    // worker keeps only its figures.
-    const CompileResult compiled = compileImage(project, fonts);
-    findings_ = checkProject(project, compiled.image, stats, modbus, fonts);
+    findings_ = checkProject(project, image, stats, modbus, readGlyphSources(paths_));
     problems_->setFindings(findings_);
     registers_->setUses(registerUses(project, modbus));
     pendingGraph_ = pageGraph(project);

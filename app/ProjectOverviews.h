@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <functional>
+#include <span>
 
 #include "checks/Finding.h"
 #include "checks/PageGraph.h"
@@ -33,8 +34,9 @@ public:
     // The count beside the memory meter ("2 errors, 1 warning"); a click shows the Problems.
     QToolButton* countButton() const { return count_; }
 
-    // Runs the checks on the project with the compile's figures and refreshes every overview.
-    void refresh(const CHCData& project, const CompileStats& stats);
+    // Runs the checks on the project with its image and the compile's figures and refreshes
+    // every overview.
+    void refresh(const CHCData& project, std::span<const uint8_t> image, const CompileStats& stats);
     const Findings& findings() const { return findings_; }
 
     CProblemsList* problems() const { return problems_; }

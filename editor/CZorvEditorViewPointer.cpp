@@ -1,0 +1,357 @@
+// The editing view's pointer and keys: selecting, placing, dragging and nudging widgets, and
+// the keys that act on them.
+#include "editor/CZorvEditorView.h"
+
+#include "app/commands/ActionRegistry.h"
+#include "app/commands/CommandTable.h"
+#include "editor/CPageTree.h"
+#include "editor/ProjectCommands.h"
+#include "image/GlyphFiles.h"
+#include "model/Bytes.h"
+#include "model/CZorvEditorDoc.h"
+#include "model/EditorViewRules.h"
+#include "model/FileOps.h"
+#include "model/PagePropertiesRecord.h"
+#include "model/PictureFiles.h"
+#include "model/widgets/CanvasPlacement.h"
+#include "model/widgets/PageTools.h"
+#include "model/widgets/WidgetBitmaps.h"
+#include "model/widgets/WidgetSync.h"
+#include "model/widgets/WidgetTexts.h"
+#include "oonedraw/GCreateTool.h"
+#include "oonedraw/GRepaint.h"
+#include "oonedraw/GText.h"
+#include "panel/PanelImage.h"
+#include "panel/PanelRenderer.h"
+#include "panel/ui/PanelPictureImage.h"
+#include "panes/CPageProperty.h"
+#include "panes/PaneFactory.h"
+#include "platform/CodePageText.h"
+#include "platform/Paths.h"
+#include "platform/Prompt.h"
+#include "platform/qt/FileChooser.h"
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPaintEvent>
+#include <algorithm>
+
+namespace zorv {
+
+namespace {
+
+bool inside(const oonedraw::GIntRect& r, QPoint p) {
+    return r.contains(p.x(), p.y());
+}
+
+uint32_t keysOf(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    uint32_t keys = 0;
+    if (buttons & Qt::LeftButton)
+        keys |= oonedraw::kLeftButton;
+    if (modifiers & Qt::ControlModifier)
+        keys |= oonedraw::kCtrlKey;
+    return keys;
+}
+
+} // namespace
+
+oonedraw::GObject* CZorvEditorView::firstSelected() {
+    const auto& members = canvas_.GetSelection()->children;
+    return members.empty() ? nullptr : members.front();
+}
+
+CZorvEditorView::SelectionKey CZorvEditorView::selectionKey() {
+    if (oonedraw::GObject* object = firstSelected())
+        return {object->id, object->name};
+    return {};
+}
+
+oonedraw::GPoint CZorvEditorView::viewTopLeft(const oonedraw::GObject& object) const {
+    oonedraw::GPoint p;
+    object.TopLeft(p);
+    return {p.x + canvas_.originX, p.y + canvas_.originY};
+}
+
+void CZorvEditorView::postPosition(oonedraw::GPoint viewTopLeft) {
+    const oonedraw::GPoint pixel = displayPixelOf(viewTopLeft, displayRect_);
+    if (shown_)
+        shown_->setPosition(int(pixel.x), int(pixel.y));
+}
+
+void CZorvEditorView::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::RightButton) {
+        // A pending placement ends.
+        chooseTool("select");
+        QWidget::mousePressEvent(event);
+        return;
+    }
+    extendKey_ = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+    if (event->button() == Qt::LeftButton && inside(displayRect_, at) && currentPage_)
+        leftPress(at, keysOf(event->buttons(), event->modifiers()));
+    endFeedback();
+    QWidget::mousePressEvent(event);
+}
+
+void CZorvEditorView::leftPress(QPoint at, uint32_t keys) {
+    // A press in the display leaves the pane as Enter would; a pane that refuses stays, with its
+    // widget selected.
+    if (shown_ && !shown_->apply())
+        return;
+    if (currentToolName() == "select" && extendKey_ && toggleAt(at)) {
+        keySink_->setFocus();
+        return;
+    }
+    const SelectionKey previous = selectionKey();
+    oonedraw::GPoint point{double(at.x()), double(at.y())};
+    const std::string tool = currentToolName();
+    if (tool != "select") {
+        Extent picture;
+        if (tool == "Picture")
+            if (auto bitmap = loadMonochromeBitmap(picturePath(projectFolder(), pictureName_)))
+                picture = {bitmap->width, bitmap->height};
+        if (const std::optional<Extent> extent = placementExtent(tool, picture))
+            point = shiftInward(point, *extent, displayRect_);
+    }
+    downPoint_ = point;
+    if (oonedraw::GTool* current = tools_.Current())
+        current->OnButtonDown({point.x, point.y, keys});
+    keySink_->setFocus();
+    const SelectionKey now = selectionKey();
+    if (firstSelected()) {
+        const oonedraw::GPoint topLeft = selectionBox().topLeft;
+        grabOffset_ = QPoint(at.x() - int(topLeft.x), at.y() - int(topLeft.y));
+    } else if (tool == "select") {
+        banding_ = true;
+        bandStart_ = bandEnd_ = at;
+    }
+    if (now.id != previous.id) {
+        if (shown_)
+            storePane(*shown_);
+        showSelectionPane();
+    }
+    pressedInDisplay_ = true;
+}
+
+oonedraw::GPoint CZorvEditorView::dragTopLeft(QPoint pointer) {
+    const SelectionBox box = selectionBox();
+    const Extent size{box.width, box.height};
+    return snappedTopLeft(pointer.x(), pointer.y(), grabOffset_.x(), grabOffset_.y(), size,
+                          displayRect_, kSnapStep);
+}
+
+void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    emit pointerTextChanged(QString::asprintf("%4d,%4d", at.x(), at.y()));
+    if (currentToolName() != "select" && inside(displayRect_, at))
+        setCursor(Qt::CrossCursor);
+    else
+        unsetCursor();
+    const uint32_t keys = keysOf(event->buttons(), event->modifiers());
+    if (pressedInDisplay_ && banding_ && (keys & oonedraw::kLeftButton)) {
+        bandEnd_ = QPoint(std::clamp(at.x(), displayRect_.left, displayRect_.right - 1),
+                          std::clamp(at.y(), displayRect_.top, displayRect_.bottom - 1));
+        update();
+    }
+    if (pressedInDisplay_ && firstSelected() && (keys & oonedraw::kLeftButton) &&
+        currentToolName() == "select") {
+        moved_ = true;
+        const oonedraw::GPoint topLeft = dragTopLeft(at);
+        const SelectionBox box = selectionBox();
+        dragFrame_ = QRect(int(topLeft.x), int(topLeft.y), box.width, box.height);
+        update();
+        postPosition(topLeft);
+        if (oonedraw::GTool* tool = tools_.Current())
+            tool->OnMouseMove({topLeft.x + grabOffset_.x(), topLeft.y + grabOffset_.y(), keys});
+        endFeedback();
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void CZorvEditorView::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && pressedInDisplay_) {
+        pressedInDisplay_ = false;
+        leftRelease(event->position().toPoint(),
+                    keysOf(event->buttons() | Qt::LeftButton, event->modifiers()) &
+                        ~uint32_t(oonedraw::kLeftButton));
+        endFeedback();
+    }
+    QWidget::mouseReleaseEvent(event);
+}
+
+void CZorvEditorView::leftRelease(QPoint at, uint32_t keys) {
+    oonedraw::GTool* tool = tools_.Current();
+    dragFrame_ = QRect();
+    if (banding_) {
+        banding_ = false;
+        if (tool)
+            tool->OnButtonUp({double(at.x()), double(at.y()), keys});
+        selectInBand();
+        update();
+        return;
+    }
+    if (moved_) {
+        const oonedraw::GPoint topLeft = dragTopLeft(at);
+        postPosition(topLeft);
+        if (tool)
+            tool->OnButtonUp({topLeft.x + grabOffset_.x(), topLeft.y + grabOffset_.y(), keys});
+        moved_ = false;
+        storePositions();
+    } else if (currentToolName() != "select") {
+        placeWidget(keys);
+    } else if (tool && inside(displayRect_, at)) {
+        tool->OnButtonUp({double(at.x()), double(at.y()), keys});
+    }
+}
+
+void CZorvEditorView::placeWidget(uint32_t keys) {
+    if (!currentPage_)
+        return;
+    const std::string name = currentToolName();
+    if (!commitProperties())
+        return;
+    if (shown_)
+        shown_->hide();
+    const std::size_t count = canvas_.children.size();
+    if (oonedraw::GTool* tool = tools_.Current())
+        tool->OnButtonUp({downPoint_.x, downPoint_.y, keys});
+    CPage after = *currentPage_;
+    WidgetNode* node = canvas_.children.size() > count ? after.addWidget(name) : nullptr;
+    if (!node) {
+        showPane(shown_);
+        return;
+    }
+    oonedraw::GObject* object = canvas_.children.back();
+    object->id = node->id;
+    const oonedraw::GPoint pixel = displayPixelOf(downPoint_, displayRect_);
+    le::putU16(node->record.data() + 2, uint16_t(pixel.x));
+    le::putU16(node->record.data() + 4, uint16_t(pixel.y));
+    std::optional<MonochromeBitmap> bitmap;
+    if (node->kind == WidgetKind::Picture) {
+        bitmap = loadMonochromeBitmap(picturePath(projectFolder(), pictureName_));
+        PictureRecord record = node->get<PictureRecord>();
+        if (bitmap)
+            fillPictureRecord(record, *bitmap, pictureName_);
+        else
+            record.setPictureName(pictureName_);
+        node->set(record);
+    }
+    PropertyPane* pane = paneFor(name);
+    pane->loadRecord(node->record, node->id);
+    if (bitmap)
+        pane->setPictureSize(bitmap->width, bitmap->height);
+    // The new widget is stored as its pane completes it (a light's symbol text, say), as leaving
+    // the pane would store it.
+    if (std::vector<uint8_t> completed = pane->workingRecord();
+        completed.size() == node->record.size())
+        node->record = std::move(completed);
+    changePage("Place Widget", after);
+    applyNode(*object, *node, language_, WidgetBitmaps::shared());
+    if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
+        rect->FitToContent();
+    canvas_.Select(object, oonedraw::kSelectReplace);
+    canvas_.Invalidate(oonedraw::BoundsOf(*object));
+    pane->setPosition(int(pixel.x), int(pixel.y));
+    showPane(pane);
+    if (!(keys & oonedraw::kCtrlKey))
+        chooseTool("select");
+}
+
+// ---- keys ------------------------------------------------------------------------------------
+
+bool CZorvEditorView::eventFilter(QObject* watched, QEvent* event) {
+    // The read-only field would take the clipboard, undo and select-all keys for its own text;
+    // on the page they belong to the Edit menu's commands.
+    if (watched == keySink_ && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        for (QKeySequence::StandardKey k :
+             {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+              QKeySequence::Redo, QKeySequence::SelectAll}) {
+            if (key->matches(k)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    // The read-only field has no use for these keys; taken here they do not reach the view
+    // a second time as keys the field ignored.
+    if (watched == keySink_ && event->type() == QEvent::KeyPress &&
+        handleKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    return QWidget::eventFilter(watched, event);
+}
+
+void CZorvEditorView::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+bool CZorvEditorView::handleKey(int key) {
+    switch (key) {
+    case Qt::Key_Delete:
+        deleteSelection();
+        return true;
+    case Qt::Key_Escape:
+        escape();
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        nudge(key);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CZorvEditorView::deleteSelection(const char* editName) {
+    if (!firstSelected() || !currentPage_ || !project_ || pressedInDisplay_)
+        return;
+    // The pane's last edits reach the record first: a picture's file goes by the name it holds.
+    if (!commitProperties())
+        return;
+    CPage after = *currentPage_;
+    for (oonedraw::GObject* object : canvas_.GetSelection()->children)
+        after.removeWidget(object->id);
+    changePage(editName, after);
+    canvas_.DeleteSelection();
+    InvalidateArea(displayRect_);
+    showPane(pagePane_);
+    showPageProperties();
+}
+
+void CZorvEditorView::escape() {
+    chooseTool("select");
+    if (shown_ != pagePane_) {
+        // The widget's pane keeps the position of nudges: it reaches the record first.
+        if (!commitProperties())
+            return;
+        showPane(pagePane_);
+        showPageProperties();
+    }
+    canvas_.Select(nullptr, oonedraw::kSelectReplace);
+    InvalidateArea(displayRect_);
+}
+
+void CZorvEditorView::nudge(int key) {
+    const auto members = canvas_.GetSelection()->children;
+    if (members.empty() || pressedInDisplay_)
+        return;
+    const Nudge side = key == Qt::Key_Left    ? Nudge::Left
+                       : key == Qt::Key_Right ? Nudge::Right
+                       : key == Qt::Key_Up    ? Nudge::Up
+                                              : Nudge::Down;
+    const SelectionBox box = selectionBox();
+    const std::optional<oonedraw::GPoint> step =
+        nudgeStep(side, box.topLeft, Extent{box.width, box.height}, displayRect_);
+    if (!step)
+        return;
+    for (oonedraw::GObject* object : members)
+        oonedraw::ChangeAndRepaint(*object, [&] { object->Move(step->x, step->y); });
+    postPosition({box.topLeft.x + step->x, box.topLeft.y + step->y});
+    storePositions();
+}
+
+} // namespace zorv
