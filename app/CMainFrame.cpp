@@ -14,8 +14,8 @@
 
 #include "app/CTrueColorToolBar.h"
 #include "app/LockKeyState.h"
-#include "app/commands/ActionRegistry.h"
-#include "app/commands/CommandTable.h"
+#include "commands/ActionRegistry.h"
+#include "commands/CommandTable.h"
 
 // The frame's pictures are compiled into the application's library; they are registered once
 // the frame is made.

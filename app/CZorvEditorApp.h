@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "app/RecentFileList.h"
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "model/CZorvEditorDoc.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"

@@ -11,7 +11,7 @@
 
 #include "HundredWidgets.h"
 
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "editor/CPageTree.h"
 #include "editor/CZorvEditorView.h"
 #include "model/Bytes.h"

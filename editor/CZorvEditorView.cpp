@@ -7,8 +7,8 @@
 #include <QPaintEvent>
 #include <algorithm>
 
-#include "app/commands/ActionRegistry.h"
-#include "app/commands/CommandTable.h"
+#include "commands/ActionRegistry.h"
+#include "commands/CommandTable.h"
 #include "editor/CPageTree.h"
 #include "editor/ProjectCommands.h"
 #include "image/GlyphFiles.h"

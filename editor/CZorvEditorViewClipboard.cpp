@@ -5,7 +5,7 @@
 #include <QGuiApplication>
 #include <system_error>
 
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "editor/CZorvEditorView.h"
 #include "editor/WidgetClipboard.h"
 #include "editor/undo/ProjectEdit.h"

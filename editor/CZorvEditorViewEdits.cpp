@@ -3,7 +3,7 @@
 #include <QAction>
 #include <algorithm>
 
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "editor/CPageTree.h"
 #include "editor/CZorvEditorView.h"
 #include "editor/undo/ChangePageCmd.h"

@@ -1,7 +1,7 @@
 // The editing view's project, page tree, page commands and property panes.
 
-#include "app/commands/ActionRegistry.h"
-#include "app/commands/CommandTable.h"
+#include "commands/ActionRegistry.h"
+#include "commands/CommandTable.h"
 #include "editor/CPageTree.h"
 #include "editor/CZorvEditorView.h"
 #include "editor/ProjectCommands.h"

@@ -2,8 +2,8 @@
 // the page (or the panel's own pixels), and the feedback of the tools drawn into it.
 #include "editor/CZorvEditorView.h"
 
-#include "app/commands/ActionRegistry.h"
-#include "app/commands/CommandTable.h"
+#include "commands/ActionRegistry.h"
+#include "commands/CommandTable.h"
 #include "editor/CPageTree.h"
 #include "editor/ProjectCommands.h"
 #include "image/GlyphFiles.h"

@@ -2,8 +2,8 @@
 // the keys that act on them.
 #include "editor/CZorvEditorView.h"
 
-#include "app/commands/ActionRegistry.h"
-#include "app/commands/CommandTable.h"
+#include "commands/ActionRegistry.h"
+#include "commands/CommandTable.h"
 #include "editor/CPageTree.h"
 #include "editor/ProjectCommands.h"
 #include "image/GlyphFiles.h"

@@ -8,7 +8,7 @@
 #include <QMouseEvent>
 #include <algorithm>
 
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "editor/CZorvEditorView.h"
 #include "model/CHCData.h"
 #include "oonedraw/GRepaint.h"

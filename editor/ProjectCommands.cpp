@@ -1,6 +1,6 @@
 #include "editor/ProjectCommands.h"
 
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "checks/Checks.h"
 #include "checks/HtmlReport.h"
 #include "comm/ui/CDownloadDlg.h"

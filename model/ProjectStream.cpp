@@ -1,10 +1,12 @@
+// The project stream (header, fixed-part sizes, pages, alarm list, trailer) and the widget stream.
 #include "model/ProjectStream.h"
 
 #include <algorithm>
 #include <array>
 
 #include "model/ByteReader.h"
-#include "model/WidgetRecords.h"
+#include "model/stream/AlarmListStream.h"
+#include "model/stream/WidgetData.h"
 
 namespace zorv {
 
@@ -14,154 +16,10 @@ constexpr std::size_t kSizeTableFiller = 25; // FF 00 00 00 after the fixed-part
 constexpr std::size_t kPageFiller = 5;       // FF 00 00 00 after every page block
 constexpr std::array<uint8_t, 4> kTrailer{0xA5, 0x5A, 0xEF, 0xFE};
 constexpr std::size_t kDescriptionReadLimit = 40;
-constexpr std::size_t kMaxPictureName = kPictureNameSize - 1;
-constexpr std::size_t kAlarmHeadSize = 20;
-
-// ---------------------------------------------------------------------------------- writing
 
 void writeFiller(ByteWriter& w, std::size_t times) {
     for (std::size_t i = 0; i < times; ++i)
         w.u32(0xFF);
-}
-
-void writeSlot(ByteWriter& w, std::span<const uint8_t> text) {
-    w.u8(uint8_t(text.size()));
-    w.bytes(text);
-}
-
-void writeSlot(ByteWriter& w, const TextSlot& text) {
-    writeSlot(w, std::span<const uint8_t>(text.data.data(), text.length));
-}
-
-template <class R> void writeHead(ByteWriter& w, const R& r, std::size_t n) {
-    w.bytes(r.span(0, n));
-}
-
-void writeName(ByteWriter& w, const std::string& name) {
-    w.u32(uint32_t(name.size()));
-    w.bytes(std::span(reinterpret_cast<const uint8_t*>(name.data()), name.size()));
-}
-
-void writeBitmap(ByteWriter& w, std::span<const uint8_t> bitmap) {
-    w.u32(uint32_t(bitmap.size()));
-    w.bytes(bitmap);
-}
-
-// The used entries of a state or item table, in slot order: the first `count` entries of an
-// edited table, anywhere in a translated one.
-template <class R> std::vector<int> usedEntries(const R& r) {
-    std::vector<int> used;
-    for (int k = 0; k < R::kCapacity; ++k) {
-        if (r.entry(k).used)
-            used.push_back(k);
-    }
-    return used;
-}
-
-template <class R> void writeChoiceHead(ByteWriter& w, R r) {
-    r.setCount(uint8_t(usedEntries(r).size()));
-    writeHead(w, r, 20);
-    w.u8(r.count());
-}
-
-template <class R> void writeChoiceTexts(ByteWriter& w, const R& r) {
-    for (int lang = 0; lang < 2; ++lang) {
-        for (int k : usedEntries(r))
-            writeSlot(w, r.entry(k).text[lang]);
-    }
-}
-
-void writeAlarmTexts(ByteWriter& w, const AlarmListRecord& r, int entries) {
-    for (int lang = 0; lang < 2; ++lang) {
-        for (int i = 0; i < entries; ++i)
-            writeSlot(w, r.text(i, lang));
-    }
-}
-
-int alarmEntries(const AlarmListRecord& r) {
-    return std::min<int>(r.entryCount(), AlarmListRecord::kCapacity);
-}
-
-void writeAlarmHead(ByteWriter& w, AlarmListRecord r) {
-    r.setEntryCount(uint16_t(alarmEntries(r)));
-    writeHead(w, r, kAlarmHeadSize);
-}
-
-void writeWidget(ByteWriter& w, const WidgetNode& node) {
-    w.i32(node.id);
-    w.i32(int32_t(node.kind));
-    switch (node.kind) {
-    case WidgetKind::Led: {
-        const auto r = node.get<LedRecord>();
-        writeHead(w, r, 24);
-        writeSlot(w, r.symbolText());
-        for (int logic = 0; logic < 2; ++logic) {
-            writeName(w, r.pictureName(logic));
-            writeBitmap(w, r.bitmap(logic));
-        }
-        break;
-    }
-    case WidgetKind::Register:
-        writeHead(w, node.get<RegisterRecord>(), 36);
-        break;
-    case WidgetKind::Bar:
-        writeHead(w, node.get<BarRecord>(), 28);
-        break;
-    case WidgetKind::Trend:
-        writeHead(w, node.get<TrendRecord>(), 36);
-        break;
-    case WidgetKind::Password:
-        writeHead(w, node.get<PasswordRecord>(), 12);
-        break;
-    case WidgetKind::DynamicText: {
-        const auto r = node.get<DynamicTextRecord>();
-        writeChoiceHead(w, r);
-        for (int k : usedEntries(r))
-            w.u16(uint16_t(r.entry(k).value));
-        writeChoiceTexts(w, r);
-        break;
-    }
-    case WidgetKind::Menu: {
-        const auto r = node.get<MenuRecord>();
-        writeChoiceHead(w, r);
-        for (int k : usedEntries(r)) {
-            // The value takes one or two words, as the menu's register does.
-            const uint32_t value = uint32_t(r.entry(k).value);
-            for (int b = 0; b < 2 * r.registerLength(); ++b)
-                w.u8(b < 4 ? uint8_t(value >> (8 * b)) : 0);
-        }
-        writeChoiceTexts(w, r);
-        break;
-    }
-    case WidgetKind::Key: {
-        const auto r = node.get<KeyRecord>();
-        writeHead(w, r, 20);
-        writeSlot(w, r.symbolText());
-        break;
-    }
-    case WidgetKind::StaticText: {
-        const auto r = node.get<StaticTextRecord>();
-        writeHead(w, r, 12);
-        writeSlot(w, r.text(0));
-        writeSlot(w, r.text(1));
-        break;
-    }
-    case WidgetKind::Picture: {
-        const auto r = node.get<PictureRecord>();
-        writeHead(w, r, 16);
-        writeName(w, r.pictureName());
-        writeBitmap(w, r.bitmap());
-        break;
-    }
-    case WidgetKind::Alarm: {
-        const auto r = node.get<AlarmListRecord>();
-        writeAlarmHead(w, r);
-        writeAlarmTexts(w, r, alarmEntries(r));
-        break;
-    }
-    default:
-        break;
-    }
 }
 
 void writePage(ByteWriter& w, const CPage& page) {
@@ -178,227 +36,7 @@ void writePage(ByteWriter& w, const CPage& page) {
     w.bytes(page.head.bytes);
     for (const WidgetNode& node : page.widgets) {
         if (isWidgetKind(int32_t(node.kind)))
-            writeWidget(w, node);
-    }
-}
-
-// ---------------------------------------------------------------------------------- reading
-
-// Reads a length byte and that many text bytes into a slot; texts over 24 bytes are refused.
-bool readSlot(ByteReader& r, TextSlot& slot) {
-    const uint8_t n = r.u8();
-    if (n > TextSlot::kCapacity) {
-        r.fail();
-        return false;
-    }
-    slot = TextSlot::fromBytes(r.take(n));
-    return r.ok();
-}
-
-// Reads a length byte and keeps at most 24 text bytes. A longer text is taken whole, since its
-// writer put all its bytes in the stream: reading only 24 of them would read the rest as the
-// next fields.
-void readCutSlot(ByteReader& r, TextSlot& slot) {
-    const uint8_t n = r.u8();
-    slot = TextSlot::fromBytes(r.take(n));
-}
-
-template <class R> bool readFixed(ByteReader& r, R& rec, std::size_t n) {
-    return r.read(rec.span(0, n));
-}
-
-bool readSymbolText(ByteReader& r, std::span<uint8_t> lengthAndText) {
-    const uint8_t n = r.u8();
-    if (n > kSymbolTextCapacity) {
-        r.fail();
-        return false;
-    }
-    lengthAndText[0] = n;
-    return r.read(lengthAndText.subspan(1, n));
-}
-
-bool readName(ByteReader& r, std::string& name) {
-    const uint32_t n = r.u32();
-    if (n > kMaxPictureName) {
-        r.fail();
-        return false;
-    }
-    auto bytes = r.take(n);
-    name.assign(bytes.begin(), bytes.end());
-    return r.ok();
-}
-
-bool readBitmap(ByteReader& r, std::span<uint8_t> field, int32_t& count) {
-    const uint32_t n = r.u32();
-    if (n > kBitmapCapacity) {
-        r.fail();
-        return false;
-    }
-    count = int32_t(n);
-    return r.read(field.first(n));
-}
-
-template <class R> bool readChoiceTable(ByteReader& r, R& rec, bool menu) {
-    const uint8_t count = r.u8();
-    if (count > R::kCapacity)
-        return false;
-    rec.setCount(count);
-    for (int k = 0; k < count; ++k) {
-        ChoiceEntry e = rec.entry(k);
-        e.used = true;
-        if (menu) {
-            // One or two words, zero-extended.
-            uint32_t value = 0;
-            const auto bytes = r.take(2 * std::size_t(rec.u8(MenuRecord::kRegisterLengthOff)));
-            for (std::size_t b = 0; b < std::min<std::size_t>(bytes.size(), 4); ++b)
-                value |= uint32_t(bytes[b]) << (8 * b);
-            e.value = int32_t(value);
-        } else {
-            e.value = r.u16();
-        }
-        rec.setEntry(k, e);
-    }
-    for (int lang = 0; lang < 2; ++lang) {
-        for (int k = 0; k < count; ++k) {
-            ChoiceEntry e = rec.entry(k);
-            readCutSlot(r, e.text[lang]);
-            rec.setEntry(k, e);
-        }
-    }
-    rec.recomputeWidths();
-    return r.ok();
-}
-
-bool readAlarmTexts(ByteReader& r, AlarmListRecord& rec) {
-    if (rec.entryCount() > AlarmListRecord::kCapacity)
-        return false;
-    for (int lang = 0; lang < 2; ++lang) {
-        for (int i = 0; i < rec.entryCount(); ++i) {
-            TextSlot text;
-            if (!readSlot(r, text))
-                return false;
-            rec.setText(i, lang, text);
-        }
-    }
-    return true;
-}
-
-bool readLed(ByteReader& r, LedRecord& rec, std::size_t fixed) {
-    if (!readFixed(r, rec, fixed) ||
-        !readSymbolText(r, rec.span(LedRecord::kSymbolLengthOff, 1 + kSymbolTextCapacity)))
-        return false;
-    if (fixed <= 12)
-        return true; // older lights carry no pictures
-    for (int logic = 0; logic < 2; ++logic) {
-        std::string name;
-        int32_t count = 0;
-        if (!readName(r, name) ||
-            !readBitmap(r, rec.span(LedRecord::bitmapOff(logic), kBitmapCapacity), count))
-            return false;
-        rec.setPictureName(logic, name);
-        rec.setI32(LedRecord::bitmapCountOff(logic), count);
-    }
-    return true;
-}
-
-bool readPicture(ByteReader& r, PictureRecord& rec, std::size_t fixed) {
-    std::string name;
-    int32_t count = 0;
-    if (!readFixed(r, rec, fixed) || !readName(r, name) ||
-        !readBitmap(r, rec.span(PictureRecord::kBitmapOff, kBitmapCapacity), count))
-        return false;
-    rec.setPictureName(name);
-    rec.setI32(PictureRecord::kCountOff, count);
-    return true;
-}
-
-// The data of one widget of a known kind into a zero-filled record.
-template <class R> bool readRecord(ByteReader& r, WidgetNode& node, std::size_t fixed) {
-    R rec;
-    std::fill(rec.bytes.begin(), rec.bytes.end(), uint8_t(0));
-    bool ok = false;
-    if constexpr (std::is_same_v<R, LedRecord>) {
-        ok = readLed(r, rec, fixed);
-    } else if constexpr (std::is_same_v<R, DynamicTextRecord>) {
-        ok = readFixed(r, rec, fixed) && readChoiceTable(r, rec, false);
-    } else if constexpr (std::is_same_v<R, MenuRecord>) {
-        ok = readFixed(r, rec, fixed) && readChoiceTable(r, rec, true);
-    } else if constexpr (std::is_same_v<R, KeyRecord>) {
-        ok = readFixed(r, rec, fixed) &&
-             readSymbolText(r, rec.span(KeyRecord::kSymbolLengthOff, 1 + kSymbolTextCapacity));
-    } else if constexpr (std::is_same_v<R, StaticTextRecord>) {
-        TextSlot a, b;
-        ok = readFixed(r, rec, fixed) && readSlot(r, a) && readSlot(r, b);
-        rec.setText(0, a);
-        rec.setText(1, b);
-    } else if constexpr (std::is_same_v<R, PictureRecord>) {
-        ok = readPicture(r, rec, fixed);
-    } else if constexpr (std::is_same_v<R, AlarmListRecord>) {
-        // The alarm list's fixed part is always its first 20 bytes.
-        ok = readFixed(r, rec, kAlarmHeadSize) && readAlarmTexts(r, rec);
-    } else {
-        ok = readFixed(r, rec, fixed);
-    }
-    node.set(rec);
-    return ok && r.ok();
-}
-
-// The largest fixed part of a kind: where the fields begin that the reader fills from the
-// variable part. A larger one would write past the record, or give those fields two sources
-// (and leave states or items marked used beyond their count). A smaller one leaves the rest of
-// the record zero, as older lights of 12 bytes need; the menu's value width then comes from a
-// zero register length, the same on both sides.
-std::size_t largestFixedPart(WidgetKind kind) {
-    switch (kind) {
-    case WidgetKind::Led:
-        return LedRecord::kSymbolLengthOff;
-    case WidgetKind::DynamicText:
-        return DynamicTextRecord::kTableOff;
-    case WidgetKind::Menu:
-        return MenuRecord::kTableOff;
-    case WidgetKind::Key:
-        return KeyRecord::kSymbolLengthOff;
-    case WidgetKind::StaticText:
-        return StaticTextRecord::kText1Off;
-    case WidgetKind::Picture:
-        return PictureRecord::kBitmapOff;
-    default:
-        return recordSize(kind);
-    }
-}
-
-bool readWidgetData(ByteReader& r, WidgetNode& node, const std::vector<uint16_t>& sizes) {
-    const std::size_t slot = std::size_t(node.kind) - 1;
-    if (slot >= sizes.size())
-        return false;
-    const std::size_t fixed = sizes[slot];
-    if (node.kind != WidgetKind::Alarm && fixed > largestFixedPart(node.kind))
-        return false;
-    switch (node.kind) {
-    case WidgetKind::Led:
-        return readRecord<LedRecord>(r, node, fixed);
-    case WidgetKind::Register:
-        return readRecord<RegisterRecord>(r, node, fixed);
-    case WidgetKind::DynamicText:
-        return readRecord<DynamicTextRecord>(r, node, fixed);
-    case WidgetKind::Bar:
-        return readRecord<BarRecord>(r, node, fixed);
-    case WidgetKind::Trend:
-        return readRecord<TrendRecord>(r, node, fixed);
-    case WidgetKind::Menu:
-        return readRecord<MenuRecord>(r, node, fixed);
-    case WidgetKind::Password:
-        return readRecord<PasswordRecord>(r, node, fixed);
-    case WidgetKind::Key:
-        return readRecord<KeyRecord>(r, node, fixed);
-    case WidgetKind::StaticText:
-        return readRecord<StaticTextRecord>(r, node, fixed);
-    case WidgetKind::Picture:
-        return readRecord<PictureRecord>(r, node, fixed);
-    case WidgetKind::Alarm:
-        return readRecord<AlarmListRecord>(r, node, fixed);
-    default:
-        return false;
+            streamparts::writeWidget(w, node);
     }
 }
 
@@ -423,7 +61,7 @@ bool readPage(ByteReader& r, CPage& page, const std::vector<uint16_t>& sizes) {
         if (!isWidgetKind(kind))
             continue;
         WidgetNode node = WidgetNode::blank(++id, WidgetKind(kind));
-        if (!readWidgetData(r, node, sizes))
+        if (!streamparts::readWidgetData(r, node, sizes))
             return false;
         page.widgets.push_back(std::move(node));
     }
@@ -455,8 +93,7 @@ void writeProjectStream(const CHCData& project, std::vector<uint8_t>& out) {
         writePage(w, *page);
         writeFiller(w, kPageFiller);
     }
-    writeAlarmHead(w, project.alarmList);
-    writeAlarmTexts(w, project.alarmList, alarmEntries(project.alarmList));
+    streamparts::writeAlarmList(w, project.alarmList);
     w.bytes(kTrailer);
 }
 
@@ -489,7 +126,7 @@ bool readProjectStream(std::span<const uint8_t> stream, CHCData& project) {
     read.header.setPageCount(uint16_t(read.pageCount()));
 
     read.alarmList = AlarmListRecord{};
-    if (!r.read(read.alarmList.span(0, kAlarmHeadSize)) || !readAlarmTexts(r, read.alarmList))
+    if (!streamparts::readAlarmList(r, read.alarmList))
         return false;
     const auto trailer = r.take(kTrailer.size());
     if (!r.ok() || !std::equal(kTrailer.begin(), kTrailer.end(), trailer.begin()))
@@ -510,7 +147,7 @@ void writeWidgetStream(std::span<const WidgetNode> widgets, std::vector<uint8_t>
     w.i32(int32_t(written));
     for (const WidgetNode& node : widgets) {
         if (isWidgetKind(int32_t(node.kind)))
-            writeWidget(w, node);
+            streamparts::writeWidget(w, node);
     }
 }
 
@@ -533,7 +170,7 @@ bool readWidgetStream(std::span<const uint8_t> stream, std::vector<WidgetNode>& 
         if (!r.ok() || !isWidgetKind(kind))
             return false;
         WidgetNode node = WidgetNode::blank(id, WidgetKind(kind));
-        if (!readWidgetData(r, node, sizes))
+        if (!streamparts::readWidgetData(r, node, sizes))
             return false;
         read.push_back(std::move(node));
     }

@@ -6,7 +6,7 @@
 
 #include <QCheckBox>
 
-#include "app/controls/CNumberEdit.h"
+#include "controls/CNumberEdit.h"
 #include "model/records/AlarmListRecord.h"
 #include "model/rules/AlarmListRules.h"
 #include "model/rules/ChoiceTableRules.h"

@@ -6,7 +6,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 
-#include "app/controls/CNumberEdit.h"
+#include "controls/CNumberEdit.h"
 #include "model/records/MenuRecord.h"
 #include "model/rules/MenuRules.h"
 #include "panes/RecordPane.h"

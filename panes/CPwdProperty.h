@@ -6,7 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 
-#include "app/controls/CNumberEdit.h"
+#include "controls/CNumberEdit.h"
 
 #include "model/records/PasswordRecord.h"
 #include "model/rules/PasswordRules.h"

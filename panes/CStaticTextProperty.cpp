@@ -3,7 +3,7 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-#include "app/controls/CEditListCtrl.h"
+#include "controls/CEditListCtrl.h"
 #include "image/ui/TextRowsList.h"
 #include "model/widgets/WidgetTexts.h"
 #include "panes/LanguageTextList.h"

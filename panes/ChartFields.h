@@ -8,7 +8,7 @@
 #include <QGroupBox>
 #include <QObject>
 
-#include "app/controls/CNumberEdit.h"
+#include "controls/CNumberEdit.h"
 #include "model/rules/ScaleRules.h"
 #include "panes/NumberModeRow.h"
 #include "panes/RegisterRefRow.h"

@@ -5,8 +5,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/controls/CEditListCtrl.h"
-#include "app/controls/CListCtrlEdit.h"
+#include "controls/CEditListCtrl.h"
+#include "controls/CListCtrlEdit.h"
 #include "image/ui/CMultiLanDlg.h"
 #include "image/ui/TextRowsList.h"
 #include "panes/PropertyPane.h"

@@ -6,7 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app/controls/CNumberEdit.h"
+#include "controls/CNumberEdit.h"
 
 namespace zorv {
 

@@ -8,7 +8,7 @@
 #include <QStackedWidget>
 #include <QWidget>
 
-#include "app/controls/CNumberEdit.h"
+#include "controls/CNumberEdit.h"
 #include "model/rules/RegisterRules.h"
 #include "panes/RegisterRefRow.h"
 

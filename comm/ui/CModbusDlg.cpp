@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/controls/CEditList.h"
+#include "controls/CEditList.h"
 
 namespace zorv {
 

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/controls/CEditListCtrl.h"
-#include "app/controls/CNumberEdit.h"
+#include "controls/CEditListCtrl.h"
+#include "controls/CNumberEdit.h"
 #include "image/ui/TextListFiles.h"
 #include "image/ui/TextRowsList.h"
 

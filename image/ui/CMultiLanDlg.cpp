@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "app/controls/CEditListCtrl.h"
+#include "controls/CEditListCtrl.h"
 #include "image/ui/TextListFiles.h"
 #include "image/ui/TextRowsList.h"
 

@@ -10,7 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/controls/CNumberEdit.h"
+#include "controls/CNumberEdit.h"
 
 namespace zorv {
 

@@ -2,7 +2,7 @@
 
 #include <QSignalBlocker>
 
-#include "app/controls/CEditListCtrl.h"
+#include "controls/CEditListCtrl.h"
 #include "image/TextCell.h"
 
 namespace zorv {

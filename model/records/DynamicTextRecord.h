@@ -1,11 +1,13 @@
 #pragma once
 
 #include "model/records/ChoiceTable.h"
+#include "model/records/RecordParts.h"
 
 namespace zorv {
 
 // A text chosen by the value of a register; up to 32 states.
-struct DynamicTextRecord : ChoiceRecord<1956, WidgetKind::DynamicText, 36, 32, 24> {
+struct DynamicTextRecord : ChoiceRecord<1956, WidgetKind::DynamicText, 36, 32, 24>,
+                           RegisterPart<DynamicTextRecord> {
     static constexpr std::size_t kStationOff = 6, kTypeOff = 7, kAddressOff = 8;
     static constexpr std::size_t kAttributesOff = 10, kDisplayModeOff = 20;
 
@@ -21,8 +23,6 @@ struct DynamicTextRecord : ChoiceRecord<1956, WidgetKind::DynamicText, 36, 32, 2
         return r;
     }
 
-    RegisterRef reg() const { return registerAt(kStationOff, kTypeOff, kAddressOff); }
-    void setRegister(const RegisterRef& v) { setRegisterAt(kStationOff, kTypeOff, kAddressOff, v); }
     uint8_t attributes() const { return u8(kAttributesOff); }
     void setAttributes(uint8_t v) { setU8(kAttributesOff, v); }
     int32_t displayMode() const { return i32(kDisplayModeOff); }

@@ -1,11 +1,13 @@
 #pragma once
 
-#include "model/records/LedRecord.h"
+#include "model/records/RecordParts.h"
 
 namespace zorv {
 
 // A panel key bound to an action.
-struct KeyRecord : WidgetRecord<36, WidgetKind::Key> {
+struct KeyRecord : WidgetRecord<36, WidgetKind::Key>,
+                   RegisterPart<KeyRecord>,
+                   SymbolPart<KeyRecord> {
     static constexpr std::size_t kKeyCodeOff = 1, kAttributesOff = 6, kActionOff = 7;
     static constexpr std::size_t kHandOff = 8, kStationOff = 10, kTypeOff = 11, kAddressOff = 12;
     static constexpr std::size_t kValueOff = 14, kLimitOff = 18;
@@ -38,22 +40,10 @@ struct KeyRecord : WidgetRecord<36, WidgetKind::Key> {
     uint8_t action() const { return actionByte() & kActionMask; }
     bool hand() const { return u16(kHandOff) == 1; }
     void setHand(bool on) { setU16(kHandOff, on ? 1 : 0); }
-    RegisterRef reg() const { return registerAt(kStationOff, kTypeOff, kAddressOff); }
-    void setRegister(const RegisterRef& v) { setRegisterAt(kStationOff, kTypeOff, kAddressOff, v); }
     uint16_t value() const { return u16(kValueOff); }
     void setValue(uint16_t v) { setU16(kValueOff, v); }
     uint16_t limit() const { return u16(kLimitOff); }
     void setLimit(uint16_t v) { setU16(kLimitOff, v); }
-
-    uint8_t symbolLength() const { return u8(kSymbolLengthOff); }
-    std::span<const uint8_t> symbolText() const {
-        return shortTextAt(kSymbolLengthOff, kSymbolTextCapacity);
-    }
-    void setSymbolText(std::span<const uint8_t> text) {
-        setShortTextAt(kSymbolLengthOff, kSymbolTextCapacity, text);
-    }
-    int32_t working() const { return i32(kWorkingOff); }
-    void setWorking(int32_t v) { setI32(kWorkingOff, v); }
 };
 static_assert(sizeof(KeyRecord) == 36);
 

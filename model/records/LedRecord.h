@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/records/WidgetRecord.h"
+#include "model/records/RecordParts.h"
 
 namespace zorv {
 
@@ -8,11 +8,11 @@ namespace zorv {
 // significant bit leftmost); pictures and custom light images hold at most this many bytes.
 constexpr std::size_t kBitmapCapacity = 12288;
 constexpr std::size_t kPictureNameSize = 128;
-// The symbol texts of lights and keys hold 0xFF and a glyph number (twice with the hand).
-constexpr std::size_t kSymbolTextCapacity = 11;
 
 // An indicator light that shows a bit.
-struct LedRecord : WidgetRecord<24880, WidgetKind::Led> {
+struct LedRecord : WidgetRecord<24880, WidgetKind::Led>,
+                   RegisterPart<LedRecord>,
+                   SymbolPart<LedRecord> {
     static constexpr std::size_t kFlagsOff = 1, kStationOff = 6, kTypeOff = 7, kAddressOff = 8;
     static constexpr std::size_t kDisplayTypeOff = 10;
     static constexpr std::size_t kPosWidthOff = 16, kPosHeightOff = 18;
@@ -36,8 +36,6 @@ struct LedRecord : WidgetRecord<24880, WidgetKind::Led> {
 
     uint8_t flags() const { return u8(kFlagsOff); }
     void setFlags(uint8_t v) { setU8(kFlagsOff, v); }
-    RegisterRef reg() const { return registerAt(kStationOff, kTypeOff, kAddressOff); }
-    void setRegister(const RegisterRef& v) { setRegisterAt(kStationOff, kTypeOff, kAddressOff, v); }
     uint16_t displayType() const { return u16(kDisplayTypeOff) & 3; }
     void setDisplayType(uint16_t t) {
         setU16(kDisplayTypeOff, uint16_t((u16(kDisplayTypeOff) & ~3u) | (t & 3u)));
@@ -73,16 +71,6 @@ struct LedRecord : WidgetRecord<24880, WidgetKind::Led> {
     void setPictureName(int logic, std::string_view name) {
         setCStringAt(nameOff(logic), kPictureNameSize, name);
     }
-
-    uint8_t symbolLength() const { return u8(kSymbolLengthOff); }
-    std::span<const uint8_t> symbolText() const {
-        return shortTextAt(kSymbolLengthOff, kSymbolTextCapacity);
-    }
-    void setSymbolText(std::span<const uint8_t> text) {
-        setShortTextAt(kSymbolLengthOff, kSymbolTextCapacity, text);
-    }
-    int32_t working() const { return i32(kWorkingOff); }
-    void setWorking(int32_t v) { setI32(kWorkingOff, v); }
 };
 static_assert(sizeof(LedRecord) == 24880);
 

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "model/records/ChoiceTable.h"
+#include "model/records/RecordParts.h"
 
 namespace zorv {
 
 // A list of items that jump to pages or write values to a register; up to 20 items.
-struct MenuRecord : ChoiceRecord<1228, WidgetKind::Menu, 28, 20, 20> {
+struct MenuRecord : ChoiceRecord<1228, WidgetKind::Menu, 28, 20, 20>, RegisterPart<MenuRecord> {
     static constexpr std::size_t kStationOff = 6, kTypeOff = 7, kAddressOff = 8;
     static constexpr std::size_t kRegisterLengthOff = 10, kRowsOff = 12, kModeOff = 14;
     static constexpr uint8_t kModePageJump = 1, kModeRegisterSetting = 2;
@@ -25,8 +26,6 @@ struct MenuRecord : ChoiceRecord<1228, WidgetKind::Menu, 28, 20, 20> {
         return r;
     }
 
-    RegisterRef reg() const { return registerAt(kStationOff, kTypeOff, kAddressOff); }
-    void setRegister(const RegisterRef& v) { setRegisterAt(kStationOff, kTypeOff, kAddressOff, v); }
     uint8_t registerLength() const { return u8(kRegisterLengthOff); }
     void setRegisterLength(uint8_t v) { setU8(kRegisterLengthOff, v); }
     uint8_t rows() const { return u8(kRowsOff); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/records/WidgetRecord.h"
+#include "model/records/RecordParts.h"
 
 namespace zorv {
 
@@ -19,7 +19,7 @@ struct BoundConstants {
 };
 
 // Shows a register value and optionally lets the operator set it.
-struct RegisterRecord : WidgetRecord<36, WidgetKind::Register> {
+struct RegisterRecord : WidgetRecord<36, WidgetKind::Register>, RegisterPart<RegisterRecord> {
     static constexpr std::size_t kStationOff = 6, kTypeOff = 7, kAddressOff = 8;
     static constexpr std::size_t kCountOff = 10, kRelationOff = 11, kSetMaskOff = 12;
     static constexpr std::size_t kDigitsOff = 13, kSizeOff = 14, kOptionsOff = 15;
@@ -40,8 +40,6 @@ struct RegisterRecord : WidgetRecord<36, WidgetKind::Register> {
         return r;
     }
 
-    RegisterRef reg() const { return registerAt(kStationOff, kTypeOff, kAddressOff); }
-    void setRegister(const RegisterRef& v) { setRegisterAt(kStationOff, kTypeOff, kAddressOff, v); }
     uint8_t registerCount() const { return u8(kCountOff); }
     void setRegisterCount(uint8_t v) { setU8(kCountOff, v); }
     bool relation() const { return u8(kRelationOff) == 1; }

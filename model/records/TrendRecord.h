@@ -1,11 +1,14 @@
 #pragma once
 
-#include "model/records/WidgetRecord.h"
+#include "model/records/RecordParts.h"
 
 namespace zorv {
 
 // A chart of a register sampled over time.
-struct TrendRecord : WidgetRecord<36, WidgetKind::Trend> {
+struct TrendRecord : WidgetRecord<36, WidgetKind::Trend>,
+                     RegisterPart<TrendRecord>,
+                     ScalePart<TrendRecord>,
+                     SizePart<TrendRecord> {
     static constexpr std::size_t kWidthOff = 6, kHeightOff = 8;
     static constexpr std::size_t kStationOff = 12, kTypeOff = 13, kAddressOff = 14;
     static constexpr std::size_t kCountOff = 16, kNumberFlagsOff = 17, kIntervalOff = 18;
@@ -16,26 +19,14 @@ struct TrendRecord : WidgetRecord<36, WidgetKind::Trend> {
         TrendRecord r;
         r.setWidth(96);
         r.setHeight(48);
-        r.setRegister({1, uint8_t(RegisterType::D), 0});
-        r.setRegisterCount(1);
+        r.setNewValue();
         r.setInterval(5);
         r.setDepth(91);
         r.setChartWidth(43);
         r.setDotPitch(2);
-        r.setFullScale(65535);
         return r;
     }
 
-    uint16_t width() const { return u16(kWidthOff); }
-    void setWidth(uint16_t v) { setU16(kWidthOff, v); }
-    uint16_t height() const { return u16(kHeightOff); }
-    void setHeight(uint16_t v) { setU16(kHeightOff, v); }
-    RegisterRef reg() const { return registerAt(kStationOff, kTypeOff, kAddressOff); }
-    void setRegister(const RegisterRef& v) { setRegisterAt(kStationOff, kTypeOff, kAddressOff, v); }
-    uint8_t registerCount() const { return u8(kCountOff); }
-    void setRegisterCount(uint8_t v) { setU8(kCountOff, v); }
-    uint8_t numberFlags() const { return u8(kNumberFlagsOff); }
-    void setNumberFlags(uint8_t v) { setU8(kNumberFlagsOff, v); }
     uint16_t interval() const { return u16(kIntervalOff); }
     void setInterval(uint16_t v) { setU16(kIntervalOff, v); }
     uint16_t depth() const { return u16(kDepthOff); }
@@ -44,12 +35,6 @@ struct TrendRecord : WidgetRecord<36, WidgetKind::Trend> {
     void setChartWidth(uint16_t v) { setU16(kChartWidthOff, v); }
     uint8_t dotPitch() const { return u8(kDotPitchOff); }
     void setDotPitch(uint8_t v) { setU8(kDotPitchOff, v); }
-    uint32_t fullScaleBits() const { return u32(kFullScaleOff); }
-    uint32_t zeroScaleBits() const { return u32(kZeroScaleOff); }
-    int32_t fullScale() const { return i32(kFullScaleOff); }
-    void setFullScale(int64_t v) { setU32(kFullScaleOff, uint32_t(v)); }
-    int32_t zeroScale() const { return i32(kZeroScaleOff); }
-    void setZeroScale(int64_t v) { setU32(kZeroScaleOff, uint32_t(v)); }
 };
 static_assert(sizeof(TrendRecord) == 36);
 

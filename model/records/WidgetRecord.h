@@ -84,10 +84,4 @@ template <std::size_t N, WidgetKind K> struct WidgetRecord : FixedRecord<N> {
     }
 };
 
-// Number flags of bars and trends: bit 0 signed, bit 1 HEX/BCD (signed is forced off in it).
-namespace numflags {
-constexpr uint8_t kSigned = 1u << 0;
-constexpr uint8_t kHexBcd = 1u << 1;
-} // namespace numflags
-
 } // namespace zorv

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/records/WidgetRecord.h"
+#include "model/records/RecordParts.h"
 #include "model/rules/NumberEntry.h"
 
 namespace zorv::rules {

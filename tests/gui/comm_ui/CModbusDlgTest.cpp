@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "DeviceDialogRig.h"
-#include "app/controls/CEditList.h"
+#include "controls/CEditList.h"
 #include "comm/ModbusTable.h"
 #include "comm/ui/CModbusDlg.h"
 

@@ -4,9 +4,9 @@
 // rows added where the user did not ask.
 
 #include "ListTestHelpers.h"
-#include "app/controls/CEditListCtrl.h"
-#include "app/controls/CListCtrlEdit.h"
-#include "app/controls/CellWalk.h"
+#include "controls/CEditListCtrl.h"
+#include "controls/CListCtrlEdit.h"
+#include "controls/CellWalk.h"
 
 #include <QHeaderView>
 #include <QLineEdit>

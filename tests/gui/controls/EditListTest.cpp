@@ -4,7 +4,7 @@
 // from anything but the row count.
 
 #include "ListTestHelpers.h"
-#include "app/controls/CEditList.h"
+#include "controls/CEditList.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

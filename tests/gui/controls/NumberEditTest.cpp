@@ -2,8 +2,8 @@
 // it does not belong, a value outside the range left in a full box, a minus sign that costs a
 // digit, and shortcuts that stop working.
 
-#include "app/controls/CNumberEdit.h"
-#include "app/controls/NumberEditRules.h"
+#include "controls/CNumberEdit.h"
+#include "controls/NumberEditRules.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

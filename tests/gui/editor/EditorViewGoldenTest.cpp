@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "editor/CZorvEditorView.h"
 #include "model/CZorvEditorDoc.h"
 #include "platform/Registry.h"

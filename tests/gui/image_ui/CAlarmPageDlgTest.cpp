@@ -6,7 +6,7 @@
 #include <QTest>
 
 #include "DialogTestKit.h"
-#include "app/controls/CEditListCtrl.h"
+#include "controls/CEditListCtrl.h"
 #include "image/ui/CAlarmPageDlg.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"

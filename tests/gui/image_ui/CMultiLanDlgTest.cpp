@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "DialogTestKit.h"
-#include "app/controls/CEditListCtrl.h"
+#include "controls/CEditListCtrl.h"
 #include "image/ui/CMultiLanDlg.h"
 #include "model/records/MenuRecord.h"
 #include "platform/ScriptedPrompt.h"

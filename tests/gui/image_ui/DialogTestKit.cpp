@@ -6,8 +6,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "app/controls/CEditListCtrl.h"
-#include "app/controls/CListCtrlEdit.h"
+#include "controls/CEditListCtrl.h"
+#include "controls/CListCtrlEdit.h"
 
 namespace dialogkit {
 

@@ -24,7 +24,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CZorvEditorApp.h"
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "editor/CZorvEditorView.h"
 #include "model/CZorvEditorDoc.h"
 #include "model/FileOps.h"

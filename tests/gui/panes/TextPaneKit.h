@@ -7,8 +7,8 @@
 #include <QTest>
 #include <memory>
 
-#include "app/controls/CEditListCtrl.h"
-#include "app/controls/CListCtrlEdit.h"
+#include "controls/CEditListCtrl.h"
+#include "controls/CListCtrlEdit.h"
 #include "panes/PaneFactory.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"

@@ -15,7 +15,7 @@
 #include "app/CMainFrame.h"
 #include "app/CTrueColorToolBar.h"
 #include "app/CZorvEditorApp.h"
-#include "app/commands/CommandTable.h"
+#include "commands/CommandTable.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"
 

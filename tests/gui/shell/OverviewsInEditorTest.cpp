@@ -14,7 +14,7 @@
 #include "app/CMainFrame.h"
 #include "app/PanelPreview.h"
 #include "app/ProjectOverviews.h"
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "app/meter/CMemoryMeter.h"
 #include "checks/ui/CProblemsList.h"
 #include "editor/CZorvEditorView.h"

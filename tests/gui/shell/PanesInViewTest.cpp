@@ -19,7 +19,7 @@
 
 #include "AppFixture.h"
 #include "app/CMainFrame.h"
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 #include "editor/CZorvEditorView.h"
 #include "editor/PageDialogs.h"
 #include "image/ui/CSettingDlg.h"

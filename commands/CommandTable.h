@@ -5,7 +5,7 @@
 #include <span>
 #include <string_view>
 
-#include "app/commands/CommandId.h"
+#include "commands/CommandId.h"
 
 namespace zorv {
 

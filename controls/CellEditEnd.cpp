@@ -1,4 +1,4 @@
-#include "app/controls/CellEditEnd.h"
+#include "controls/CellEditEnd.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>

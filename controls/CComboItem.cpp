@@ -4,7 +4,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 
-#include "app/controls/CellEditEnd.h"
+#include "controls/CellEditEnd.h"
 
 namespace zorv {
 

@@ -1,4 +1,4 @@
-#include "app/commands/CommandTable.h"
+#include "commands/CommandTable.h"
 
 #include <array>
 

@@ -1,10 +1,10 @@
-#include "app/commands/ActionRegistry.h"
+#include "commands/ActionRegistry.h"
 
 #include <QAction>
 #include <QKeySequence>
 #include <QString>
 
-#include "app/commands/CommandTable.h"
+#include "commands/CommandTable.h"
 
 namespace zorv {
 

@@ -5,7 +5,7 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "app/controls/CellEditEnd.h"
+#include "controls/CellEditEnd.h"
 
 namespace zorv {
 

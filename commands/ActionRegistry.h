@@ -7,7 +7,7 @@
 #include <array>
 #include <functional>
 
-#include "app/commands/CommandId.h"
+#include "commands/CommandId.h"
 
 class QAction;
 
