@@ -121,10 +121,10 @@ void CMainFrame::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setAccessibleName(tr("Status bar"));
     pointerPane_ = new QLabel(" ", bar);
-    // 50 pixels hold "%4d,%4d" in a small system font; a larger font widens the pane so that
-    // the position is never cut off.
-    pointerPane_->setFixedWidth(
-        std::max(kPointerPaneWidth, pointerPane_->fontMetrics().horizontalAdvance(" 9999,9999")));
+    // 50 pixels hold "%4d,%4d" in a small system font; the display pixel after it and a larger
+    // font widen the pane so that the position is never cut off.
+    pointerPane_->setFixedWidth(std::max(
+        kPointerPaneWidth, pointerPane_->fontMetrics().horizontalAdvance(" 9999,9999  (191, 63)")));
     pointerPane_->setAccessibleDescription(tr("Pointer position"));
     pointerPane_->setFrameShape(QFrame::StyledPanel);
     bar->addPermanentWidget(pointerPane_);

@@ -6,7 +6,6 @@
 
 #include "model/LightPictures.h"
 #include "model/PictureFiles.h"
-#include "model/rules/ImageMessageCodes.h"
 #include "platform/Prompt.h"
 #include "platform/qt/FileChooser.h"
 
@@ -52,8 +51,6 @@ CLedProperty::CLedProperty(QWidget* parent) : RecordPane(parent) {
     setAccessibleName(tr("Indicator Light Attribute"));
 
     connect(displayType_, &QComboBox::currentIndexChanged, this, &CLedProperty::displayTypeChosen);
-    connect(logic_, &QComboBox::currentIndexChanged, this, &CLedProperty::emitImage);
-    connect(doubleSize_, &QCheckBox::toggled, this, &CLedProperty::emitImage);
     connect(positivePicture_, &QPushButton::clicked, this, [this] { choosePicture(0); });
     connect(negativePicture_, &QPushButton::clicked, this, [this] { choosePicture(1); });
     showRecord();
@@ -103,7 +100,6 @@ void CLedProperty::displayTypeChosen() {
         return;
     }
     shownType_ = displayType_->currentIndex();
-    emitImage();
 }
 
 void CLedProperty::choosePicture(int logic) {
@@ -130,15 +126,6 @@ void CLedProperty::choosePicture(int logic) {
         showMessages(context(), {kPictureCopyFailedMessage});
         break;
     }
-}
-
-void CLedProperty::emitImage() {
-    if (loading_)
-        return;
-    const auto shape =
-        rules::lightShapeCode(displayType_->currentIndex(), logic_->currentIndex() == 1);
-    if (shape)
-        emit lightImageChanged(*shape, rules::imageSizeFlag(doubleSize_->isChecked()));
 }
 
 } // namespace zorv

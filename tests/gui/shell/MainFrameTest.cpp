@@ -59,10 +59,18 @@ void MainFrameTest::menuEntries_data() {
                                  "&Undo|Ctrl+Z",      "&Redo|Ctrl+Y",  "-",        "Cu&t|Ctrl+X",
                                  "&Copy|Ctrl+C",      "&Paste|Ctrl+V", "&Delete|", "-",
                                  "Select &All|Ctrl+A"};
-    QTest::newRow("View") << "&View" << QStringList{"&Toolbar|",   "&Status Bar|",
-                                                    "-",           "Panel &pixels|",
-                                                    "-",           "P&roblems|",
-                                                    "R&egisters|", "Page &Map|"};
+    QTest::newRow("View") << "&View" << QStringList{"&Toolbar|",
+                                                    "&Status Bar|",
+                                                    "-",
+                                                    "Panel &pixels|",
+                                                    "-",
+                                                    "Zoom &In|Ctrl++",
+                                                    "Zoom &Out|Ctrl+-",
+                                                    "&Zoom 100 %|Ctrl+0",
+                                                    "-",
+                                                    "P&roblems|",
+                                                    "R&egisters|",
+                                                    "Page &Map|"};
     QTest::newRow("Page") << "&Page"
                           << QStringList{"&New Page|", "&Copy Page|", "&Delete Page|", "-",
                                          "&Alarm List|"};
