@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "app/commands/ActionRegistry.h"
@@ -69,6 +71,16 @@ constexpr const char* kPaneNames[] = {"Page", "StaticText", "DynamicText", "Led"
                                       "Key",  "Register",   "Picture",     "Password",
                                       "Menu", "Alarm",      "Bar",         "Trend"};
 
+void placeScrollBar(QScrollBar& bar, int range, int value, int page, const QRect& at) {
+    const QSignalBlocker quiet(&bar);
+    bar.setRange(0, range);
+    bar.setPageStep(page);
+    bar.setSingleStep(16);
+    bar.setValue(value);
+    bar.setGeometry(at);
+    bar.setVisible(range > 0);
+}
+
 QRect qrect(const oonedraw::GIntRect& r) {
     return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
@@ -114,6 +126,18 @@ CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent
     keySink_->setGeometry(0, 0, 1, 1);
     keySink_->lower();
     keySink_->installEventFilter(this);
+
+    // The panel scrolls where the zoom makes it larger than its part of the window.
+    hScroll_ = new QScrollBar(Qt::Horizontal, this);
+    vScroll_ = new QScrollBar(Qt::Vertical, this);
+    hScroll_->setObjectName(QStringLiteral("panelSideways"));
+    vScroll_->setObjectName(QStringLiteral("panelUpDown"));
+    hScroll_->setAccessibleName(tr("Scroll the panel sideways"));
+    vScroll_->setAccessibleName(tr("Scroll the panel up and down"));
+    for (QScrollBar* bar : {hScroll_, vScroll_}) {
+        bar->hide();
+        connect(bar, &QScrollBar::valueChanged, this, [this] { layoutChildren(); });
+    }
 
     createPanes();
     takeCommands();
@@ -189,13 +213,23 @@ void CZorvEditorView::takeCommands() {
 
 // ---- layout and painting -------------------------------------------------------------------
 
-void CZorvEditorView::layoutChildren() {
-    layout_ = layoutView(size(), chosenStep_, QPoint(panelRect_.left, panelRect_.top));
+void CZorvEditorView::layoutChildren(bool centreDisplay) {
+    std::optional<QPoint> scroll;
+    if (!centreDisplay)
+        scroll = QPoint(hScroll_->value(), vScroll_->value());
+    layout_ = layoutView({size(), chosenStep_, QPoint(panelRect_.left, panelRect_.top), scroll,
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent)});
     tree_->setGeometry(layout_.tree);
     for (PropertyPane* pane : panes_)
         pane->setGeometry(layout_.pane);
+    const QRect& area = layout_.area;
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    placeScrollBar(*hScroll_, layout_.scrollRange.width(), layout_.scroll.x(), area.width(),
+                   QRect(area.left(), area.bottom() + 1, area.width(), extent));
+    placeScrollBar(*vScroll_, layout_.scrollRange.height(), layout_.scroll.y(), area.height(),
+                   QRect(area.right() + 1, area.top(), extent, area.height()));
     services_.actions.action(CommandId::ViewZoomIn)
-        ->setEnabled(layout_.step < std::max(layout_.largestStep, layout_.fitStep));
+        ->setEnabled(layout_.step < ViewLayout::kMaxStep);
     services_.actions.action(CommandId::ViewZoomOut)
         ->setEnabled(layout_.step > ViewLayout::kMinStep);
     update();
@@ -246,7 +280,7 @@ oonedraw::GIntRect CZorvEditorView::propertyRect() const {
 
 void CZorvEditorView::setZoomStep(int step) {
     chosenStep_ = std::clamp(step, int(ViewLayout::kMinStep), int(ViewLayout::kMaxStep));
-    layoutChildren();
+    layoutChildren(true);
 }
 
 void CZorvEditorView::zoomIn() {

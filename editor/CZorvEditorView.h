@@ -21,6 +21,7 @@
 
 class QLineEdit;
 class QMenu;
+class QScrollBar;
 class QTreeWidgetItem;
 
 namespace zorv {
@@ -201,7 +202,9 @@ private:
     bool changePage(const std::string& name, const CPage& after);
     // Records where the selected widgets stand now on the canvas.
     void storePositions();
-    void layoutChildren();
+    // Places the children for the window's size and zoom; the panel keeps its scrolling, or
+    // scrolls so that the middle of the display is in the middle of its part of the window.
+    void layoutChildren(bool centreDisplay = false);
     void setZoomStep(int step);
     // The view point under a point of the window.
     QPoint viewPointOf(QPoint window) const { return layout_.toView(window); }
@@ -259,6 +262,8 @@ private:
     oonedraw::GToolMgr tools_;
     oonedraw::GLibraryGlyphs glyphs_;
     CPageTree* tree_ = nullptr;
+    QScrollBar* hScroll_ = nullptr;
+    QScrollBar* vScroll_ = nullptr;
     QLineEdit* keySink_ = nullptr;
     QtPageDialogs qtDialogs_;
     PageDialogs* pageDialogs_ = &qtDialogs_;

@@ -24,63 +24,68 @@ int pixels(int units, int step) {
     return units * step / 2;
 }
 
+QSize scaled(QSize view, int step) {
+    return {pixels(view.width(), step), pixels(view.height(), step)};
+}
+
 bool fits(QSize content, QSize room) {
     return content.width() + 2 * kGap <= room.width() &&
            content.height() + 2 * kGap <= room.height();
 }
 
-QSize scaled(const QRect& view, int step) {
-    return {pixels(view.width(), step), pixels(view.height(), step)};
-}
-
-// The largest step at which `view` fits the room, at least the smallest step.
-int largestFitting(const QRect& view, QSize room) {
-    int step = ViewLayout::kMinStep;
-    while (step < ViewLayout::kMaxStep && fits(scaled(view, step + 1), room))
-        ++step;
-    return step;
-}
-
 } // namespace
 
-ViewLayout layoutView(QSize window, int chosenStep, QPoint panelView) {
+ViewLayout layoutView(const ViewLayoutRequest& request) {
     ViewLayout l;
-    l.window = window;
-    l.panelView = panelView;
-    const int w = window.width(), h = window.height();
+    l.window = request.window;
+    l.panelView = request.panelView;
+    const int w = request.window.width(), h = request.window.height();
     const int areaLeft = kMargin + kTreeWidth + kGap;
-    // A window smaller than the layout at 100 % keeps that layout and cuts it at the right and
-    // the bottom.
+    // A window smaller than the layout at 100 % keeps that layout, cut at the right and bottom.
     const int smallestPaneTop = kMargin + ViewLayout::kPanel.height() + 2 * kGap + 2;
     l.pane = QRect(std::max(areaLeft, w - kMargin - kPaneWidth),
                    std::max(smallestPaneTop, h - kMargin - kPaneHeight), kPaneWidth, kPaneHeight);
     const QSize room(w - kGap - areaLeft, l.pane.top() - 2 - kMargin);
-    l.fitStep = largestFitting(ViewLayout::kPanel, room);
-    l.largestStep = largestFitting(ViewLayout::kDisplay, room);
-    l.step = chosenStep == 0
+    while (l.fitStep < ViewLayout::kMaxStep &&
+           fits(scaled(ViewLayout::kPanel.size(), l.fitStep + 1), room))
+        ++l.fitStep;
+    l.step = request.chosenStep == 0
                  ? l.fitStep
-                 : std::clamp(chosenStep, ViewLayout::kMinStep, std::max(l.largestStep, l.fitStep));
+                 : std::clamp(request.chosenStep, ViewLayout::kMinStep, ViewLayout::kMaxStep);
 
-    const QSize panel = scaled(ViewLayout::kPanel, l.step);
-    const bool whole = fits(panel, room) || l.step == ViewLayout::kMinStep;
-    // The tree takes what the panel leaves of the width.
-    const int treeRight =
-        whole ? std::max(kMargin + kTreeWidth, w - kGap - panel.width() - 2 * kGap - kGap)
-              : kMargin + kTreeWidth;
-    l.tree = QRect(QPoint(kMargin, kMargin), QPoint(treeRight - 1, h - kMargin - 1));
-    l.area = QRect(QPoint(treeRight + kGap, kMargin), QPoint(w - kGap - 1, l.pane.top() - 3));
-    if (whole) {
+    const QSize panel = scaled(ViewLayout::kPanel.size(), l.step);
+    if (l.step <= l.fitStep) {
+        // The tree takes what the panel leaves of the width.
+        const int treeRight = std::max(kMargin + kTreeWidth, w - 3 * kGap - panel.width() - kGap);
+        l.tree = QRect(QPoint(kMargin, kMargin), QPoint(treeRight - 1, h - kMargin - 1));
+        l.area = QRect(QPoint(treeRight + kGap, kMargin), QPoint(w - kGap - 1, l.pane.top() - 3));
         l.panelAt =
             QPoint(std::max(l.area.left() + kGap, l.area.right() + 1 - kGap - panel.width()),
                    l.area.top() + kGap);
-    } else {
-        const QSize display = scaled(ViewLayout::kDisplay, l.step);
-        const QPoint displayAt(l.area.left() + (l.area.width() - display.width()) / 2,
-                               l.area.top() + (l.area.height() - display.height()) / 2);
-        l.panelAt = displayAt -
-                    QPoint(pixels(ViewLayout::kDisplay.left() - ViewLayout::kPanel.left(), l.step),
-                           pixels(ViewLayout::kDisplay.top() - ViewLayout::kPanel.top(), l.step));
+        return l;
     }
+    l.tree = QRect(QPoint(kMargin, kMargin), QPoint(areaLeft - kGap - 1, h - kMargin - 1));
+    l.area = QRect(QPoint(areaLeft, kMargin), QPoint(w - kGap - 1 - request.scrollBarExtent,
+                                                     l.pane.top() - 3 - request.scrollBarExtent));
+    const QSize content = panel + QSize(2 * kGap, 2 * kGap);
+    l.scrollRange = (content - l.area.size()).expandedTo(QSize(0, 0));
+    QPoint scroll;
+    if (request.scroll) {
+        scroll = *request.scroll;
+    } else {
+        // The middle of the display in the middle of the area.
+        const QPoint middle(
+            kGap + pixels(ViewLayout::kDisplay.center().x() - ViewLayout::kPanel.left(), l.step),
+            kGap + pixels(ViewLayout::kDisplay.center().y() - ViewLayout::kPanel.top(), l.step));
+        scroll = middle - QPoint(l.area.width() / 2, l.area.height() / 2);
+    }
+    l.scroll = QPoint(std::clamp(scroll.x(), 0, l.scrollRange.width()),
+                      std::clamp(scroll.y(), 0, l.scrollRange.height()));
+    // A panel smaller than the area one way stays centred that way.
+    const QPoint centring((l.area.width() - content.width()) / 2,
+                          (l.area.height() - content.height()) / 2);
+    l.panelAt = l.area.topLeft() + QPoint(kGap, kGap) - l.scroll +
+                QPoint(std::max(0, centring.x()), std::max(0, centring.y()));
     return l;
 }
 

@@ -8,6 +8,7 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <optional>
 
 namespace zorv {
 
@@ -17,15 +18,16 @@ struct ViewLayout {
     static const QRect kPanel;
     static const QRect kDisplay;
 
-    QSize window;      // the size the layout is for
-    QRect tree;        // the page tree, in window pixels
-    QRect pane;        // the property panes
-    QRect area;        // the part of the window that shows the panel
-    QPoint panelAt;    // the window point of the panel picture's top-left corner
-    QPoint panelView;  // the view point of that corner
-    int step = 2;      // window pixels a display pixel
-    int largestStep{}; // the largest step at which the whole display fits the area
-    int fitStep{};     // the largest step at which the whole panel fits the area
+    QSize window;     // the size the layout is for
+    QRect tree;       // the page tree, in window pixels
+    QRect pane;       // the property panes
+    QRect area;       // the part of the window that shows the panel, without its scroll bars
+    QPoint panelAt;   // the window point of the panel picture's top-left corner
+    QPoint panelView; // the view point of that corner
+    int step = kMinStep;
+    int fitStep = kMinStep;  // the largest step at which the whole panel fits the window
+    QPoint scroll;           // how far the panel is scrolled, in window pixels
+    QSize scrollRange{0, 0}; // how far it can be scrolled; 0 where it fits
 
     // The view point under a window point (whole units, rounded down).
     QPoint toView(QPoint window) const;
@@ -37,11 +39,17 @@ struct ViewLayout {
     int percent() const { return step * 50; }
 };
 
-// `chosenStep` 0 takes the largest step at which the whole panel fits beside the tree and above
-// the panes (at least 100 %); another step is kept within 100 % and the largest step at which
-// the display still fits. Where the panel fits, it keeps to the top right and the tree takes
-// the rest of the width; where it does not, the display is centred and the panel around it cut.
-// `panelView` is where the view keeps the panel's top-left corner in view units.
-ViewLayout layoutView(QSize window, int chosenStep, QPoint panelView);
+struct ViewLayoutRequest {
+    QSize window;
+    int chosenStep = 0; // 0: the largest step at which the whole panel fits, at least 100 %
+    QPoint panelView;   // where the view keeps the panel's top-left corner in view units
+    // How far the panel is scrolled; nothing to centre the display.
+    std::optional<QPoint> scroll;
+    int scrollBarExtent = 0; // the width of a scroll bar
+};
+
+// Where the panel fits, it keeps to the top right and the tree takes the rest of the width;
+// where it does not, the tree keeps its width and the panel scrolls in what is left.
+ViewLayout layoutView(const ViewLayoutRequest& request);
 
 } // namespace zorv
