@@ -92,6 +92,7 @@ CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent
       // User characters come from the work folder's library once the character tool saved one.
       glyphs_(libraryLocator(services.paths),
               [this](const std::string& text) { services_.prompt.message(text); }),
+      qtDialogs_(services.prompt),
       panelPicture_((initEditorResources(), QStringLiteral(":/editor/panel.png"))) {
     setAccessibleName(tr("Page editor"));
     setMouseTracking(true);

@@ -58,6 +58,8 @@ ViewLayout layoutView(const ViewLayoutRequest& request) {
         // The tree takes what the panel leaves of the width.
         const int treeRight = std::max(kMargin + kTreeWidth, w - 3 * kGap - panel.width() - kGap);
         l.tree = QRect(QPoint(kMargin, kMargin), QPoint(treeRight - 1, h - kMargin - 1));
+        // The panes follow right below the panel; what is left of the height stays below them.
+        l.pane.moveTop(kMargin + panel.height() + 2 * kGap + 2);
         l.area = QRect(QPoint(treeRight + kGap, kMargin), QPoint(w - kGap - 1, l.pane.top() - 3));
         l.panelAt =
             QPoint(std::max(l.area.left() + kGap, l.area.right() + 1 - kGap - panel.width()),
