@@ -50,6 +50,9 @@ CMainFrame::CMainFrame(ActionRegistry& actions, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       actions_(actions) {
     initFrameResources();
+    // Tooltips (the memory meter's breakdown, the toolbar's names) show on hover even while
+    // another window, a tool or a window manager that never activates us, has the focus.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setMinimumSize(kMinimumSize);
     setMaximumSize(kMaximumSize);
     resize(kStartSize);
