@@ -20,10 +20,6 @@ CLedProperty::CLedProperty(QWidget* parent) : RecordPane(parent) {
     doubleSize_ = new QCheckBox(tr("double size"), characteristic);
     (new QVBoxLayout(characteristic))->addWidget(doubleSize_);
 
-    register_ =
-        new RegisterGroup({RegisterType::D, RegisterType::M, RegisterType::X, RegisterType::Y},
-                          tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Row, frame);
-
     auto* display = new QGroupBox(tr("Display"), frame);
     displayType_ = new QComboBox(display);
     displayType_->addItems({tr("Round"), tr("Square"), tr("Custom")});
@@ -38,6 +34,11 @@ CLedProperty::CLedProperty(QWidget* parent) : RecordPane(parent) {
     addLabelled(displayGrid, 1, 0, tr("Logic:"), logic_);
     displayGrid->addWidget(positivePicture_, 2, 0, 1, 2);
     displayGrid->addWidget(negativePicture_, 3, 0, 1, 2);
+
+    // Made after the display group above it, so that Tab reaches it last.
+    register_ =
+        new RegisterGroup({RegisterType::D, RegisterType::M, RegisterType::X, RegisterType::Y},
+                          tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Row, frame);
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(position, 0, 0);

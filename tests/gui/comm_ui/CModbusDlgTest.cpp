@@ -12,6 +12,7 @@
 #include "app/controls/CEditList.h"
 #include "comm/ModbusTable.h"
 #include "comm/ui/CModbusDlg.h"
+#include "tests/gui/TabOrder.h"
 
 using namespace zorv;
 using namespace zorv::test;
@@ -75,6 +76,7 @@ void CModbusDlgTest::openingShowsDefaultRow() {
     CModbusDlg dialog(rig.files(), rig.services);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Modbus Protocol Configuration"));
+    QCOMPARE(test::readingOrderBreaks(dialog), QStringList());
     CEditList& list = *dialog.list();
     const QStringList titles = {"Serial number", "Operation Type", "Device address unit",
                                 "Instruction address", "SoftAddr"};
