@@ -24,6 +24,8 @@ Q_DECLARE_METATYPE(zorv::PromptAnswer)
 class QtPartsTest : public QObject {
     Q_OBJECT
 private slots:
+    // A desktop's own file dialog (a portal, say) would never reach the steps below.
+    void initTestCase() { QCoreApplication::setAttribute(Qt::AA_DontUseNativeDialogs); }
     void cleanup() { test::dropPendingModalSteps(); }
 
     void promptAnswersByTheButtonPressed_data() {
