@@ -70,7 +70,7 @@ int main(int argc, char* argv[]) {
     zorv::LibusbBus usb(&registry);
     zorv::PosixProcessRunner processes;
     zorv::QtFileViewer viewer;
-    zorv::DeviceServices devices{prompt, files, paths, ports, usb, processes};
+    zorv::DeviceServices devices{prompt, files, paths, registry, ports, usb, processes};
     zorv::CZorvEditorApp app({registry, prompt, files, paths, viewer, &devices});
     prompt.setOwner(&app.frame());
 

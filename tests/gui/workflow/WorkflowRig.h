@@ -27,8 +27,9 @@ namespace zorv::test {
 
 struct WorkflowRig {
     WorkflowRig()
-        : paths(ZORV_PROGRAM_DIR, folder(), folder()), devices{prompt,      files,  paths,
-                                                               panel.ports, usbBus, processes},
+        : paths(ZORV_PROGRAM_DIR, folder(), folder()), devices{prompt,   files,       paths,
+                                                               registry, panel.ports, usbBus,
+                                                               processes},
           app({registry, prompt, files, paths, viewer, &devices}) {
         registry.setValue("Tip/StartUp", "1");
     }
