@@ -50,6 +50,9 @@ CMainFrame::CMainFrame(ActionRegistry& actions, QWidget* parent)
                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       actions_(actions) {
     initFrameResources();
+    // Tooltips (the memory meter's breakdown, the toolbar's names) show on hover even while
+    // another window, a tool or a window manager that never activates us, has the focus.
+    setAttribute(Qt::WA_AlwaysShowToolTips);
     setMinimumSize(kMinimumSize);
     setMaximumSize(kMaximumSize);
     resize(kStartSize);
@@ -121,10 +124,10 @@ void CMainFrame::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setAccessibleName(tr("Status bar"));
     pointerPane_ = new QLabel(" ", bar);
-    // 50 pixels hold "%4d,%4d" in a small system font; a larger font widens the pane so that
-    // the position is never cut off.
-    pointerPane_->setFixedWidth(
-        std::max(kPointerPaneWidth, pointerPane_->fontMetrics().horizontalAdvance(" 9999,9999")));
+    // 50 pixels hold "%4d,%4d" in a small system font; the display pixel after it and a larger
+    // font widen the pane so that the position is never cut off.
+    pointerPane_->setFixedWidth(std::max(
+        kPointerPaneWidth, pointerPane_->fontMetrics().horizontalAdvance(" 9999,9999  (191, 63)")));
     pointerPane_->setAccessibleDescription(tr("Pointer position"));
     pointerPane_->setFrameShape(QFrame::StyledPanel);
     bar->addPermanentWidget(pointerPane_);

@@ -2,13 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QProcess>
 #include <QStatusBar>
 #include <QTimer>
-#include <QUrl>
 
 #include "app/AppIdentity.h"
 #include "app/CAboutDlg.h"
@@ -24,6 +22,14 @@
 #include "image/Translator.h"
 
 namespace zorv {
+
+namespace {
+
+std::string reportNotShownMessage(const std::filesystem::path& report) {
+    return "No viewer could be started for the report. It was written to:\n" + report.string();
+}
+
+} // namespace
 
 CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
     : QObject(parent), services_(services), recent_(services.registry, kRecentFileCount) {
@@ -52,8 +58,10 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
                               const std::string& title) {
         return makeProjectReport(services_.paths, project, modbusTable, title);
     };
-    hooks.openFile = [](const std::filesystem::path& file) {
-        QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(file.string())));
+    hooks.openFile = [this](const std::filesystem::path& file) {
+        services_.viewer.show(file, [prompt = &services_.prompt, file] {
+            prompt->message(reportNotShownMessage(file));
+        });
     };
     document_ = std::make_unique<CZorvEditorDoc>(services_.prompt, services_.paths, hooks);
 
@@ -122,12 +130,12 @@ bool CZorvEditorApp::start(const QString& project, bool showTip) {
     document_->newProject();
     view_->initialUpdate();
     documentChanged();
-    if (!project.isEmpty() && !openProject(project))
-        return false;
+    // The window is up first, so that a message about the project shows over it.
     frame_->show();
+    const bool opened = project.isEmpty() || openProject(project);
     if (showTip && CTipDlg::showAtStartUp(services_.registry))
         QTimer::singleShot(0, this, &CZorvEditorApp::showTipOfTheDay);
-    return true;
+    return opened;
 }
 
 bool CZorvEditorApp::openProject(const QString& path) {

@@ -10,6 +10,7 @@
 #include "app/RecentFileList.h"
 #include "commands/ActionRegistry.h"
 #include "model/CZorvEditorDoc.h"
+#include "platform/FileViewer.h"
 #include "platform/Paths.h"
 #include "platform/Registry.h"
 #include "platform/qt/FileChooser.h"
@@ -31,6 +32,8 @@ struct AppServices {
     Prompt& prompt;
     FileChooser& files;
     const Paths& paths;
+    // The desktop's viewer of the reports.
+    FileViewer& viewer;
     // The serial ports, USB panels and converter of the download tool; none: no download.
     DeviceServices* devices = nullptr;
 };
@@ -43,7 +46,8 @@ public:
 
     // Start-up: the frame with its view, the project named on the command line (`project`, may
     // be empty) and, when the settings ask for it, the tip of the day once the frame is up.
-    // False when the project could not be opened: the start ends.
+    // False when the project could not be opened: the document has said why, and the editor
+    // goes on with a new project.
     bool start(const QString& project, bool showTip = true);
 
     // Opens a project as File > Open does, after the pending changes are dealt with.

@@ -15,6 +15,7 @@
 #include "platform/posix/LibusbBus.h"
 #include "platform/posix/PosixProcess.h"
 #include "platform/posix/PosixSerialPort.h"
+#include "platform/qt/QtFileViewer.h"
 #include "platform/qt/QtPrompt.h"
 #include "platform/qt/QtRegistry.h"
 
@@ -68,8 +69,9 @@ int main(int argc, char* argv[]) {
     zorv::PosixSerialPortSystem ports;
     zorv::LibusbBus usb(&registry);
     zorv::PosixProcessRunner processes;
-    zorv::DeviceServices devices{prompt, files, paths, ports, usb, processes};
-    zorv::CZorvEditorApp app({registry, prompt, files, paths, &devices});
+    zorv::QtFileViewer viewer;
+    zorv::DeviceServices devices{prompt, files, paths, registry, ports, usb, processes};
+    zorv::CZorvEditorApp app({registry, prompt, files, paths, viewer, &devices});
     prompt.setOwner(&app.frame());
 
     const bool timing = parser.isSet(firstPaint);
@@ -84,8 +86,10 @@ int main(int argc, char* argv[]) {
         QTimer::singleShot(parser.value(quitAfter).toInt(), &application, &QApplication::quit);
 
     const QStringList projects = parser.positionalArguments();
+    const QString project = projects.isEmpty() ? QString() : projects.first();
     const bool showTip = !timing && !parser.isSet(quitAfter);
-    if (!app.start(projects.isEmpty() ? QString() : projects.first(), showTip))
-        return 1;
+    // Started inside the event loop, so that --quit-after also ends a message about the project;
+    // a project that cannot be opened leaves the editor running with a new one.
+    QTimer::singleShot(0, &app, [&] { app.start(project, showTip); });
     return application.exec();
 }

@@ -9,6 +9,7 @@
 #include "app/CZorvEditorApp.h"
 #include "editor/CZorvEditorView.h"
 #include "model/Bytes.h"
+#include "platform/ScriptedFileViewer.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"
 
@@ -44,7 +45,8 @@ void BM_OpenProjectOf1000Pages(benchmark::State& state) {
             return;
         }
     }
-    CZorvEditorApp app({registry, prompt, files, paths});
+    ScriptedFileViewer viewer;
+    CZorvEditorApp app({registry, prompt, files, paths, viewer});
     app.start({}, false);
     for (auto _ : state) {
         if (!app.openProject(QString::fromStdString(project.string()))) {

@@ -1,6 +1,8 @@
 #include "cli/ProjectFiles.h"
 
+#include "model/CZorvEditorDoc.h"
 #include "model/FileOps.h"
+#include "model/OpenFailure.h"
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
 
@@ -26,12 +28,19 @@ bool writeFileAtomically(const QString& path, std::span<const uint8_t> bytes) {
 
 bool loadProject(const QString& path, CHCData& project, std::string& message) {
     std::vector<uint8_t> file, plain;
-    if (!readFileBytes(path, file) || !decipherProject(file, plain)) {
-        message = "Failed to open file!";
+    if (!readFileBytes(path, file)) {
+        message =
+            openFailureMessage(docmsg::kOpenFailed, pathOf(path), unreadableReason(pathOf(path)));
         return false;
     }
-    if (!readProjectStream(plain, project)) {
-        message = "File format error, open failed!";
+    if (!decipherProject(file, plain)) {
+        message = openFailureMessage(docmsg::kOpenFailed, pathOf(path),
+                                     undecipherableReason(file.size()));
+        return false;
+    }
+    StreamFault fault;
+    if (!readProjectStream(plain, project, &fault)) {
+        message = openFailureMessage(docmsg::kFormatError, pathOf(path), streamFaultReason(fault));
         return false;
     }
     return true;

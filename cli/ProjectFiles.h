@@ -15,8 +15,8 @@ bool readFileBytes(const QString& path, std::vector<uint8_t>& bytes);
 // Writes a temporary file in the target's folder and renames it over the target.
 bool writeFileAtomically(const QString& path, std::span<const uint8_t> bytes);
 
-// Deciphers and reads a project file; on failure `message` is the system's message
-// ("Failed to open file!" or "File format error, open failed!").
+// Deciphers and reads a project file; on failure `message` is the system's message ("Failed to
+// open file!" or "File format error, open failed!") followed by the file and the reason.
 bool loadProject(const QString& path, CHCData& project, std::string& message);
 // Writes the plain stream enciphered; false when the target cannot be written.
 bool saveProject(const QString& path, const CHCData& project);

@@ -53,9 +53,10 @@ int runDownload(const QStringList& args) {
         (!choice.interfaceData && !choice.configuration))
         return usageError(kDownload);
     choice.imagePath = *image;
+    choice.port = port.value_or(std::string()); // none: searched for
 
     TransferConsole console(answer);
-    PosixSerialPortSystem ports(port ? std::optional(std::vector{*port}) : std::nullopt);
+    PosixSerialPortSystem ports;
     CComm comm(ports);
     LibusbBus bus;
     CUsbComm usbLink(bus, console);

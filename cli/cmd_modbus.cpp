@@ -45,8 +45,9 @@ int runTransfer(const QStringList& args, bool verify) {
     else if (args.size() != 1)
         return usageError(kModbus);
     TransferConsole console(std::nullopt);
-    PosixSerialPortSystem ports(port ? std::optional(std::vector{*port}) : std::nullopt);
+    PosixSerialPortSystem ports;
     CComm comm(ports);
+    comm.setPort(port.value_or(std::string()));
     ModbusTransfer transfer(comm, console);
     const std::string file = args[0].toStdString();
     return (verify ? transfer.runVerify(file) : transfer.runDownload(file)) ? 0 : 1;

@@ -12,10 +12,17 @@ CComm::CComm(SerialPortSystem& ports) : ports_(ports) {
 }
 
 bool CComm::FindPort() {
-    if (port_)
+    if (port_) {
+        tried_ = {{portName_, {}}};
         return Probe(port_.get());
-    for (const std::string& path : ports_.ports()) {
-        auto port = OpenPort(path + ":" + kSerialSettings);
+    }
+    tried_.clear();
+    const std::vector<std::string> candidates =
+        chosenPort_.empty() ? ports_.ports() : std::vector<std::string>{chosenPort_};
+    for (const std::string& path : candidates) {
+        std::string why;
+        auto port = OpenPort(path + ":" + kSerialSettings, &why);
+        tried_.push_back({path, port ? std::string() : why});
         if (!port)
             continue;
         if (Probe(port.get())) {
@@ -28,19 +35,21 @@ bool CComm::FindPort() {
     return false;
 }
 
-std::unique_ptr<SerialPort> CComm::OpenPort(const std::string& text) {
-    // Port paths never hold ':' (the port list itself is colon-separated).
-    const auto colon = text.find(':');
-    if (colon == std::string::npos)
-        return nullptr;
-    std::string settingsText = text.substr(colon + 1);
-    const auto second = settingsText.find(':');
-    if (second != std::string::npos)
-        settingsText.resize(second);
-    SerialSettings settings;
-    if (!parseSerialSettings(settingsText, settings))
-        return nullptr;
-    return ports_.open(text.substr(0, colon), settings);
+std::unique_ptr<SerialPort> CComm::OpenPort(const std::string& text, std::string* why) {
+    // The settings are the first field after the path that reads as settings, so that a path
+    // with colons of its own (/dev/serial/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0) is kept
+    // whole.
+    std::string ignored;
+    std::string& reason = why ? *why : ignored;
+    for (auto colon = text.find(':'); colon != std::string::npos;
+         colon = text.find(':', colon + 1)) {
+        const auto end = text.find(':', colon + 1);
+        SerialSettings settings;
+        if (parseSerialSettings(text.substr(colon + 1, end - colon - 1), settings))
+            return ports_.open(text.substr(0, colon), settings, reason);
+    }
+    reason = "no serial settings given";
+    return nullptr;
 }
 
 bool CComm::ClosePort() {

@@ -7,7 +7,9 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "comm/PortsTried.h"
 #include "comm/SerialTimeouts.h"
 #include "platform/SerialPort.h"
 
@@ -20,10 +22,12 @@ class CComm {
 public:
     explicit CComm(SerialPortSystem& ports);
 
-    // Re-probes an open port; otherwise keeps the first port that answers ENQ with ACK open.
+    // Re-probes an open port; otherwise keeps the first port that answers ENQ with ACK open,
+    // searching the chosen port alone or, without one, every port the system lists.
     bool FindPort();
-    // "PATH:9600,e,7,1" (a third field is ignored); the open port or nothing.
-    std::unique_ptr<SerialPort> OpenPort(const std::string& text);
+    // "PATH:9600,e,7,1" (a third field is ignored; the path may hold colons of its own); the open
+    // port or nothing, with `why` (when given) telling what stood in the way.
+    std::unique_ptr<SerialPort> OpenPort(const std::string& text, std::string* why = nullptr);
     bool ClosePort();
 
     bool Probe(PortHandle handle);
@@ -36,6 +40,11 @@ public:
     bool WriteBlock(PortHandle handle, char area, const uint8_t* data, int count, uint16_t address);
     // Configuration area only; `count` bytes, descrambled.
     bool ReadBlock(PortHandle handle, uint8_t* data, int count, uint16_t address);
+
+    // The one port to search; empty: every port the system lists.
+    void setPort(std::string path) { chosenPort_ = std::move(path); }
+    // What the last search tried, in order (the open port alone when it was re-probed).
+    const std::vector<PortAttempt>& portsTried() const { return tried_; }
 
     PortHandle handle() const { return port_.get(); }
     const std::string& portName() const { return portName_; }
@@ -51,6 +60,8 @@ private:
     bool acked(PortHandle handle, std::span<const uint8_t> frame);
 
     SerialPortSystem& ports_;
+    std::string chosenPort_;
+    std::vector<PortAttempt> tried_;
     std::string portName_; // the path of the port found; empty until then
     std::unique_ptr<SerialPort> port_;
     uint8_t seed_ = 0;

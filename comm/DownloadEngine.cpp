@@ -51,6 +51,7 @@ bool DownloadEngine::startUsb(const DownloadChoice& choice) {
 }
 
 bool DownloadEngine::runSerial(const DownloadChoice& choice) {
+    comm_.setPort(choice.port);
     bool ok = true;
     if (choice.interfaceData)
         ok = serialInterface(choice);

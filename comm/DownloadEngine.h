@@ -21,6 +21,7 @@ struct DownloadChoice {
     std::filesystem::path configPath; // the project's ".mdt" file
     bool interfaceData = true;        // "GUI Data"
     bool configuration = false;       // "Modbus Configuration data"
+    std::string port;                 // the serial port; empty: the first that answers
 };
 
 // The project path with its extension (from the last ".") replaced by ".mdt".

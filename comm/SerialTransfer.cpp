@@ -120,15 +120,20 @@ bool runSerialTransfer(CComm& comm, TransferObserver& observer, const SerialTran
     auto step = [&](const char* before, const char* failed, const char* done, auto op) {
         observer.status(before);
         if (!tryStep(op)) {
-            observer.status(failed);
+            if (failed)
+                observer.status(failed);
             return false;
         }
         if (done)
             observer.status(done);
         return true;
     };
-    if (!step(t.connecting, t.connectFailed, t.connected, [&] { return comm.FindPort(); }) ||
-        !step(t.matching, t.matchFailed, t.matched,
+    // A search that found no panel names the ports it tried, below the step's own text.
+    if (!step(t.connecting, nullptr, t.connected, [&] { return comm.FindPort(); })) {
+        observer.status(std::string(t.connectFailed) + "\n" + portsTriedText(comm.portsTried()));
+        return false;
+    }
+    if (!step(t.matching, t.matchFailed, t.matched,
               [&] { return comm.MatchType(comm.handle()); }) ||
         !step(t.querying, t.queryFailed, t.queried,
               [&] { return comm.QueryStatus(comm.handle()); }) ||

@@ -132,7 +132,62 @@ void CEditListCtrl::resizeEvent(QResizeEvent* event) {
     placeEditor();
 }
 
+namespace {
+
+bool isF2(const QKeyEvent& key) {
+    return key.key() == Qt::Key_F2 && !(key.modifiers() & ~Qt::KeypadModifier);
+}
+
+// A printable character typed without Ctrl or Alt.
+bool isTyping(const QKeyEvent& key) {
+    return !(key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) &&
+           !key.text().isEmpty() && key.text().at(0).isPrint();
+}
+
+} // namespace
+
+bool CEditListCtrl::event(QEvent* event) {
+    // F2 edits the current cell rather than reach a shortcut of the window around.
+    if (event->type() == QEvent::ShortcutOverride && !isEditing() && currentIndex().isValid() &&
+        isF2(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QTableWidget::event(event);
+}
+
+void CEditListCtrl::insertAndEdit(int row) {
+    const int at = insertEmptyRow(row);
+    selectRow(at);
+    emit rowInserted(at);
+    const cellwalk::Cell first =
+        cellwalk::nextEditableCell(at, -1, rowCount(), columnCount(), editable_);
+    if (first.row == at)
+        openEditor(first.row, first.column);
+}
+
+void CEditListCtrl::editCurrentCell() {
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return;
+    if (inMask(editable_, current.column())) {
+        openEditor(current.row(), current.column());
+        return;
+    }
+    const cellwalk::Cell first =
+        cellwalk::nextEditableCell(current.row(), -1, rowCount(), columnCount(), editable_);
+    if (first.row == current.row())
+        openEditor(first.row, first.column);
+}
+
 void CEditListCtrl::keyPressEvent(QKeyEvent* event) {
+    // F2 opens the current cell as it is; a typed character replaces its text.
+    if (!isEditing() && (isF2(*event) || isTyping(*event))) {
+        editCurrentCell();
+        if (isEditing() && isTyping(*event))
+            editor_->insert(event->text());
+        return;
+    }
     const int row = selectedRow();
     if (event->key() == Qt::Key_Delete && event->modifiers() == Qt::NoModifier) {
         if (row >= 0) {
@@ -143,9 +198,7 @@ void CEditListCtrl::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Insert && event->modifiers() == Qt::NoModifier) {
-        const int at = insertEmptyRow(row);
-        selectRow(at);
-        emit rowInserted(at);
+        insertAndEdit(row);
         return;
     }
     QTableWidget::keyPressEvent(event);
@@ -160,9 +213,7 @@ void CEditListCtrl::mouseDoubleClickEvent(QMouseEvent* event) {
     if (cell.isValid()) {
         openEditor(cell.row(), cell.column());
     } else if (appendOnDoubleClick_ && tablecells::isBelowRows(*this, point)) {
-        const int at = insertEmptyRow(rowCount());
-        selectRow(at);
-        emit rowInserted(at);
+        insertAndEdit(rowCount());
     }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // A list whose cells are edited in place (CListCtrlEdit), used by the alarm list, the language
-// table and the text, menu and alarm property panes. A double click on an editable cell opens the
-// editor; Enter or losing the focus commits, Esc cancels, Tab commits and walks on to the next
-// editable cell (on to the next row, which it selects); a click on the header hides the editor
-// without storing its text. Delete removes the selected row, Insert inserts an empty row there.
+// table and the text, menu and alarm property panes. A double click on an editable cell, F2 on
+// the current cell or a character typed on it opens the editor; Enter or losing the focus commits,
+// Esc cancels, Tab commits and walks on to the next editable cell (on to the next row, which it
+// selects); a click on the header hides the editor without storing its text. Delete removes the
+// selected row; Insert inserts an empty row there and a double click below the rows appends
+// one, each with the editor open on its first editable cell.
 
 #include <QPersistentModelIndex>
 #include <QTableWidget>
@@ -53,6 +55,7 @@ signals:
 
     // Internals are the implementer's; keep the public interface above.
 protected:
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
@@ -62,6 +65,10 @@ private:
     // Ends the edit as the user asked and gives the focus back to the list.
     void finishFromEditor(bool commit);
     void editNextCell();
+    // Inserts an empty row at `row`, tells so and opens its first editable cell.
+    void insertAndEdit(int row);
+    // The current cell's editor, or the first editable cell's of the current row.
+    void editCurrentCell();
     void placeEditor();
 
     uint32_t editable_ = UINT32_MAX;

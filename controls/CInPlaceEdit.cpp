@@ -41,6 +41,15 @@ void CInPlaceEdit::fitToText() {
     setGeometry(cell_.left(), cell_.top(), width, cell_.height());
 }
 
+bool CInPlaceEdit::event(QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride &&
+        cellEditKeyEnd(*static_cast<QKeyEvent*>(event))) {
+        event->accept();
+        return true;
+    }
+    return QLineEdit::event(event);
+}
+
 void CInPlaceEdit::keyPressEvent(QKeyEvent* event) {
     if (const std::optional<bool> commit = cellEditKeyEnd(*event))
         emit finished(*commit);

@@ -24,6 +24,8 @@ signals:
     void finished(bool commit);
 
 protected:
+    // Enter and Esc end the edit, before any shortcut of the window around the list sees them.
+    bool event(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 

@@ -7,8 +7,8 @@
 
 namespace zorv {
 
-CPageCopyDlg::CPageCopyDlg(int source, int proposed, QWidget* parent)
-    : CPageNumberDlg(tr("Copy page"), proposed, PlaceMode::Cover, parent) {
+CPageCopyDlg::CPageCopyDlg(int source, int proposed, Prompt& prompt, QWidget* parent)
+    : CPageNumberDlg(tr("Copy page"), proposed, PlaceMode::Cover, prompt, parent) {
     form()->insertRow(0, new QLabel(QString::fromStdString(copyPageLabel(source)), this));
 }
 

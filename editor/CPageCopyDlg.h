@@ -8,7 +8,7 @@ namespace zorv {
 class CPageCopyDlg : public CPageNumberDlg {
     Q_OBJECT
 public:
-    CPageCopyDlg(int source, int proposed, QWidget* parent = nullptr);
+    CPageCopyDlg(int source, int proposed, Prompt& prompt, QWidget* parent = nullptr);
 };
 
 } // namespace zorv

@@ -1,5 +1,6 @@
 #pragma once
-// "New Page": number, description (at most 40 typed characters) and mode, Insert preselected.
+// "New Page": number, description (at most 40 typed characters) and mode, Insert preselected;
+// Tab goes through them in that order.
 
 #include <QLineEdit>
 
@@ -12,7 +13,7 @@ class CPageNewDlg : public CPageNumberDlg {
 public:
     static constexpr int kMaxDescription = 40;
 
-    CPageNewDlg(int proposed, QWidget* parent = nullptr);
+    CPageNewDlg(int proposed, Prompt& prompt, QWidget* parent = nullptr);
     QString description() const { return description_->text(); }
     QLineEdit* descriptionEdit() const { return description_; }
 

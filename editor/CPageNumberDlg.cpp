@@ -4,19 +4,39 @@
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
-#include <QSpinBox>
+#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
+#include <optional>
+
+#include "model/EditorViewRules.h"
+#include "platform/Prompt.h"
 
 namespace zorv {
 
-CPageNumberDlg::CPageNumberDlg(const QString& title, int proposed, PlaceMode mode, QWidget* parent)
-    : QDialog(parent) {
+namespace {
+
+// The typed page number; nothing when it is empty or above the largest page number.
+std::optional<int> typedPageNumber(const QString& text) {
+    bool ok = false;
+    const int number = text.toInt(&ok);
+    if (!ok || number > kMaxPageNumber)
+        return std::nullopt;
+    return number;
+}
+
+} // namespace
+
+CPageNumberDlg::CPageNumberDlg(const QString& title, int proposed, PlaceMode mode, Prompt& prompt,
+                               QWidget* parent)
+    : QDialog(parent), prompt_(prompt) {
     setWindowTitle(title);
     form_ = new QFormLayout;
-    number_ = new QSpinBox(this);
-    number_->setRange(0, 65535);
-    number_->setValue(proposed);
+    number_ = new QLineEdit(QString::number(proposed), this);
+    // Six digits: a number past the range is seen whole and named at OK, not cut while typing.
+    number_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,6}")), number_));
     number_->setAccessibleName(tr("Page number"));
     auto* numberLabel = new QLabel(tr("Page number:"), this);
     numberLabel->setBuddy(number_);
@@ -41,7 +61,17 @@ CPageNumberDlg::CPageNumberDlg(const QString& title, int proposed, PlaceMode mod
 }
 
 int CPageNumberDlg::number() const {
-    return number_->value();
+    return typedPageNumber(number_->text()).value_or(0);
+}
+
+void CPageNumberDlg::accept() {
+    if (!typedPageNumber(number_->text())) {
+        prompt_.message(viewmsg::kPageNumberRange);
+        number_->setFocus();
+        number_->selectAll();
+        return;
+    }
+    QDialog::accept();
 }
 
 PlaceMode CPageNumberDlg::mode() const {

@@ -5,6 +5,8 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QScrollBar>
+#include <QStyle>
 #include <algorithm>
 
 #include "commands/ActionRegistry.h"
@@ -69,12 +71,18 @@ constexpr const char* kPaneNames[] = {"Page", "StaticText", "DynamicText", "Led"
                                       "Key",  "Register",   "Picture",     "Password",
                                       "Menu", "Alarm",      "Bar",         "Trend"};
 
-QRect qrect(const oonedraw::GIntRect& r) {
-    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
+void placeScrollBar(QScrollBar& bar, int range, int value, int page, const QRect& at) {
+    const QSignalBlocker quiet(&bar);
+    bar.setRange(0, range);
+    bar.setPageStep(page);
+    bar.setSingleStep(16);
+    bar.setValue(value);
+    bar.setGeometry(at);
+    bar.setVisible(range > 0);
 }
 
-oonedraw::GRect shifted(const oonedraw::GIntRect& r, int dx) {
-    return {double(r.left + dx), double(r.top), double(r.right + dx), double(r.bottom)};
+QRect qrect(const oonedraw::GIntRect& r) {
+    return QRect(QPoint(r.left, r.top), QPoint(r.right - 1, r.bottom - 1));
 }
 
 } // namespace
@@ -84,6 +92,7 @@ CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent
       // User characters come from the work folder's library once the character tool saved one.
       glyphs_(libraryLocator(services.paths),
               [this](const std::string& text) { services_.prompt.message(text); }),
+      qtDialogs_(services.prompt),
       panelPicture_((initEditorResources(), QStringLiteral(":/editor/panel.png"))) {
     setAccessibleName(tr("Page editor"));
     setMouseTracking(true);
@@ -119,15 +128,27 @@ CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent
     keySink_->lower();
     keySink_->installEventFilter(this);
 
+    // The panel scrolls where the zoom makes it larger than its part of the window.
+    hScroll_ = new QScrollBar(Qt::Horizontal, this);
+    vScroll_ = new QScrollBar(Qt::Vertical, this);
+    hScroll_->setObjectName(QStringLiteral("panelSideways"));
+    vScroll_->setObjectName(QStringLiteral("panelUpDown"));
+    hScroll_->setAccessibleName(tr("Scroll the panel sideways"));
+    vScroll_->setAccessibleName(tr("Scroll the panel up and down"));
+    for (QScrollBar* bar : {hScroll_, vScroll_}) {
+        bar->hide();
+        connect(bar, &QScrollBar::valueChanged, this, [this] { layoutChildren(); });
+    }
+
     createPanes();
     takeCommands();
     takeEditCommands();
     takeClipboardCommands();
     takeSelectionCommands();
     commands_ = new ProjectCommands(services_, *this);
+    backing_ = QImage(qrect(panelRect_).size(), QImage::Format_RGB32);
+    dirty_ = QRegion(qrect(panelRect_));
     layoutChildren();
-    backing_ = QImage(sizeHint(), QImage::Format_RGB32);
-    dirty_ = QRegion(backing_.rect());
 }
 
 CZorvEditorView::~CZorvEditorView() {
@@ -151,35 +172,11 @@ void CZorvEditorView::createPanes() {
             if (auto* text = dynamic_cast<oonedraw::GText*>(firstSelected()))
                 text->SetText(pane->displayText());
         });
-        connect(pane, &PropertyPane::numericFormatChanged, this, [this](int digits, int decimals) {
-            if (auto* text = dynamic_cast<oonedraw::GText*>(firstSelected()))
-                text->SetText(numericSampleText(digits, decimals));
-        });
-        connect(pane, &PropertyPane::lightImageChanged, this, [this](int shape, int size) {
-            const char* name = shape == 1    ? "icon2/Led_Quadrate1.bmp"
-                               : shape == 10 ? "icon2/Led_Round2.bmp"
-                               : shape == 11 ? "icon2/Led_Quadrate2.bmp"
-                                             : "icon2/Led_Round1.bmp";
-            if (auto* image = dynamic_cast<oonedraw::GImage*>(firstSelected())) {
-                image->LoadFile(services_.paths.programFolder() / name);
-                image->SetScale(size < 1 ? 1.0f : 2.0f);
-                canvas_.Invalidate(shifted(displayRect_, -int(canvas_.originX)));
-            }
-        });
-        connect(pane, &PropertyPane::keyImageChanged, this, [this](int code, int size) {
-            static const char* const keys[] = {"Esc", "Set", "Down", "Up", "Right", "Enter"};
-            const int digit = code >= 100 ? 3 : code >= 10 ? 2 : 1;
-            const int index = code % 10;
-            const bool known = (code >= 0 && code <= 5) || (code >= 10 && code <= 15) ||
-                               (code >= 100 && code <= 105) || (code >= 110 && code <= 115);
-            const std::string name =
-                known ? "icon2/Key_" + std::string(keys[index]) + std::to_string(digit) + ".bmp"
-                      : "icon2/Key_Esc1.bmp";
-            if (auto* image = dynamic_cast<oonedraw::GImage*>(firstSelected())) {
-                image->LoadFile(services_.paths.programFolder() / name);
-                image->SetScale(size < 1 ? 1.0f : 2.0f);
-                canvas_.Invalidate(shifted(displayRect_, -int(canvas_.originX)));
-            }
+        connect(pane, &PropertyPane::lookChanged, this, [this, pane] {
+            if (pane != shown_ || !currentPage_)
+                return;
+            if (const WidgetNode* stored = currentPage_->findWidget(pane->widgetId()))
+                showOnCanvas(WidgetNode{stored->id, stored->kind, pane->workingRecord()});
         });
         connect(pane, &PropertyPane::recordApplied, this, [this, pane] { storePane(*pane); });
         if (!pagePane_)
@@ -200,6 +197,9 @@ void CZorvEditorView::takeCommands() {
         InvalidateArea(displayRect_);
     });
     actions.action(CommandId::ToolGridlines)->setChecked(gridOn_);
+    actions.handle(CommandId::ViewZoomIn, this, [this] { zoomIn(); });
+    actions.handle(CommandId::ViewZoomOut, this, [this] { zoomOut(); });
+    actions.handle(CommandId::ViewZoomActual, this, [this] { zoomActual(); });
     actions.handle(CommandId::Language1, this, [this] { setLanguage(0); });
     actions.handle(CommandId::Language2, this, [this] { setLanguage(1); });
     actions.checkOnly({CommandId::Language1, CommandId::Language2}, CommandId::Language1);
@@ -214,36 +214,44 @@ void CZorvEditorView::takeCommands() {
 
 // ---- layout and painting -------------------------------------------------------------------
 
-void CZorvEditorView::layoutChildren() {
-    const int grow = layoutWidth_ - kLayoutWidth;
-    tree_->setGeometry(10, 10, 200 + grow, 540);
+void CZorvEditorView::layoutChildren(bool centreDisplay) {
+    std::optional<QPoint> scroll;
+    if (!centreDisplay)
+        scroll = QPoint(hScroll_->value(), vScroll_->value());
+    layout_ = layoutView({size(), chosenStep_, QPoint(panelRect_.left, panelRect_.top), scroll,
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent)});
+    tree_->setGeometry(layout_.tree);
     for (PropertyPane* pane : panes_)
-        pane->setGeometry(propertyArea());
+        pane->setGeometry(layout_.pane);
+    const QRect& area = layout_.area;
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    placeScrollBar(*hScroll_, layout_.scrollRange.width(), layout_.scroll.x(), area.width(),
+                   QRect(area.left(), area.bottom() + 1, area.width(), extent));
+    placeScrollBar(*vScroll_, layout_.scrollRange.height(), layout_.scroll.y(), area.height(),
+                   QRect(area.right() + 1, area.top(), extent, area.height()));
+    services_.actions.action(CommandId::ViewZoomIn)
+        ->setEnabled(layout_.step < ViewLayout::kMaxStep);
+    services_.actions.action(CommandId::ViewZoomOut)
+        ->setEnabled(layout_.step > ViewLayout::kMinStep);
+    update();
 }
 
 void CZorvEditorView::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     endFeedback();
-    if (backing_.size() != size()) {
-        backing_ = QImage(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
-        dirty_ = QRegion(backing_.rect());
-    }
     const int w = width(), h = height();
+    // A window smaller than the 750 x 560 layout keeps the layout it had.
     if (w < kLayoutWidth || h < kLayoutHeight)
         return;
     const int d = w - layoutWidth_;
     layoutWidth_ = w;
-    for (oonedraw::GIntRect* r : {&displayRect_, &panelRect_, &propertyRect_}) {
+    for (oonedraw::GIntRect* r : {&displayRect_, &panelRect_}) {
         r->left += d;
         r->right += d;
     }
     canvas_.originX = displayRect_.left - kDisplayLeft;
-    for (PropertyPane* pane : panes_)
-        pane->setGeometry(propertyArea());
-    tree_->setGeometry(
-        QRect(QPoint(10, 10), QPoint(210 + w - kLayoutWidth - 1, 550 + h - kLayoutHeight - 1)));
-    dirty_ = QRegion(backing_.rect());
-    update();
+    dirty_ = QRegion(panelArea());
+    layoutChildren();
     if (!pageShown_ || d == 0)
         return;
     if (shown_ != pagePane_) {
@@ -258,8 +266,34 @@ void CZorvEditorView::resizeEvent(QResizeEvent* event) {
     chooseTool("select");
 }
 
-QRect CZorvEditorView::propertyArea() const {
-    return qrect(propertyRect_);
+QRect CZorvEditorView::panelArea() const {
+    return qrect(panelRect_);
+}
+
+QRect CZorvEditorView::displayArea() const {
+    return qrect(displayRect_);
+}
+
+oonedraw::GIntRect CZorvEditorView::propertyRect() const {
+    const QRect& r = layout_.pane;
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
+
+void CZorvEditorView::setZoomStep(int step) {
+    chosenStep_ = std::clamp(step, int(ViewLayout::kMinStep), int(ViewLayout::kMaxStep));
+    layoutChildren(true);
+}
+
+void CZorvEditorView::zoomIn() {
+    setZoomStep(layout_.step + 1);
+}
+
+void CZorvEditorView::zoomOut() {
+    setZoomStep(layout_.step - 1);
+}
+
+void CZorvEditorView::zoomActual() {
+    setZoomStep(ViewLayout::kMinStep);
 }
 
 // ---- tools -----------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "editor/PageDialogs.h"
+#include "editor/ViewLayout.h"
 #include "model/widgets/CSceneCanvas.h"
 #include "oonedraw/GLibraryGlyphs.h"
 #include "oonedraw/GToolMgr.h"
@@ -20,6 +21,7 @@
 
 class QLineEdit;
 class QMenu;
+class QScrollBar;
 class QTreeWidgetItem;
 
 namespace zorv {
@@ -36,6 +38,7 @@ class CPageTree;
 class CZorvEditorDoc;
 class EditHistory;
 struct EditPlace;
+struct WidgetNode;
 class ProjectEdit;
 struct DeviceServices;
 class ProjectCommands;
@@ -99,10 +102,17 @@ public:
     // Replaces how the page tree's pop-up menu is shown (tests record it instead).
     void setPopupRunner(std::function<void(QMenu&, const QPoint&)> run) { popup_ = std::move(run); }
 
-    // What the tests and the frame look at.
+    // What the tests and the frame look at. The display and the panel are in view units;
+    // viewLayout() maps them to the window at its zoom.
     const oonedraw::GIntRect& displayRect() const { return displayRect_; }
     const oonedraw::GIntRect& panelRect() const { return panelRect_; }
-    const oonedraw::GIntRect& propertyRect() const { return propertyRect_; }
+    oonedraw::GIntRect propertyRect() const;
+    const ViewLayout& viewLayout() const { return layout_; }
+    // View > Zoom In, Zoom Out and Zoom 100 %: a display pixel takes one window pixel more or
+    // less, or two; until one of them is chosen the panel grows with the window.
+    void zoomIn();
+    void zoomOut();
+    void zoomActual();
     CSceneCanvas& canvas() { return canvas_; }
     oonedraw::GToolMgr& tools() { return tools_; }
     CPageTree* pageTree() const { return tree_; }
@@ -131,7 +141,8 @@ public:
     oonedraw::GDrawContext* ClientContext() override;
 
 signals:
-    // The pointer's position in view units, "%4d,%4d", for the status bar.
+    // The pointer's position in view units, "%4d,%4d", for the status bar; over the display
+    // followed by the display pixel, "%4d,%4d  (%d, %d)".
     void pointerTextChanged(const QString& text);
 
 protected:
@@ -191,9 +202,14 @@ private:
     bool changePage(const std::string& name, const CPage& after);
     // Records where the selected widgets stand now on the canvas.
     void storePositions();
-    void layoutChildren();
-    // Where the property panes sit, in widget coordinates.
-    QRect propertyArea() const;
+    // Places the children for the window's size and zoom; the panel keeps its scrolling, or
+    // scrolls so that the middle of the display is in the middle of its part of the window.
+    void layoutChildren(bool centreDisplay = false);
+    void setZoomStep(int step);
+    // The view point under a point of the window.
+    QPoint viewPointOf(QPoint window) const { return layout_.toView(window); }
+    // Paints the panel as the backing image holds it, scaled to the zoom.
+    void drawPanelArea(QPainter& painter, const QRect& area);
     void rebuildTree(int selectNumber);
     void pageSelectionChanged(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void loadPage(CPage& page);
@@ -201,6 +217,8 @@ private:
     void showPageProperties();
     void showPane(PropertyPane* pane);
     void storePane(PropertyPane& pane);
+    // The widget's object on the canvas drawn as the node's record has it.
+    void showOnCanvas(const WidgetNode& node);
     PropertyPane* paneFor(std::string_view typeName) const;
     void updatePaneContext();
     void pageDescriptionChanged();
@@ -229,6 +247,9 @@ private:
     void markModified();
 
     // Painting into the backing image.
+    QRect panelArea() const;
+    QRect displayArea() const;
+    void beginOnBacking(QPainter& painter);
     void renderDirty();
     void drawScene(QPainter& painter);
     void drawPanelPixels(QPainter& painter);
@@ -241,6 +262,8 @@ private:
     oonedraw::GToolMgr tools_;
     oonedraw::GLibraryGlyphs glyphs_;
     CPageTree* tree_ = nullptr;
+    QScrollBar* hScroll_ = nullptr;
+    QScrollBar* vScroll_ = nullptr;
     QLineEdit* keySink_ = nullptr;
     QtPageDialogs qtDialogs_;
     PageDialogs* pageDialogs_ = &qtDialogs_;
@@ -248,10 +271,12 @@ private:
 
     CHCData* project_ = nullptr;
     CPage* currentPage_ = nullptr;
+    // In view units: they move right as the window widens beyond the 750 pixels wide layout.
     oonedraw::GIntRect displayRect_{290, 55, 674, 183};
     oonedraw::GIntRect panelRect_{220, 15, 740, 273};
-    oonedraw::GIntRect propertyRect_{215, 280, 740, 570};
     int layoutWidth_ = kLayoutWidth;
+    ViewLayout layout_;
+    int chosenStep_ = 0; // 0: the largest step at which the panel fits the window
     bool gridOn_ = true;
     bool pageShown_ = false;
     int language_ = 0;
@@ -274,7 +299,7 @@ private:
     std::string pictureName_;
 
     QImage panelPicture_;
-    QImage backing_;
+    QImage backing_; // the panel in view units, its top-left corner at panelRect_'s
     QRegion dirty_;
     QtDrawContext drawContext_;
     QPainter feedbackPainter_;

@@ -238,7 +238,7 @@ void CZorvEditorView::showPane(PropertyPane* pane) {
     shown_ = pane;
     if (shown_) {
         paneBaseline_ = shown_->workingRecord();
-        shown_->setGeometry(propertyArea());
+        shown_->setGeometry(layout_.pane);
         shown_->show();
     }
 }
@@ -268,11 +268,14 @@ void CZorvEditorView::storePane(PropertyPane& pane) {
     after.setWidgetRecord(pane.widgetId(), typeName, record);
     changePage(onlyPositionDiffers(*stored, record) ? "Move" : "Properties", after);
     // The widget's object on the canvas follows its record at once.
-    const WidgetNode* node = currentPage_->findWidget(pane.widgetId());
+    if (const WidgetNode* node = currentPage_->findWidget(pane.widgetId()))
+        showOnCanvas(*node);
+}
+
+void CZorvEditorView::showOnCanvas(const WidgetNode& node) {
     for (oonedraw::GObject* object : canvas_.children) {
-        if (!node || object->id != node->id || object->name != typeName)
+        if (object->id != node.id || !applyNode(*object, node, language_, WidgetBitmaps::shared()))
             continue;
-        applyNode(*object, *node, language_, WidgetBitmaps::shared());
         if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
             rect->FitToContent();
         InvalidateArea(displayRect_);

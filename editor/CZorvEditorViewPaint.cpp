@@ -46,13 +46,22 @@ constexpr uint32_t kGreyDisplay = 0x808080;
 } // namespace
 
 void CZorvEditorView::InvalidateArea(const oonedraw::GIntRect& area) {
-    const QRect r = QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1));
-    dirty_ += r.intersected(backing_.rect());
-    update(r);
+    const QRect r = QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1))
+                        .intersected(panelArea());
+    if (r.isEmpty())
+        return;
+    dirty_ += r;
+    update(layout_.toWindow(r).adjusted(-1, -1, 1, 1));
+}
+
+// The backing image holds the panel in view units; every painter on it works in view units.
+void CZorvEditorView::beginOnBacking(QPainter& painter) {
+    painter.begin(&backing_);
+    painter.translate(-panelRect_.left, -panelRect_.top);
 }
 
 void CZorvEditorView::drawScene(QPainter& painter) {
-    painter.fillRect(backing_.rect(), palette().window());
+    painter.fillRect(panelArea(), palette().window());
     painter.drawImage(QPoint(panelRect_.left, panelRect_.top), panelPicture_);
     drawContext_.setPainter(&painter);
     drawContext_.SetPen({1, 0x000000, 0});
@@ -62,14 +71,20 @@ void CZorvEditorView::drawScene(QPainter& painter) {
         for (int j = 0; j < displayRect_.bottom - displayRect_.top; j += 16)
             for (int i = 0; i < displayRect_.right - displayRect_.left; i += 16)
                 drawContext_.Pixel(displayRect_.left + i, displayRect_.top + j, 0x000000);
+    // Nothing of the page reaches past the display: a long text is cut at its edge.
     painter.save();
+    painter.setClipRect(displayArea(), Qt::IntersectClip);
     painter.translate(canvas_.originX, canvas_.originY);
     canvas_.SetDrawingContext(&drawContext_);
     canvas_.Draw();
     painter.restore();
     drawContext_.setPainter(nullptr);
-    if (panelImage_)
+    if (panelImage_) {
+        painter.save();
+        painter.setClipRect(displayArea(), Qt::IntersectClip);
         drawPanelPixels(painter);
+        painter.restore();
+    }
 }
 
 void CZorvEditorView::drawPanelPixels(QPainter& painter) {
@@ -103,7 +118,8 @@ void CZorvEditorView::renderDirty() {
     if (dirty_.isEmpty())
         return;
     endFeedback();
-    QPainter painter(&backing_);
+    QPainter painter;
+    beginOnBacking(painter);
     painter.setClipRegion(dirty_);
     dirty_ = QRegion();
     drawScene(painter);
@@ -112,7 +128,8 @@ void CZorvEditorView::renderDirty() {
 oonedraw::GDrawContext* CZorvEditorView::ClientContext() {
     renderDirty();
     if (!feedbackPainter_.isActive()) {
-        feedbackPainter_.begin(&backing_);
+        beginOnBacking(feedbackPainter_);
+        feedbackPainter_.setClipRect(displayArea());
         feedbackContext_.setPainter(&feedbackPainter_);
     }
     return &feedbackContext_;
@@ -126,18 +143,38 @@ void CZorvEditorView::endFeedback() {
     update();
 }
 
+void CZorvEditorView::drawPanelArea(QPainter& painter, const QRect& area) {
+    painter.fillRect(area, palette().window());
+    painter.save();
+    painter.setClipRect(layout_.area.intersected(area));
+    // Whole window pixels a view unit pair: no smoothing, so display pixels stay sharp.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.drawImage(layout_.toWindow(panelArea()), backing_);
+    painter.restore();
+}
+
 void CZorvEditorView::paintEvent(QPaintEvent* event) {
     endFeedback();
     renderDirty();
     QPainter painter(this);
-    painter.drawImage(event->rect(), backing_, event->rect());
+    drawPanelArea(painter, event->rect());
+    painter.setClipRect(layout_.area);
+    painter.translate(layout_.panelAt);
+    painter.scale(layout_.step / 2.0, layout_.step / 2.0);
+    painter.translate(-panelRect_.left, -panelRect_.top);
     drawFrames(painter);
 }
 
 QImage CZorvEditorView::picture() {
+    // A hidden view learns its size only when shown.
+    if (layout_.window != size())
+        layoutChildren();
     endFeedback();
     renderDirty();
-    return backing_.copy();
+    QImage shown(size().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    QPainter painter(&shown);
+    drawPanelArea(painter, shown.rect());
+    return shown;
 }
 
 } // namespace zorv

@@ -80,7 +80,7 @@ void CZorvEditorView::postPosition(oonedraw::GPoint viewTopLeft) {
 }
 
 void CZorvEditorView::mousePressEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
+    const QPoint at = viewPointOf(event->position().toPoint());
     if (event->button() == Qt::RightButton) {
         // A pending placement ends.
         chooseTool("select");
@@ -142,8 +142,14 @@ oonedraw::GPoint CZorvEditorView::dragTopLeft(QPoint pointer) {
 }
 
 void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
-    const QPoint at = event->position().toPoint();
-    emit pointerTextChanged(QString::asprintf("%4d,%4d", at.x(), at.y()));
+    const QPoint at = viewPointOf(event->position().toPoint());
+    QString position = QString::asprintf("%4d,%4d", at.x(), at.y());
+    if (inside(displayRect_, at)) {
+        const oonedraw::GPoint pixel =
+            displayPixelOf({double(at.x()), double(at.y())}, displayRect_);
+        position += QString::asprintf("  (%d, %d)", int(pixel.x), int(pixel.y));
+    }
+    emit pointerTextChanged(position);
     if (currentToolName() != "select" && inside(displayRect_, at))
         setCursor(Qt::CrossCursor);
     else
@@ -172,7 +178,7 @@ void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
 void CZorvEditorView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && pressedInDisplay_) {
         pressedInDisplay_ = false;
-        leftRelease(event->position().toPoint(),
+        leftRelease(viewPointOf(event->position().toPoint()),
                     keysOf(event->buttons() | Qt::LeftButton, event->modifiers()) &
                         ~uint32_t(oonedraw::kLeftButton));
         endFeedback();

@@ -110,9 +110,10 @@ void CZorvEditorView::drawFrames(QPainter& painter) {
         if (frame.isNull())
             continue;
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(QPen(Qt::black, 1));
+        // One window pixel wide at every zoom.
+        painter.setPen(QPen(Qt::black, 0));
         painter.drawRect(frame.adjusted(0, 0, -1, -1));
-        painter.setPen(QPen(Qt::white, 1, Qt::DashLine));
+        painter.setPen(QPen(Qt::white, 0, Qt::DashLine));
         painter.drawRect(frame.adjusted(0, 0, -1, -1));
     }
 }
@@ -133,7 +134,7 @@ void CZorvEditorView::focusPane() {
 // On a widget: Cut, Copy, Paste, Delete and Properties; on an empty point of the page: Paste,
 // Select All and the page's properties.
 void CZorvEditorView::contextMenuEvent(QContextMenuEvent* event) {
-    const QPoint at = event->pos();
+    const QPoint at = viewPointOf(event->pos());
     if (!currentPage_ || !displayRect_.contains(at.x(), at.y()) || pressedInDisplay_ ||
         !commitProperties())
         return;
@@ -174,7 +175,7 @@ void CZorvEditorView::contextMenuEvent(QContextMenuEvent* event) {
 void CZorvEditorView::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && currentToolName() == "select" &&
-        objectAt(event->position().toPoint()) && firstSelected())
+        objectAt(viewPointOf(event->position().toPoint())) && firstSelected())
         focusPane();
 }
 

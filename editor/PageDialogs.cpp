@@ -6,14 +6,14 @@
 namespace zorv {
 
 std::optional<PageChoice> QtPageDialogs::newPage(QWidget* owner, int proposed) {
-    CPageNewDlg dialog(proposed, owner);
+    CPageNewDlg dialog(proposed, prompt_, owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return PageChoice{dialog.number(), dialog.mode(), dialog.description()};
 }
 
 std::optional<PageChoice> QtPageDialogs::copyPage(QWidget* owner, int source, int proposed) {
-    CPageCopyDlg dialog(source, proposed, owner);
+    CPageCopyDlg dialog(source, proposed, prompt_, owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return PageChoice{dialog.number(), dialog.mode(), {}};

@@ -25,10 +25,16 @@ public:
     virtual std::optional<PageChoice> copyPage(QWidget* owner, int source, int proposed) = 0;
 };
 
+class Prompt;
+
 class QtPageDialogs : public PageDialogs {
 public:
+    explicit QtPageDialogs(Prompt& prompt) : prompt_(prompt) {}
     std::optional<PageChoice> newPage(QWidget* owner, int proposed) override;
     std::optional<PageChoice> copyPage(QWidget* owner, int source, int proposed) override;
+
+private:
+    Prompt& prompt_;
 };
 
 } // namespace zorv

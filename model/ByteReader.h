@@ -17,6 +17,8 @@ public:
     explicit ByteReader(std::span<const uint8_t> data) : data_(data) {}
 
     bool ok() const { return ok_; }
+    // The input ended before a read: it is cut short rather than holding a value out of range.
+    bool ranOut() const { return ranOut_; }
     std::size_t position() const { return pos_; }
     std::size_t remaining() const { return ok_ ? data_.size() - pos_ : 0; }
     bool atEnd() const { return remaining() == 0; }
@@ -24,6 +26,7 @@ public:
     // The next n bytes, or an empty span (and the cursor failed) when fewer remain.
     std::span<const uint8_t> take(std::size_t n) {
         if (!ok_ || n > data_.size() - pos_) {
+            ranOut_ = ok_ || ranOut_;
             ok_ = false;
             return {};
         }
@@ -61,6 +64,7 @@ private:
     std::span<const uint8_t> data_;
     std::size_t pos_ = 0;
     bool ok_ = true;
+    bool ranOut_ = false;
 };
 
 // Appends little-endian values to a byte vector.

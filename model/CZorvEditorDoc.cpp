@@ -1,6 +1,7 @@
 #include "model/CZorvEditorDoc.h"
 
 #include "model/FileOps.h"
+#include "model/OpenFailure.h"
 #include "model/PictureFiles.h"
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
@@ -89,7 +90,7 @@ void CZorvEditorDoc::notifyState() {
 std::unique_ptr<CHCData> CZorvEditorDoc::readProjectFile(const fs::path& path) {
     const auto file = fileops::readFile(path);
     if (!file) {
-        prompt_.message(docmsg::kOpenFailed);
+        prompt_.message(openFailureMessage(docmsg::kOpenFailed, path, unreadableReason(path)));
         return nullptr;
     }
     const auto temp = makePlainTempFile("tmp2.tmp");
@@ -99,7 +100,8 @@ std::unique_ptr<CHCData> CZorvEditorDoc::readProjectFile(const fs::path& path) {
     }
     std::vector<uint8_t> plain;
     if (!decipherProject(*file, plain)) {
-        prompt_.message(docmsg::kOpenFailed);
+        prompt_.message(
+            openFailureMessage(docmsg::kOpenFailed, path, undecipherableReason(file->size())));
         fileops::removeFile(*temp);
         return nullptr;
     }
@@ -112,8 +114,9 @@ std::unique_ptr<CHCData> CZorvEditorDoc::readProjectFile(const fs::path& path) {
         return nullptr;
     }
     auto project = std::make_unique<CHCData>();
-    if (!readProjectStream(*reread, *project)) {
-        prompt_.message(docmsg::kFormatError);
+    StreamFault fault;
+    if (!readProjectStream(*reread, *project, &fault)) {
+        prompt_.message(openFailureMessage(docmsg::kFormatError, path, streamFaultReason(fault)));
         return nullptr;
     }
     return project;
@@ -233,7 +236,7 @@ bool CZorvEditorDoc::importOld(const fs::path& path) {
         return false;
     const auto file = fileops::readFile(path);
     if (!file) {
-        prompt_.message(docmsg::kOpenFailed);
+        prompt_.message(openFailureMessage(docmsg::kOpenFailed, path, unreadableReason(path)));
         return false;
     }
     // The translation fills a project of its own, so a failure leaves the new, empty one.

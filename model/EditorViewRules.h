@@ -16,7 +16,10 @@ namespace zorv {
 namespace viewmsg {
 inline constexpr const char* kDeleteWithSub = "Do not allow the deletion of a page containing Sub!";
 inline constexpr const char* kDeleteLastPage = "Can't delete the last page!";
+inline constexpr const char* kPageNumberRange = "Please enter an integer between 0 and 65535.";
 } // namespace viewmsg
+
+inline constexpr int kMaxPageNumber = 65535;
 
 struct Extent {
     int32_t width = 0;

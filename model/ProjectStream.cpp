@@ -97,24 +97,32 @@ void writeProjectStream(const CHCData& project, std::vector<uint8_t>& out) {
     w.bytes(kTrailer);
 }
 
-bool readProjectStream(std::span<const uint8_t> stream, CHCData& project) {
+bool readProjectStream(std::span<const uint8_t> stream, CHCData& project, StreamFault* fault) {
     ByteReader r(stream);
     CHCData read;
-    if (!r.read(read.header.bytes) || !hasSignature(read.header))
+    auto refuse = [&](StreamFault::Part part, int page = 0) {
+        if (fault)
+            *fault = {part, page, read.header.pageCount(), r.ranOut()};
         return false;
+    };
+    if (!r.read(read.header.bytes))
+        return refuse(StreamFault::Part::Header);
+    if (!hasSignature(read.header))
+        return refuse(StreamFault::Part::Signature);
     const uint16_t sizeCount = r.u16();
     if (sizeCount > CHCData::kMaxFixedPartSizes)
-        return false;
+        return refuse(StreamFault::Part::SizeTable);
     read.fixedPartSizes.assign(sizeCount, 0);
     for (auto& s : read.fixedPartSizes)
         s = r.u16();
-    r.skip(4 * kSizeTableFiller);
+    if (!r.skip(4 * kSizeTableFiller))
+        return refuse(StreamFault::Part::SizeTable);
     const uint16_t pages = read.header.pageCount();
     std::vector<std::unique_ptr<CPage>> kept;
     for (uint16_t i = 0; i < pages; ++i) {
         auto page = std::make_unique<CPage>();
         if (!readPage(r, *page, read.fixedPartSizes) || !r.skip(4 * kPageFiller))
-            return false;
+            return refuse(StreamFault::Part::Page, i + 1);
         if (!(page->flags & CPage::kDiscardedFlag))
             kept.push_back(std::move(page));
     }
@@ -127,10 +135,10 @@ bool readProjectStream(std::span<const uint8_t> stream, CHCData& project) {
 
     read.alarmList = AlarmListRecord{};
     if (!streamparts::readAlarmList(r, read.alarmList))
-        return false;
+        return refuse(StreamFault::Part::AlarmList);
     const auto trailer = r.take(kTrailer.size());
     if (!r.ok() || !std::equal(kTrailer.begin(), kTrailer.end(), trailer.begin()))
-        return false;
+        return refuse(StreamFault::Part::EndMark);
     project = std::move(read);
     return true;
 }

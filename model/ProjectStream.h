@@ -19,9 +19,21 @@ inline std::vector<uint8_t> projectStream(const CHCData& project) {
     return out;
 }
 
+// Where the reader refused a plain stream, and whether the bytes ended there or held a value
+// out of its range (describeStreamFault words it for the user).
+struct StreamFault {
+    enum class Part { None, Header, Signature, SizeTable, Page, AlarmList, EndMark };
+    Part part = Part::None;
+    int page = 0;  // the stored page at fault, from 1
+    int pages = 0; // the number of stored pages
+    bool cutShort = false;
+};
+
 // Reads a plain stream into `project`, which is replaced only when the whole stream is sound;
-// on failure `project` is left as it was and the caller shows "File format error, open failed!".
-bool readProjectStream(std::span<const uint8_t> stream, CHCData& project);
+// on failure `project` is left as it was, `fault` (when given) says why, and the caller shows
+// "File format error, open failed!".
+bool readProjectStream(std::span<const uint8_t> stream, CHCData& project,
+                       StreamFault* fault = nullptr);
 
 // The widgets alone, as a page block holds them, after the fixed-part sizes they were written
 // with: how widgets travel between pages, projects and editor windows.

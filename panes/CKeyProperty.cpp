@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "model/rules/ImageMessageCodes.h"
 #include "model/rules/KeyTable.h"
 #include "panes/CKeyPropertySet1.h"
 #include "panes/CKeyPropertySet2.h"
@@ -83,9 +82,6 @@ CKeyProperty::CKeyProperty(QWidget* parent) : RecordPane(parent) {
     setAccessibleName(tr("Function key attribute"));
 
     connect(actions_, &QButtonGroup::idClicked, this, &CKeyProperty::chooseAction);
-    connect(key_, &QComboBox::currentIndexChanged, this, &CKeyProperty::emitImage);
-    for (QCheckBox* box : {doubleSize_, inverted_, invisible_})
-        connect(box, &QCheckBox::toggled, this, &CKeyProperty::emitImage);
     showRecord();
 }
 
@@ -110,7 +106,6 @@ rules::ConfirmResult<KeyRecord> CKeyProperty::confirm() const {
 
 void CKeyProperty::showRecord() {
     const rules::KeyForm form = rules::keyFormOf(record());
-    loading_ = true;
     key_->setCurrentIndex(form.listPosition);
     hand_->setChecked(form.hand);
     invisible_->setChecked(form.invisible);
@@ -121,7 +116,6 @@ void CKeyProperty::showRecord() {
         sub->showForm(form);
     chooseAction(form.action);
     register_->showForm(form.reg);
-    loading_ = false;
 }
 
 void CKeyProperty::chooseAction(int action) {
@@ -134,16 +128,6 @@ void CKeyProperty::chooseAction(int action) {
     else
         register_->setTypes({RegisterType::D, RegisterType::M});
     register_->setEnabled(action != KeyRecord::ScreenJump);
-}
-
-void CKeyProperty::emitImage() {
-    if (loading_)
-        return;
-    const uint8_t code = rules::keyCodeOfListPosition(key_->currentIndex());
-    const auto image = rules::keyImageCode(code, inverted_->isChecked(), invisible_->isChecked());
-    if (image)
-        emit keyImageChanged(
-            *image, rules::imageSizeFlag(doubleSize_->isChecked(), invisible_->isChecked()));
 }
 
 } // namespace zorv

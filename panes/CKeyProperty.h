@@ -35,9 +35,7 @@ protected:
 private:
     rules::KeyForm formOfControls() const;
     void chooseAction(int action);
-    void emitImage();
 
-    bool loading_ = false;
     QComboBox* key_;
     QCheckBox* doubleSize_;
     QCheckBox* inverted_;

@@ -6,7 +6,6 @@
 
 #include "model/LightPictures.h"
 #include "model/PictureFiles.h"
-#include "model/rules/ImageMessageCodes.h"
 #include "platform/Prompt.h"
 #include "platform/qt/FileChooser.h"
 
@@ -20,10 +19,6 @@ CLedProperty::CLedProperty(QWidget* parent) : RecordPane(parent) {
     auto* characteristic = new QGroupBox(tr("Characteristic"), frame);
     doubleSize_ = new QCheckBox(tr("double size"), characteristic);
     (new QVBoxLayout(characteristic))->addWidget(doubleSize_);
-
-    register_ =
-        new RegisterGroup({RegisterType::D, RegisterType::M, RegisterType::X, RegisterType::Y},
-                          tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Row, frame);
 
     auto* display = new QGroupBox(tr("Display"), frame);
     displayType_ = new QComboBox(display);
@@ -40,6 +35,11 @@ CLedProperty::CLedProperty(QWidget* parent) : RecordPane(parent) {
     displayGrid->addWidget(positivePicture_, 2, 0, 1, 2);
     displayGrid->addWidget(negativePicture_, 3, 0, 1, 2);
 
+    // Made after the display group above it, so that Tab reaches it last.
+    register_ =
+        new RegisterGroup({RegisterType::D, RegisterType::M, RegisterType::X, RegisterType::Y},
+                          tr("Register"), tr("ADDR:"), RegisterGroup::Arrangement::Row, frame);
+
     auto* grid = new QGridLayout(frame);
     grid->addWidget(position, 0, 0);
     grid->addWidget(characteristic, 1, 0);
@@ -52,8 +52,6 @@ CLedProperty::CLedProperty(QWidget* parent) : RecordPane(parent) {
     setAccessibleName(tr("Indicator Light Attribute"));
 
     connect(displayType_, &QComboBox::currentIndexChanged, this, &CLedProperty::displayTypeChosen);
-    connect(logic_, &QComboBox::currentIndexChanged, this, &CLedProperty::emitImage);
-    connect(doubleSize_, &QCheckBox::toggled, this, &CLedProperty::emitImage);
     connect(positivePicture_, &QPushButton::clicked, this, [this] { choosePicture(0); });
     connect(negativePicture_, &QPushButton::clicked, this, [this] { choosePicture(1); });
     showRecord();
@@ -103,7 +101,6 @@ void CLedProperty::displayTypeChosen() {
         return;
     }
     shownType_ = displayType_->currentIndex();
-    emitImage();
 }
 
 void CLedProperty::choosePicture(int logic) {
@@ -130,15 +127,6 @@ void CLedProperty::choosePicture(int logic) {
         showMessages(context(), {kPictureCopyFailedMessage});
         break;
     }
-}
-
-void CLedProperty::emitImage() {
-    if (loading_)
-        return;
-    const auto shape =
-        rules::lightShapeCode(displayType_->currentIndex(), logic_->currentIndex() == 1);
-    if (shape)
-        emit lightImageChanged(*shape, rules::imageSizeFlag(doubleSize_->isChecked()));
 }
 
 } // namespace zorv

@@ -33,7 +33,6 @@ private:
     rules::LedForm formOfControls() const;
     void displayTypeChosen();
     void choosePicture(int logic);
-    void emitImage();
 
     LedRecord working_ = LedRecord::makeDefault();
     bool loading_ = false;

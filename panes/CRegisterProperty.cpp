@@ -127,8 +127,6 @@ CRegisterProperty::CRegisterProperty(QWidget* parent) : RecordPane(parent) {
     layout->addWidget(frame);
     setAccessibleName(tr("Register attribute"));
 
-    connect(digits_, &QLineEdit::textEdited, this, &CRegisterProperty::formatEdited);
-    connect(decimals_, &QLineEdit::textEdited, this, &CRegisterProperty::formatEdited);
     showRecord();
     enableSetBits();
 }
@@ -185,17 +183,6 @@ void CRegisterProperty::showRecord() {
     lower_->showForm(f.lower);
     relation_->setChecked(f.relation);
     relatedAddress_->setText(QString::fromStdString(f.relatedAddress));
-}
-
-void CRegisterProperty::applied() {
-    emit numericFormatChanged(record().digits(), record().decimals());
-}
-
-void CRegisterProperty::formatEdited() {
-    // The sample shows the format as applying would cut it.
-    const int digits = int(rules::typedNumber(digits_->text().toStdString(), 1, 10));
-    const int decimals = int(rules::typedNumber(decimals_->text().toStdString(), 0, digits));
-    emit numericFormatChanged(digits, decimals);
 }
 
 void CRegisterProperty::enableSetBits() {

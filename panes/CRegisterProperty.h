@@ -32,10 +32,8 @@ public:
 protected:
     rules::ConfirmResult<RegisterRecord> confirm() const override;
     void showRecord() override;
-    void applied() override;
 
 private:
-    void formatEdited();
     void enableSetBits();
 
     QCheckBox* doubleSize_;

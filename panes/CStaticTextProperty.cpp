@@ -22,7 +22,6 @@ CStaticTextProperty::CStaticTextProperty(QWidget* parent) : RecordPane(parent) {
     texts_->setAccessibleName(tr("Texts"));
     texts_->setColumns({tr("Language1"), tr("Language2")}, {220, 220});
     texts_->setAppendOnDoubleClick(false);
-    keepEnterInCellEditor(*texts_);
 
     auto* grid = new QGridLayout(frame);
     grid->addWidget(position, 0, 0, Qt::AlignTop);

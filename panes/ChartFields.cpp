@@ -4,14 +4,15 @@
 
 namespace zorv {
 
+// The fields are made in the order the pane shows them, which is the order Tab walks them.
 ChartFields::ChartFields(QWidget* parent) : QObject(parent) {
+    // Typed values reach apply() whole, which cuts them and shows the bound used.
+    width_ = numberField(tr("Wide"), 0, UINT32_MAX, parent);
+    height_ = numberField(tr("High"), 0, UINT32_MAX, parent);
     reg_ = new RegisterRefRow({RegisterType::D, RegisterType::M},
                               {tr("Station No.:"), tr("Type:"), tr("ADDR:")}, parent);
     count_ = registerCountBox(tr("Register No."), parent);
     mode_ = new NumberModeRow(parent);
-    // Typed values reach apply() whole, which cuts them and shows the bound used.
-    width_ = numberField(tr("Wide"), 0, UINT32_MAX, parent);
-    height_ = numberField(tr("High"), 0, UINT32_MAX, parent);
     fullScale_ = numberField(tr("full-scale value"), INT32_MIN, UINT32_MAX, parent);
     zeroScale_ = numberField(tr("zero-scale value"), INT32_MIN, UINT32_MAX, parent);
 }

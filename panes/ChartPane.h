@@ -20,10 +20,11 @@ protected:
     ChartPane(const QString& title, QWidget* parent) : RecordPane<R>(parent) {
         auto* frame = new QGroupBox(title, this);
         auto* column = new QVBoxLayout(frame);
-        fields_ = new ChartFields(frame);
-
+        // The position comes first in the pane and to Tab.
         auto* position = new PositionBox(frame);
         this->setPositionBox(position);
+        fields_ = new ChartFields(frame);
+
         auto* top = new QHBoxLayout;
         top->addWidget(position);
         top->addWidget(fields_->sizeBox(frame));

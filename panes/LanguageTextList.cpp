@@ -1,12 +1,10 @@
 #include "panes/LanguageTextList.h"
 
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
 #include "controls/CEditListCtrl.h"
-#include "controls/CListCtrlEdit.h"
 #include "image/ui/CMultiLanDlg.h"
 #include "image/ui/TextRowsList.h"
 #include "panes/PropertyPane.h"
@@ -17,24 +15,6 @@ namespace {
 
 constexpr int kValueColumn = 0, kTextColumn = 1;
 
-// Claims Enter and Return for the cell editor before the pane's shortcuts see them.
-class EnterKeeper : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-                event->accept();
-                return true;
-            }
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 bool runMultiLanDlg(LanguageTable& table, LanguageTableKind kind, Prompt& prompt,
                     FileChooser& files, QWidget* parent) {
     CMultiLanDlg dialog(table, kind, prompt, files, parent);
@@ -42,10 +22,6 @@ bool runMultiLanDlg(LanguageTable& table, LanguageTableKind kind, Prompt& prompt
 }
 
 } // namespace
-
-void keepEnterInCellEditor(CEditListCtrl& list) {
-    list.editor()->installEventFilter(new EnterKeeper(&list));
-}
 
 LanguageTextList::LanguageTextList(const QString& valueTitle, const QString& textTitle,
                                    const PropertyPane& pane, QWidget* parent)
@@ -60,10 +36,14 @@ LanguageTextList::LanguageTextList(const QString& valueTitle, const QString& tex
     list_ = new CEditListCtrl(this);
     list_->setObjectName("texts");
     list_->setAccessibleName(textTitle);
-    list_->setColumns({valueTitle, textTitle}, {72, 150});
-    list_->horizontalHeader()->setStretchLastSection(true);
+    // The values keep the room of their title and five digits; the texts take the rest of the
+    // width, so that both columns stay in view however narrow the pane.
+    const QFontMetrics metrics = list_->horizontalHeader()->fontMetrics();
+    const int valueWidth =
+        std::max(metrics.horizontalAdvance(valueTitle), metrics.horizontalAdvance("65535")) + 24;
+    list_->setColumns({valueTitle, textTitle}, {valueWidth, 150});
+    list_->horizontalHeader()->setSectionResizeMode(kTextColumn, QHeaderView::Stretch);
     list_->setNumberColumns(1u << kValueColumn);
-    keepEnterInCellEditor(*list_);
 
     singleWinEdit_ = new QPushButton(tr("Single Win Edit"), this);
     singleWinEdit_->setObjectName("singleWinEdit");

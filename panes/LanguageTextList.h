@@ -19,9 +19,6 @@ class CEditListCtrl;
 class FileChooser;
 class PropertyPane;
 
-// Enter and Return in the list's cell editor store the cell, instead of confirming the pane.
-void keepEnterInCellEditor(CEditListCtrl& list);
-
 class LanguageTextList : public QWidget {
     Q_OBJECT
 public:

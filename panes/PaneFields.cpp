@@ -59,4 +59,14 @@ QStringList controlValues(const QWidget& pane) {
     return values;
 }
 
+void watchControls(QWidget& pane, const std::function<void()>& edited) {
+    for (QLineEdit* edit : pane.findChildren<QLineEdit*>())
+        if (!edit->isReadOnly())
+            QObject::connect(edit, &QLineEdit::textChanged, &pane, edited);
+    for (QAbstractButton* button : pane.findChildren<QAbstractButton*>())
+        QObject::connect(button, &QAbstractButton::toggled, &pane, edited);
+    for (QComboBox* box : pane.findChildren<QComboBox*>())
+        QObject::connect(box, &QComboBox::currentIndexChanged, &pane, edited);
+}
+
 } // namespace zorv

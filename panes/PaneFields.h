@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <functional>
 
 #include "controls/CNumberEdit.h"
 
@@ -25,5 +26,7 @@ void showRegisterCount(QComboBox& box, int count);
 // The values of every editable field, button, list and spin box inside `pane`, in a fixed order:
 // two equal lists mean that nothing was edited in between.
 QStringList controlValues(const QWidget& pane);
+// Calls `edited` whenever one of the controls controlValues() reads changes its value.
+void watchControls(QWidget& pane, const std::function<void()>& edited);
 
 } // namespace zorv

@@ -77,14 +77,8 @@ signals:
     void pageDescriptionChanged();
     // The text to show changed; the view sets displayText() on the selected object.
     void textChanged();
-    // A numeric display's format changed; the view shows the sample text of `digits` places
-    // with `decimals` after the point on the selected object.
-    void numericFormatChanged(int digits, int decimals);
-    // A light's image: shape code (0 round, 1 square, 10/11 their second images) and size flag
-    // (below 1: single size, else double).
-    void lightImageChanged(int shape, int sizeFlag);
-    // A key's image: key code (0..5, 10..15, 100..105, 110..115) and size flag as for lights.
-    void keyImageChanged(int keyCode, int sizeFlag);
+    // A control was edited: the view draws the selected widget as workingRecord() has it.
+    void lookChanged();
     // A change the pane made marks the document modified at once.
     void documentModified();
     // apply() accepted the record: the view stores workingRecord() and redraws the widget.

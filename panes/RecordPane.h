@@ -21,6 +21,7 @@ public:
     }
 
     void loadRecord(std::span<const uint8_t> record, int32_t widgetId) override {
+        watchLook();
         record_ = R::makeDefault();
         if (record.size() == R::kSize)
             std::copy(record.begin(), record.end(), record_.bytes.begin());
@@ -85,9 +86,22 @@ protected:
 
 private:
     void fill() {
+        filling_ = true;
         showRecord();
+        filling_ = false;
         untouched_ = controlValues(*this);
         markedEdited_ = false;
+    }
+    // Every edit of a control tells the view at once, which draws the widget as the working
+    // record would; filling the controls from a record tells nothing.
+    void watchLook() {
+        if (watching_)
+            return;
+        watching_ = true;
+        watchControls(*this, [this] {
+            if (!filling_)
+                emit lookChanged();
+        });
     }
     // Whether a control holds another value than when the controls were last filled.
     bool edited() const {
@@ -102,6 +116,8 @@ private:
     R record_ = R::makeDefault();
     QStringList untouched_; // the values of the controls when last filled
     bool markedEdited_ = false;
+    bool filling_ = false;
+    bool watching_ = false;
     PositionBox* position_ = nullptr;
 };
 

@@ -37,9 +37,9 @@ public:
     virtual ~SerialPortSystem() = default;
     // Port paths in search order.
     virtual std::vector<std::string> ports() const = 0;
-    // The open, configured port, or nothing.
+    // The open, configured port, or nothing, with `why` telling what stood in the way.
     virtual std::unique_ptr<SerialPort> open(const std::string& path,
-                                             const SerialSettings& settings) = 0;
+                                             const SerialSettings& settings, std::string& why) = 0;
 };
 
 } // namespace zorv

@@ -61,6 +61,13 @@ void CDownloadDlg::buildLayout() {
     configRow->addWidget(modbusButton_);
     contentRows->addLayout(configRow);
 
+    port_ = new SerialPortChoice(services_.ports, services_.registry, this);
+    auto* portLabel = new QLabel("Serial &port:", this);
+    portLabel->setBuddy(port_);
+    auto* portRow = new QHBoxLayout;
+    portRow->addWidget(portLabel);
+    portRow->addWidget(port_, 1);
+
     status_ = new QLabel("Download progress:", this);
     status_->setObjectName("statusLine");
     status_->setAccessibleDescription("Download status");
@@ -100,10 +107,17 @@ void CDownloadDlg::buildLayout() {
 
     auto* rows = new QVBoxLayout(this);
     rows->addWidget(content);
+    rows->addLayout(portRow);
     rows->addLayout(statusRow);
     rows->addWidget(progress_);
     rows->addSpacing(6);
     rows->addLayout(buttons);
+    // The window keeps the room the rate needs beside the status line; while there is no rate,
+    // the status line has it.
+    const QMargins margins = rows->contentsMargins();
+    setMinimumWidth(margins.left() + status_->minimumWidth() + statusRow->spacing() +
+                    rateText_->minimumWidth() + margins.right());
+    rateText_->hide();
 }
 
 void CDownloadDlg::initialise() {
@@ -119,10 +133,13 @@ void CDownloadDlg::initialise() {
 
 DownloadChoice CDownloadDlg::choice() const {
     return {imagePath_, files_.besideProject(), interfaceData_->isChecked(),
-            configuration_->isChecked()};
+            configuration_->isChecked(), port_->port()};
 }
 
 void CDownloadDlg::serialDownload() {
+    if (busy())
+        return;
+    port_->remember();
     started(engine_.startSerial(choice()));
 }
 
@@ -135,7 +152,7 @@ void CDownloadDlg::started(bool ok) {
         return;
     status_->show();
     rate_.reset();
-    rateText_->clear();
+    showRate({});
 }
 
 void CDownloadDlg::showStatus(const QString& text) {
@@ -143,18 +160,28 @@ void CDownloadDlg::showStatus(const QString& text) {
     if (const auto count = transferCountOf(text.toStdString()))
         rate_.sample(*count, TransferRateEstimator::Clock::now());
     const auto estimate = rate_.estimate();
-    rateText_->setText(estimate ? QString::fromStdString(transferEstimateText(*estimate))
-                                : QString());
+    showRate(estimate ? QString::fromStdString(transferEstimateText(*estimate)) : QString());
+    // A failed search names its ports on lines of their own: the window grows to show them.
+    layout()->activate(); // the status row's own layout measures the new text
+    if (const int needed = heightForWidth(width()); needed > height())
+        resize(width(), needed);
+}
+
+void CDownloadDlg::showRate(const QString& text) {
+    // Without a rate, the status line has the whole width.
+    rateText_->setText(text);
+    rateText_->setVisible(!text.isEmpty());
 }
 
 void CDownloadDlg::transferEnded() {
     rate_.reset();
-    rateText_->clear();
+    showRate({});
 }
 
 void CDownloadDlg::reject() {
     if (busy())
         return;
+    port_->remember();
     QDialog::reject();
 }
 
@@ -168,6 +195,8 @@ void CDownloadDlg::convert() {
 void CDownloadDlg::openModbusDialog() {
     if (busy())
         return;
+    // Its program download goes to the port chosen here.
+    port_->remember();
     CModbusDlg dialog(files_, services_, this);
     dialog.exec();
 }

@@ -1,8 +1,9 @@
 #pragma once
 // "Download Tool": sends a download image to the panel over the serial link or USB (and the
 // project's Modbus table over the serial link) on a worker thread, with one status line, a
-// progress bar and, beside the status line, the transfer rate and the time left. While a
-// transfer runs, the download buttons, Cancel, Escape and the close box are ignored.
+// progress bar and, beside the status line, the transfer rate and the time left. The serial
+// port is searched for or chosen. While a transfer runs, the download buttons, Cancel, Escape
+// and the close box are ignored.
 
 #include <QDialog>
 #include <filesystem>
@@ -13,6 +14,7 @@
 #include "comm/TransferRate.h"
 #include "comm/ui/DeviceServices.h"
 #include "comm/ui/QtTransferObserver.h"
+#include "comm/ui/SerialPortChoice.h"
 
 class QCheckBox;
 class QLabel;
@@ -57,6 +59,7 @@ private:
     // The opening checks: the image's size and which of the two files exist.
     void initialise();
     DownloadChoice choice() const;
+    void showRate(const QString& text);
     void started(bool ok);
 
     std::filesystem::path imagePath_;
@@ -74,6 +77,7 @@ private:
     QCheckBox* interfaceData_ = nullptr;
     QCheckBox* configuration_ = nullptr;
     QPushButton* modbusButton_ = nullptr;
+    SerialPortChoice* port_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* rateText_ = nullptr;
     QProgressBar* progress_ = nullptr;

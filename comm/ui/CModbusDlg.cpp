@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "controls/CEditList.h"
+#include "comm/ui/SerialPortChoice.h"
 
 namespace zorv {
 
@@ -46,6 +47,8 @@ void fitColumns(CEditList& list) {
 CModbusDlg::CModbusDlg(ModbusFiles files, DeviceServices& services, QWidget* parent)
     : QDialog(parent), files_(std::move(files)), services_(services), observer_(services.prompt),
       comm_(services.ports), transfer_(comm_, observer_) {
+    // The program goes to the panel on the port last chosen in the download tool.
+    comm_.setPort(rememberedSerialPort(services.registry));
     buildLayout();
     connect(&observer_, &QtTransferObserver::statusChanged, status_, &QLabel::setText);
     connect(list_, &CEditList::cellTextStored, this, &CModbusDlg::storeCell);

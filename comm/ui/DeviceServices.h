@@ -8,6 +8,7 @@
 #include "platform/Paths.h"
 #include "platform/Process.h"
 #include "platform/Prompt.h"
+#include "platform/Registry.h"
 #include "platform/SerialPort.h"
 #include "platform/UsbDevice.h"
 #include "platform/qt/FileChooser.h"
@@ -18,6 +19,7 @@ struct DeviceServices {
     Prompt& prompt;
     FileChooser& chooser;
     const Paths& paths;
+    Registry& registry;      // keeps the serial port chosen
     SerialPortSystem& ports; // where the serial link looks for the panel
     UsbBus& usb;
     ProcessRunner& processes; // starts the converter

@@ -3,8 +3,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
+#include <fstream>
 #include <poll.h>
 #include <sstream>
 #include <sys/ioctl.h>
@@ -107,19 +109,26 @@ private:
     int fd_;
 };
 
+// A standard ttyS line whose UART type is 0: the kernel keeps it, but no chip answers there.
+bool withoutUart(const std::filesystem::path& ttyClass, const std::string& name) {
+    std::ifstream type(ttyClass / name / "type");
+    int value = -1;
+    return type >> value && value == 0;
+}
+
 } // namespace
 
-std::vector<std::string> PosixSerialPortSystem::ports() const {
-    if (only_)
-        return *only_;
+std::vector<std::string> serialPortsIn(const std::filesystem::path& devices,
+                                       const std::filesystem::path& ttyClass) {
     std::vector<std::string> found;
     std::error_code ec;
-    for (const char* prefix : {"ttyS", "ttyUSB", "ttyACM"}) {
+    for (const std::string prefix : {"ttyS", "ttyUSB", "ttyACM"}) {
         std::vector<std::string> group;
-        for (const auto& entry : std::filesystem::directory_iterator("/dev", ec)) {
+        for (const auto& entry : std::filesystem::directory_iterator(devices, ec)) {
             const std::string name = entry.path().filename().string();
-            if (name.rfind(prefix, 0) == 0 && name.size() > std::string(prefix).size() &&
-                std::isdigit(static_cast<unsigned char>(name[std::string(prefix).size()])))
+            if (name.rfind(prefix, 0) == 0 && name.size() > prefix.size() &&
+                std::isdigit(static_cast<unsigned char>(name[prefix.size()])) &&
+                !(prefix == "ttyS" && withoutUart(ttyClass, name)))
                 group.push_back(entry.path().string());
         }
         // ttyS2 before ttyS10
@@ -128,6 +137,13 @@ std::vector<std::string> PosixSerialPortSystem::ports() const {
         });
         found.insert(found.end(), group.begin(), group.end());
     }
+    return found;
+}
+
+std::vector<std::string> PosixSerialPortSystem::ports() const {
+    if (only_)
+        return *only_;
+    std::vector<std::string> found = serialPortsIn("/dev", "/sys/class/tty");
     if (const char* extra = std::getenv("ZORV_SERIAL_PORTS")) {
         std::stringstream in(extra);
         for (std::string path; std::getline(in, path, ':');)
@@ -138,14 +154,20 @@ std::vector<std::string> PosixSerialPortSystem::ports() const {
 }
 
 std::unique_ptr<SerialPort> PosixSerialPortSystem::open(const std::string& path,
-                                                        const SerialSettings& settings) {
+                                                        const SerialSettings& settings,
+                                                        std::string& why) {
     const speed_t speed = speedOf(settings.baud);
-    if (speed == B0)
+    if (speed == B0) {
+        why = "the speed " + std::to_string(settings.baud) + " is not supported";
         return nullptr;
+    }
     const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        why = std::strerror(errno);
         return nullptr;
-    auto fail = [fd] {
+    }
+    auto fail = [fd, &why] {
+        why = errno == ENOTTY ? "not a serial port" : std::strerror(errno);
         ::close(fd);
         return nullptr;
     };

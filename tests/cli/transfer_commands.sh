@@ -1,8 +1,8 @@
 #!/bin/sh
 # Guards the transfer commands against the panel simulator on a pseudo-terminal: an image that
 # reaches the panel changed or not at all, an oversize image or a missing file sent or reported
-# as success, a Modbus table downloaded wrongly, and a verification that passes a table the
-# panel does not hold.
+# as success, a port that finds no panel without naming it, a Modbus table downloaded wrongly,
+# and a verification that passes a table the panel does not hold.
 # usage: transfer_commands.sh ZORV ZORV-PANEL-SIM DEMO.json MODBUS.mdt
 set -eu
 zorv=$1
@@ -50,6 +50,14 @@ cmp demo.hc got.hc
 head -c 57345 /dev/zero >big.hc
 fails "Download file more than 56k!" "$zorv" download --serial /dev/null big.hc
 fails "Interface data file does not exist!" "$zorv" download --serial /dev/null missing.hc
+
+# A port that finds no panel is named, with what kept it shut.
+fails "Interface data download: Connecting device...Failed" \
+    "$zorv" download --serial /nonexistent/ttyUSB7 demo.hc
+fails "Ports tried: /nonexistent/ttyUSB7 (cannot be opened: No such file or directory)" \
+    "$zorv" download --serial /nonexistent/ttyUSB7 demo.hc
+fails "Ports tried: /dev/null (cannot be opened: not a serial port)" \
+    "$zorv" modbus download "$table" --serial /dev/null
 
 # The Modbus table goes to the configuration area; verification passes against what the panel
 # holds and fails against a panel holding something else.

@@ -118,10 +118,13 @@ TEST_F(DocumentTest, FailedOpensKeepTheOpenProject) {
         const char* what;
         std::string bytes;
         const char* message;
+        const char* reason;
     };
     const std::vector<Case> cases{
-        {"garbage of whole blocks", std::string(64, 'x'), docmsg::kFormatError},
-        {"torn file", std::string(13, 'x'), docmsg::kOpenFailed},
+        {"garbage of whole blocks", std::string(64, 'x'), docmsg::kFormatError,
+         "The file is too short to hold the header of a project file."},
+        {"torn file", std::string(13, 'x'), docmsg::kOpenFailed,
+         "The file cannot be deciphered: its size of 13 bytes is not a multiple of 8."},
     };
     const fs::path good = root / "projects" / "good.zvd";
     for (const Case& c : cases) {
@@ -135,7 +138,9 @@ TEST_F(DocumentTest, FailedOpensKeepTheOpenProject) {
         doc.project().addPage(1, PlaceMode::Insert);
         doc.setModified();
         EXPECT_FALSE(doc.open(file));
-        EXPECT_EQ(prompt.texts, (std::vector<std::string>{docmsg::kSaveChanges, c.message}));
+        // The message names the file and the reason below the system's own line.
+        const std::string message = std::string(c.message) + "\n" + file.string() + "\n" + c.reason;
+        EXPECT_EQ(prompt.texts, (std::vector<std::string>{docmsg::kSaveChanges, message}));
         EXPECT_EQ(doc.project().pageCount(), 1);
         EXPECT_EQ(doc.path(), good);
         EXPECT_EQ(doc.title(), "good.zvd");
@@ -145,8 +150,10 @@ TEST_F(DocumentTest, FailedOpensKeepTheOpenProject) {
     }
     ScriptedPrompt prompt;
     CZorvEditorDoc doc(prompt, *paths);
-    EXPECT_FALSE(doc.open(root / "projects" / "none.zvd"));
-    EXPECT_EQ(prompt.texts, std::vector<std::string>{docmsg::kOpenFailed});
+    const fs::path none = root / "projects" / "none.zvd";
+    EXPECT_FALSE(doc.open(none));
+    EXPECT_EQ(prompt.texts, std::vector<std::string>{std::string(docmsg::kOpenFailed) + "\n" +
+                                                     none.string() + "\nThe file does not exist."});
 }
 
 TEST_F(DocumentTest, SaveModifiedAsksAndCancelStops) {

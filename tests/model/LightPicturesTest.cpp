@@ -6,7 +6,6 @@
 
 #include "model/LightPictures.h"
 #include "model/PictureFiles.h"
-#include "model/rules/ImageMessageCodes.h"
 
 namespace zorv {
 namespace {
@@ -80,55 +79,6 @@ TEST(DroppedLightPicture, AWidgetNotYetStoredChecksTheWholeProject) {
     TwoPages p;
     EXPECT_TRUE(droppedLightPictureStays(&p.project, lightNaming("", ""), 0, "pic\\old.bmp", 9));
     EXPECT_FALSE(droppedLightPictureStays(&p.project, lightNaming("", ""), 0, "pic\\gone.bmp", 9));
-}
-
-struct LightCase {
-    int displayType;
-    bool negative;
-    std::optional<int> code;
-};
-
-class LightShapeCode : public ::testing::TestWithParam<LightCase> {};
-
-TEST_P(LightShapeCode, NamesTheRoundAndSquareImagesOfTheLogic) {
-    EXPECT_EQ(rules::lightShapeCode(GetParam().displayType, GetParam().negative), GetParam().code);
-}
-
-INSTANTIATE_TEST_SUITE_P(Shapes, LightShapeCode,
-                         ::testing::Values(LightCase{LedRecord::Round, false, 0},
-                                           LightCase{LedRecord::Square, false, 1},
-                                           LightCase{LedRecord::Round, true, 10},
-                                           LightCase{LedRecord::Square, true, 11},
-                                           LightCase{LedRecord::Custom, false, std::nullopt},
-                                           LightCase{LedRecord::Custom, true, std::nullopt}));
-
-struct KeyCase {
-    uint8_t keyCode;
-    bool inverted, invisible;
-    std::optional<int> code;
-};
-
-class KeyImageCode : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(KeyImageCode, NamesTheSixKeysWithTheirLooks) {
-    const KeyCase& c = GetParam();
-    EXPECT_EQ(rules::keyImageCode(c.keyCode, c.inverted, c.invisible), c.code);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Keys, KeyImageCode,
-    ::testing::Values(
-        KeyCase{18, false, false, 0}, KeyCase{24, false, false, 1}, KeyCase{20, false, false, 2},
-        KeyCase{21, false, false, 3}, KeyCase{23, false, false, 4}, KeyCase{25, false, false, 5},
-        KeyCase{25, true, false, 15}, KeyCase{18, false, true, 100}, KeyCase{24, true, true, 111},
-        // LEFT, the digits and F keys have no code: their images follow the record.
-        KeyCase{22, false, false, std::nullopt}, KeyCase{0, false, false, std::nullopt},
-        KeyCase{10, true, false, std::nullopt}));
-
-TEST(ImageSizeFlag, InvisibleKeysStaySingleSize) {
-    EXPECT_EQ(rules::imageSizeFlag(true), 1);
-    EXPECT_EQ(rules::imageSizeFlag(false), 0);
-    EXPECT_EQ(rules::imageSizeFlag(true, true), 0);
 }
 
 } // namespace

@@ -37,8 +37,8 @@ TEST(SerialDownload, ImageAndConfigurationArriveExact) {
     SerialRun run;
     const auto image = patternBytes(1000);
     const auto mdt = patternBytes(80, 3);
-    DownloadChoice choice{writeTemp("zorv-h-img.hc", image), writeTemp("zorv-h-cfg.mdt", mdt), true,
-                          true};
+    DownloadChoice choice{
+        writeTemp("zorv-h-img.hc", image), writeTemp("zorv-h-cfg.mdt", mdt), true, true, {}};
     EXPECT_TRUE(run.engine.runSerial(choice));
     EXPECT_EQ(run.panel.device.interfaceImage(), image);
     EXPECT_TRUE(run.panel.device.imageComplete());
@@ -59,7 +59,7 @@ TEST(SerialDownload, ImageAndConfigurationArriveExact) {
 TEST(SerialDownload, WholeBlocksOnlyHaveNoRemainderStep) {
     SerialRun run;
     const auto image = patternBytes(128);
-    EXPECT_TRUE(run.engine.runSerial({writeTemp("zorv-h-128.hc", image), {}, true, false}));
+    EXPECT_TRUE(run.engine.runSerial({writeTemp("zorv-h-128.hc", image), {}, true, false, {}}));
     EXPECT_EQ(run.panel.device.interfaceImage(), image);
     const std::vector<std::string> counts = {"Interface data download: 0/128",
                                              "Interface data download: 64/128",
@@ -81,7 +81,7 @@ class SerialFaults : public testing::TestWithParam<FaultCase> {};
 TEST_P(SerialFaults, RetriesDeliverExactData) {
     SerialRun run(GetParam().faults);
     const auto image = patternBytes(700, 5);
-    EXPECT_TRUE(run.engine.runSerial({writeTemp("zorv-h-fault.hc", image), {}, true, false}));
+    EXPECT_TRUE(run.engine.runSerial({writeTemp("zorv-h-fault.hc", image), {}, true, false, {}}));
     EXPECT_EQ(run.panel.device.interfaceImage(), image);
     EXPECT_TRUE(run.panel.device.imageComplete());
 }
@@ -101,9 +101,13 @@ class DeadDevice : public testing::TestWithParam<DeadCase> {};
 
 TEST_P(DeadDevice, FailsStepAfterTwentyTriesAndClosesPort) {
     SerialRun run(sim::FaultPlan{0, 0, 0, GetParam().silentAfter});
-    EXPECT_FALSE(
-        run.engine.runSerial({writeTemp("zorv-h-dead.hc", patternBytes(100)), {}, true, false}));
-    EXPECT_EQ(run.observer.texts.back(), GetParam().lastText);
+    EXPECT_FALSE(run.engine.runSerial(
+        {writeTemp("zorv-h-dead.hc", patternBytes(100)), {}, true, false, {}}));
+    std::string last = GetParam().lastText;
+    // A search that found no panel names the port it tried.
+    if (GetParam().silentAfter == 0)
+        last += "\nPorts tried: " + run.panel.link.devicePath() + " (no answer)";
+    EXPECT_EQ(run.observer.texts.back(), last);
     EXPECT_EQ(run.panel.comm.handle(), nullptr);
     EXPECT_EQ(run.observer.result, false);
     // Every request up to the silence was answered; the failing step asked 20 times.
@@ -128,8 +132,8 @@ TEST(SerialDownload, OversizeImageRefusedBeforeAnyTraffic) {
     const auto big = writeTemp("zorv-h-big.hc", patternBytes(57345));
     EXPECT_FALSE(run.engine.checkOnOpening(big));
     EXPECT_EQ(run.observer.texts.back(), "Output file size: 57345");
-    EXPECT_FALSE(run.engine.startSerial({big, {}, true, false}));
-    EXPECT_FALSE(run.engine.startUsb({big, {}, true, false}));
+    EXPECT_FALSE(run.engine.startSerial({big, {}, true, false, {}}));
+    EXPECT_FALSE(run.engine.startUsb({big, {}, true, false, {}}));
     EXPECT_EQ(run.observer.messages, (std::vector<std::string>{"Download file more than 56k!",
                                                                "Download file more than 56K!",
                                                                "Download file more than 56K!"}));
@@ -139,11 +143,11 @@ TEST(SerialDownload, OversizeImageRefusedBeforeAnyTraffic) {
 
 TEST(SerialDownload, MissingFileAndSecondStartWhileBusy) {
     SerialRun run;
-    EXPECT_FALSE(run.engine.runSerial({"/nonexistent/zorv.hc", {}, true, false}));
+    EXPECT_FALSE(run.engine.runSerial({"/nonexistent/zorv.hc", {}, true, false, {}}));
     EXPECT_EQ(run.observer.messages.back(), "Interface data file does not exist!");
     const auto image = writeTemp("zorv-h-busy.hc", patternBytes(300));
-    EXPECT_TRUE(run.engine.startSerial({image, {}, true, false}));
-    EXPECT_FALSE(run.engine.startSerial({image, {}, true, false}));
+    EXPECT_TRUE(run.engine.startSerial({image, {}, true, false, {}}));
+    EXPECT_FALSE(run.engine.startSerial({image, {}, true, false, {}}));
     run.engine.wait();
     EXPECT_FALSE(run.engine.busy());
     EXPECT_EQ(run.panel.device.interfaceImage(), patternBytes(300));

@@ -35,7 +35,7 @@ TEST(UsbDownload, StoppedControllerImageArrivesAndRunsOnYes) {
     ServedPanel unused;
     DownloadEngine engine(unused.comm, run.usb, run.observer);
     const auto image = patternBytes(128);
-    EXPECT_TRUE(engine.runUsb({writeTemp("zorv-h-usb.hc", image), {}, true, false}));
+    EXPECT_TRUE(engine.runUsb({writeTemp("zorv-h-usb.hc", image), {}, true, false, {}}));
     EXPECT_EQ(run.device.interfaceImage(), image);
     EXPECT_TRUE(run.device.imageComplete());
     EXPECT_TRUE(run.device.running());
@@ -53,7 +53,7 @@ TEST(UsbDownload, RunningControllerStoppedOnYesRefusedOnNo) {
         ServedPanel unused;
         DownloadEngine engine(unused.comm, run.usb, run.observer);
         EXPECT_TRUE(
-            engine.runUsb({writeTemp("zorv-h-usb2.hc", patternBytes(60)), {}, true, false}));
+            engine.runUsb({writeTemp("zorv-h-usb2.hc", patternBytes(60)), {}, true, false, {}}));
         EXPECT_EQ(run.observer.questions.front(), "Controller running status, whether to stop?");
         EXPECT_EQ(run.observer.texts.back(),
                   "Interface data download: Download complete, controller status: run");
@@ -62,7 +62,8 @@ TEST(UsbDownload, RunningControllerStoppedOnYesRefusedOnNo) {
     run.observer.answerYes = false;
     ServedPanel unused;
     DownloadEngine engine(unused.comm, run.usb, run.observer);
-    EXPECT_FALSE(engine.runUsb({writeTemp("zorv-h-usb3.hc", patternBytes(60)), {}, true, false}));
+    EXPECT_FALSE(
+        engine.runUsb({writeTemp("zorv-h-usb3.hc", patternBytes(60)), {}, true, false, {}}));
     EXPECT_EQ(run.observer.texts.back(),
               "Interface data download:Controller running state, can not download");
     EXPECT_TRUE(run.device.interfaceImage().empty());
@@ -74,7 +75,8 @@ TEST(UsbDownload, AbsentDeviceFailsInitialisationAfterTwentyOpens) {
     run.bus.present = false;
     ServedPanel unused;
     DownloadEngine engine(unused.comm, run.usb, run.observer);
-    EXPECT_FALSE(engine.runUsb({writeTemp("zorv-h-usb4.hc", patternBytes(10)), {}, true, false}));
+    EXPECT_FALSE(
+        engine.runUsb({writeTemp("zorv-h-usb4.hc", patternBytes(10)), {}, true, false, {}}));
     EXPECT_EQ(run.bus.opens, 20);
     EXPECT_EQ(run.observer.texts.back(), "Interface data download: Initialization device...Failed");
 }

@@ -2,10 +2,13 @@
 // thread, a progress bar that stops short of 100, a second press of "Serial Download" that starts
 // another transfer, a busy dialog that Cancel, Escape or the close box closes, oversize images
 // that a button sends anyway, worker questions asked off the window's thread, a dialog whose
-// closing hangs on a worker waiting for an answer, and converter choosers that forget their
-// choice.
+// closing hangs on a worker waiting for an answer, converter choosers that forget their
+// choice, a port choice that offers no "Automatic", forgets a typed port or does not send to
+// it, and a failed search that names no port.
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 
@@ -20,6 +23,17 @@ namespace {
 
 QLabel* statusLine(QWidget& dialog) {
     return dialog.findChild<QLabel*>("statusLine");
+}
+
+QComboBox* portChoice(QWidget& dialog) {
+    return dialog.findChild<QComboBox*>();
+}
+
+// Replaces the port choice's text by typing, as a user would.
+void typePort(QWidget& dialog, const QString& text) {
+    QLineEdit* edit = portChoice(dialog)->lineEdit();
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
 }
 
 QStringList expectedSerialTexts(int size) {
@@ -54,6 +68,9 @@ private slots:
     void questionsAskedOnWindowThread();
     void closingDoesNotWaitForAnAnswer();
     void converterChoosersRemember();
+    void portChoiceOffersAutomaticAndThePortsFound();
+    void typedPortIsUsedAndRemembered();
+    void failedSearchNamesThePortsTried();
 };
 
 void CDownloadDlgTest::layoutAndOpening() {
@@ -245,6 +262,91 @@ void CDownloadDlgTest::converterChoosersRemember() {
     const ConverterPaths remembered = readConverterPaths(rig.paths);
     QCOMPARE(remembered.input, std::string("/data/second.qvd"));
     QCOMPARE(remembered.output, std::string("/data/out.hc"));
+}
+
+void CDownloadDlgTest::portChoiceOffersAutomaticAndThePortsFound() {
+    DeviceDialogRig rig;
+    CDownloadDlg dialog(rig.file("UserData.hc"), {}, rig.services);
+    dialog.show();
+    QComboBox* port = portChoice(dialog);
+    QVERIFY(port && port->isVisible() && port->isEditable());
+    QCOMPARE(port->count(), 2);
+    QCOMPARE(port->itemText(0), QString("Automatic"));
+    QCOMPARE(port->itemText(1), QString::fromStdString(rig.panel.link.devicePath()));
+    QCOMPARE(port->currentText(), QString("Automatic"));
+    // A screen reader names the box by its label.
+    QLabel* label = nullptr;
+    for (QLabel* l : dialog.findChildren<QLabel*>())
+        if (l->buddy() == port)
+            label = l;
+    QVERIFY(label);
+    QCOMPARE(label->text(), QString("Serial &port:"));
+}
+
+void CDownloadDlgTest::typedPortIsUsedAndRemembered() {
+    // The system lists no port: only the path typed reaches the simulator.
+    DeviceDialogRig rig;
+    PosixSerialPortSystem none(std::vector<std::string>{});
+    DeviceServices services{rig.prompt, rig.chooser, rig.paths,    rig.registry,
+                            none,       rig.usbBus,  rig.processes};
+    const auto image = patternBytes(200);
+    writeBytes(rig.file("UserData.hc"), image);
+    const QString pty = QString::fromStdString(rig.panel.link.devicePath());
+    {
+        CDownloadDlg dialog(rig.file("UserData.hc"), {}, services);
+        dialog.show();
+        QCOMPARE(portChoice(dialog)->count(), 1);
+        typePort(dialog, pty);
+        StatusRecorder recorder(dialog.observer(), statusLine(dialog));
+        QTest::mouseClick(button(dialog, "Serial Download"), Qt::LeftButton);
+        QTRY_COMPARE_WITH_TIMEOUT(recorder.endings, 1, 20000);
+        QVERIFY(recorder.lastResult);
+        QCOMPARE(rig.panel.device.interfaceImage(), image);
+        QTest::mouseClick(button(dialog, "Cancel"), Qt::LeftButton);
+    }
+    QCOMPARE(rig.registry.value("Download/Port"), pty.toStdString());
+
+    // The next opening shows the port typed; "Automatic" chosen and closed is kept too.
+    CDownloadDlg again(rig.file("UserData.hc"), {}, services);
+    QCOMPARE(portChoice(again)->currentText(), pty);
+    portChoice(again)->setCurrentIndex(0);
+    again.reject();
+    QCOMPARE(rig.registry.value("Download/Port"), std::string());
+    CDownloadDlg third(rig.file("UserData.hc"), {}, services);
+    QCOMPARE(portChoice(third)->currentText(), QString("Automatic"));
+}
+
+void CDownloadDlgTest::failedSearchNamesThePortsTried() {
+    DeviceDialogRig rig;
+    PosixSerialPortSystem missing(std::vector<std::string>{
+        "/nonexistent/ttyUSB7", "/nonexistent/ttyUSB8", "/nonexistent/ttyACM0"});
+    DeviceServices services{rig.prompt, rig.chooser, rig.paths,    rig.registry,
+                            missing,    rig.usbBus,  rig.processes};
+    writeBytes(rig.file("UserData.hc"), patternBytes(100));
+    CDownloadDlg dialog(rig.file("UserData.hc"), {}, services);
+    dialog.show();
+    StatusRecorder recorder(dialog.observer(), statusLine(dialog));
+    QTest::mouseClick(button(dialog, "Serial Download"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.endings, 1, 20000);
+    QVERIFY(!recorder.lastResult);
+    const QString failed = "Interface data download: Connecting device...Failed\n";
+    const QString missingPort = "/nonexistent/%1 (cannot be opened: No such file or directory)";
+    QCOMPARE(statusLine(dialog)->text(), failed + "Ports tried: " + missingPort.arg("ttyUSB7") +
+                                             ", " + missingPort.arg("ttyUSB8") + ", " +
+                                             missingPort.arg("ttyACM0"));
+    // The window grows to show every line, squeezing nothing else.
+    QLabel* line = statusLine(dialog);
+    QTRY_VERIFY(line->height() >= line->heightForWidth(line->width()));
+    QPushButton* modbus = button(dialog, "...");
+    QVERIFY(modbus->height() >= modbus->sizeHint().height());
+
+    // A typed port is the only one tried.
+    typePort(dialog, "/dev/null");
+    QTest::mouseClick(button(dialog, "Serial Download"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.endings, 2, 20000);
+    QCOMPARE(statusLine(dialog)->text(),
+             failed + "Ports tried: /dev/null (cannot be opened: not a serial port)");
+    QVERIFY(rig.prompt.texts.empty());
 }
 
 QTEST_MAIN(CDownloadDlgTest)

@@ -1,7 +1,8 @@
 // Guards against: a list that renumbers after a deletion or loses cell edits before saving, a
 // serial number that can be edited, an oversize table that closes the dialog, a busy dialog whose
-// buttons, Escape or close box still act, a table that reaches the panel changed, and a
-// verification that passes a byte changed on the panel or fails without saying where.
+// buttons, Escape or close box still act, a table that reaches the panel changed, a
+// verification that passes a byte changed on the panel or fails without saying where, and a
+// program download that ignores the port chosen in the download tool.
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -12,6 +13,7 @@
 #include "controls/CEditList.h"
 #include "comm/ModbusTable.h"
 #include "comm/ui/CModbusDlg.h"
+#include "tests/gui/TabOrder.h"
 
 using namespace zorv;
 using namespace zorv::test;
@@ -68,6 +70,7 @@ private slots:
     void listEditing();
     void sizeLimit();
     void downloadAndVerify();
+    void programGoesToThePortChosenInTheDownloadTool();
 };
 
 void CModbusDlgTest::openingShowsDefaultRow() {
@@ -75,6 +78,7 @@ void CModbusDlgTest::openingShowsDefaultRow() {
     CModbusDlg dialog(rig.files(), rig.services);
     dialog.show();
     QCOMPARE(dialog.windowTitle(), QString("Modbus Protocol Configuration"));
+    QCOMPARE(test::readingOrderBreaks(dialog), QStringList());
     CEditList& list = *dialog.list();
     const QStringList titles = {"Serial number", "Operation Type", "Device address unit",
                                 "Instruction address", "SoftAddr"};
@@ -228,6 +232,26 @@ void CModbusDlgTest::downloadAndVerify() {
     QVERIFY(!recorder.offThread);
     QVERIFY(!recorder.lineBehind);
     QVERIFY(rig.prompt.texts.empty());
+}
+
+void CModbusDlgTest::programGoesToThePortChosenInTheDownloadTool() {
+    ModbusRig rig;
+    const auto table = encodeModbusTable(rowsOfType(0, 2));
+    writeBytes(rig.file("Mdt1"), table);
+    writeBytes(rig.file("plant.mdt"), table);
+    // The simulator is the one port listed; the port chosen is another.
+    rig.registry.setValue("Download/Port", "/nonexistent/ttyUSB5");
+    CModbusDlg dialog(rig.files(), rig.services);
+    StatusRecorder recorder(dialog.observer(), dialog.findChild<QLabel*>("statusLine"));
+    QTest::mouseClick(button(dialog, "Download"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(recorder.endings, 1, 20000);
+    QVERIFY(!recorder.lastResult);
+    QVERIFY(rig.prompt.texts.empty());
+    QVERIFY(!recorder.texts.isEmpty());
+    QCOMPARE(recorder.texts.last(),
+             QString("Program download: connection device...failed\nPorts tried: "
+                     "/nonexistent/ttyUSB5 (cannot be opened: No such file or directory)"));
+    QCOMPARE(rig.panel.device.requests(), 0);
 }
 
 QTEST_MAIN(CModbusDlgTest)

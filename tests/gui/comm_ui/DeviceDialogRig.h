@@ -34,7 +34,7 @@ struct ThreadCheckingPrompt : ScriptedPrompt {
 struct DeviceDialogRig {
     explicit DeviceDialogRig(bool controllerRunning = false, int baud = 0)
         : panel({}, false, baud), usbDevice({}, controllerRunning),
-          paths(folder(), folder(), folder()), services{prompt,      chooser, paths,
+          paths(folder(), folder(), folder()), services{prompt,      chooser, paths,    registry,
                                                         panel.ports, usbBus,  processes} {}
 
     std::filesystem::path folder() const { return dir.path().toStdString(); }
@@ -47,6 +47,7 @@ struct DeviceDialogRig {
     ThreadCheckingPrompt prompt;
     ScriptedFileChooser chooser;
     FixedPaths paths;
+    MemoryRegistry registry;
     PosixProcessRunner processes;
     DeviceServices services;
 };

@@ -61,6 +61,7 @@ private slots:
     void deleteReportsRowAndNumber();
     void deleteWithoutSelection();
     void insertAtSelectedRow();
+    void keyboardAlone();
     void doubleClickBelowRows();
     void numberOnlyColumn();
     void editorWidensUpToList();
@@ -229,6 +230,35 @@ void EditListCtrlTest::insertAtSelectedRow() {
     QCOMPARE(list()->selectedRow(), 1);
 }
 
+void EditListCtrlTest::keyboardAlone() {
+    list()->setFocus();
+    list()->setCurrentCell(1, 0);
+    // F2 opens the current cell as it is.
+    QTest::keyClick(list(), Qt::Key_F2);
+    QVERIFY(list()->isEditing());
+    QCOMPARE(list()->editor()->text(), QString("r1c0"));
+    // Tab stores it and walks on to the next cell.
+    QTest::keyClicks(list()->editor(), "x");
+    QTest::keyClick(list()->editor(), Qt::Key_Tab);
+    QCOMPARE(list()->cellText(1, 0), QString("x"));
+    QCOMPARE(list()->editColumn(), 1);
+    QTest::keyClick(list()->editor(), Qt::Key_Escape);
+    QVERIFY(!list()->isEditing());
+    // An arrow moves on; a typed character replaces the cell's text.
+    QTest::keyClick(list(), Qt::Key_Down);
+    QTest::keyClicks(list(), "7");
+    QVERIFY(list()->isEditing());
+    QCOMPARE(list()->editRow(), 2);
+    QCOMPARE(list()->editor()->text(), QString("7"));
+    const int column = list()->editColumn();
+    QTest::keyClick(list()->editor(), Qt::Key_Return);
+    QCOMPARE(list()->cellText(2, column), QString("7"));
+    // Insert opens the new row's first cell.
+    QTest::keyClick(list(), Qt::Key_Insert);
+    QVERIFY(list()->isEditing());
+    QCOMPARE(list()->editColumn(), 0);
+}
+
 void EditListCtrlTest::doubleClickBelowRows() {
     QSignalSpy inserted(list(), &CEditListCtrl::rowInserted);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, belowRows(*list()));
@@ -236,7 +266,12 @@ void EditListCtrlTest::doubleClickBelowRows() {
     QCOMPARE(inserted.size(), 1);
     QCOMPARE(inserted.at(0).at(0).toInt(), 3);
     QCOMPARE(list()->selectedRow(), 3);
-    QVERIFY(!list()->isEditing());
+    // The new row is typed into at once, and Enter stores what was typed.
+    QVERIFY(list()->isEditing());
+    QCOMPARE(list()->editRow(), 3);
+    QTest::keyClicks(list()->editor(), "new");
+    QTest::keyClick(list()->editor(), Qt::Key_Return);
+    QCOMPARE(list()->cellText(3, 0), QString("new"));
 
     list()->setAppendOnDoubleClick(false);
     QTest::mouseDClick(list()->viewport(), Qt::LeftButton, {}, belowRows(*list()));

@@ -30,6 +30,7 @@
 #include "model/FileOps.h"
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
+#include "platform/ScriptedFileViewer.h"
 #include "platform/qt/QtPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"
 
@@ -135,7 +136,8 @@ void MonkeyTest::randomEventsKeepTheProjectSound() {
     MonkeyPrompt prompt(random_);
     ScriptedFileChooser files;
     FixedPaths paths(ZORV_PROGRAM_DIR, work.path().toStdString(), work.path().toStdString());
-    app_ = std::make_unique<CZorvEditorApp>(AppServices{registry, prompt, files, paths});
+    ScriptedFileViewer viewer;
+    app_ = std::make_unique<CZorvEditorApp>(AppServices{registry, prompt, files, paths, viewer});
     QVERIFY(app_->start(QString::fromStdString(projectFile_.string()), false));
 
     // Every modal window is answered as soon as it is up, however deep it is nested.

@@ -1,17 +1,20 @@
-// The real message boxes and file dialog behind the prompt and the file chooser, which the other
-// tests replace by scripts. Guards against: an OK answer read as Cancel (Delete Page never
-// deleting), a close box answering Yes, and filters that Qt cannot read, so that the Import
-// dialog hides the older projects it is meant to open.
+// The real message boxes, file dialog and file viewer behind the prompt, the file chooser and the
+// report's viewer, which the other tests replace by scripts. Guards against: an OK answer read as
+// Cancel (Delete Page never deleting), a close box answering Yes, filters that Qt cannot read, so
+// that the Import dialog hides the older projects it is meant to open, and a desktop without a
+// viewer taken for one that showed the report.
 
 #include <QAbstractButton>
 #include <QFileDialog>
 #include <QListView>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 #include <fstream>
 
 #include "platform/qt/FileChooser.h"
+#include "platform/qt/QtFileViewer.h"
 #include "platform/qt/QtPrompt.h"
 #include "tests/gui/ModalSteps.h"
 
@@ -89,7 +92,9 @@ private slots:
                     listed << model->index(row, 0, view->rootIndex()).data().toString();
             }
             dialog.selectFile(dir.path() + "/line.qsp");
-            static_cast<QDialog&>(dialog).accept();
+            // done() rather than accept(): the dialog's own check of the typed name may open a
+            // message box of its own while the directory is still being read, and wait on it.
+            static_cast<QDialog&>(dialog).done(QDialog::Accepted);
         });
         QtFileChooser chooser;
         const QString chosen = chooser.openFile(nullptr, "Open", dir.path(), filter);
@@ -115,6 +120,37 @@ private slots:
         QFETCH(QString, windows);
         QFETCH(QString, qt);
         QCOMPARE(qtFileFilter(windows.toStdString()), qt);
+    }
+    void viewerFailureIsToldByXdgOpen_data() {
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<bool>("failed");
+        QTest::newRow("viewer started") << 0 << false;
+        QTest::newRow("no viewer for the type") << 3 << true;
+        QTest::newRow("viewer failed") << 4 << true;
+    }
+    void viewerFailureIsToldByXdgOpen() {
+        QFETCH(int, exitCode);
+        QFETCH(bool, failed);
+        // A stand-in xdg-open alone on the search path notes the file it is given.
+        QTemporaryDir bin;
+        const QString asked = bin.filePath("asked");
+        {
+            std::ofstream script(bin.filePath("xdg-open").toStdString());
+            script << "#!/bin/sh\nprintf %s \"$1\" >'" << asked.toStdString() << "'\nexit "
+                   << exitCode << "\n";
+        }
+        QFile::setPermissions(bin.filePath("xdg-open"), QFile::ReadOwner | QFile::ExeOwner);
+        const QByteArray searchPath = qgetenv("PATH");
+        qputenv("PATH", bin.path().toLocal8Bit());
+        QtFileViewer viewer;
+        bool told = false;
+        viewer.show("/work/report/Demo.txt", [&] { told = true; });
+        qputenv("PATH", searchPath);
+        QTRY_VERIFY(viewer.findChildren<QProcess*>().isEmpty());
+        QCOMPARE(told, failed);
+        QFile file(asked);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("/work/report/Demo.txt"));
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QTemporaryDir>
 
 #include "app/CZorvEditorApp.h"
+#include "platform/ScriptedFileViewer.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"
 
@@ -13,7 +14,7 @@ namespace zorv {
 struct AppFixture {
     AppFixture()
         : paths(ZORV_PROGRAM_DIR, work.path().toStdString(), work.path().toStdString()),
-          app({registry, prompt, files, paths}) {
+          app({registry, prompt, files, paths, viewer}) {
         registry.setValue("Tip/StartUp", "1");
     }
 
@@ -22,6 +23,7 @@ struct AppFixture {
     ScriptedPrompt prompt;
     ScriptedFileChooser files;
     FixedPaths paths;
+    ScriptedFileViewer viewer;
     CZorvEditorApp app;
 };
 

@@ -1,11 +1,14 @@
 // Start-up and the File menu's project handling: the project named on the command line, a
-// damaged one ending the start with the document's message, the window title following the
-// document, the recent-file list kept in the settings and pruned of projects that are gone,
-// the program itself starting offscreen and quitting cleanly, and a click on a memory-meter
-// refusal showing the page at fault. Also the toolbar strip's transparent colour taken from the
-// first stored pixel whichever way the BMP stores its rows.
+// damaged one leaving the editor running on a new project with a message naming the file and the
+// reason, a failed Open keeping the project that was open and its unsaved changes, the window
+// title following the document, the recent-file list kept in the settings and pruned of projects
+// that are gone, the program itself starting offscreen and quitting cleanly (with a damaged
+// project too), a report whose viewer cannot be started saying where it was written, and a click
+// on a memory-meter refusal showing the page at fault. Also the toolbar strip's transparent
+// colour taken from the first stored pixel whichever way the BMP stores its rows.
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTest>
@@ -56,6 +59,18 @@ QByteArray strip(bool topDown, QRgb bottomLeft, QRgb topLeft, QRgb other) {
     return bytes;
 }
 
+QString writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly))
+        file.write(bytes);
+    return path;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 } // namespace
 
 class AppStartTest : public QObject {
@@ -75,18 +90,77 @@ private slots:
         QVERIFY(f.prompt.texts.empty());
     }
 
-    void damagedProjectEndsTheStartWithItsMessage() {
+    void damagedProjectLeavesANewProjectAndSaysWhy() {
         AppFixture f;
-        const QString bad = f.work.filePath("bad.zvd");
-        QFile file(bad);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a project at all");
-        file.close();
+        const QString bad = writeFile(f.work.filePath("bad.zvd"), "not a project at all");
         QVERIFY(!f.app.start(bad, false));
         QCOMPARE(f.prompt.texts.size(), std::size_t(1));
-        QCOMPARE(QString::fromStdString(f.prompt.texts[0]), QString("Failed to open file!"));
-        // Nothing is left that a later save could write over the damaged file.
+        QCOMPARE(QString::fromStdString(f.prompt.texts[0]),
+                 "Failed to open file!\n" + bad +
+                     "\nThe file cannot be deciphered: its size of 20 bytes is not a multiple "
+                     "of 8.");
+        // The editor goes on with a new project; nothing is left that a later save could write
+        // over the damaged file.
+        QVERIFY(f.app.frame().isVisible());
         QVERIFY(f.app.document().path().empty());
+        QCOMPARE(f.app.frame().windowTitle(), QString("No title[*] - ZorvEditor"));
+        QCOMPARE(f.app.document().project().pageCount(), 1);
+    }
+
+    void failedOpenKeepsTheOpenProject_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("message");
+        QByteArray demo = fileBytes(kDemo);
+        QTest::newRow("garbage of whole blocks")
+            << QByteArray(256, 'x')
+            << "File format error, open failed!\n%1\nThe file does not begin with the header of "
+               "a project file.";
+        QTest::newRow("project cut short")
+            << demo.left(demo.size() / 16 * 8)
+            << "File format error, open failed!\n%1\nThe file is cut short in page 3 of the 7 "
+               "pages it holds.";
+    }
+
+    void failedOpenKeepsTheOpenProject() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, message);
+        AppFixture f;
+        QVERIFY(f.app.start(kDemo, false));
+        f.app.document().project().addPage(900, PlaceMode::Insert);
+        f.app.document().setModified(true);
+        const QString bad = writeFile(f.work.filePath("damaged.zvd"), bytes);
+        // No to saving the changes, then the damaged file through File > Open.
+        f.prompt = ScriptedPrompt({PromptAnswer::No});
+        f.files.answers = {bad};
+        f.app.actions().action(CommandId::FileOpen)->trigger();
+        QCOMPARE(f.prompt.texts,
+                 (std::vector<std::string>{docmsg::kSaveChanges, message.arg(bad).toStdString()}));
+        QCOMPARE(QString::fromStdString(f.app.document().path().string()), kDemo);
+        QVERIFY(f.app.document().project().pageByNumber(900));
+        QVERIFY(f.app.document().modified());
+        QCOMPARE(f.app.frame().windowTitle(), QString("demo.zvd[*] - ZorvEditor"));
+        QVERIFY(f.app.frame().isWindowModified());
+    }
+
+    void reportWithoutViewerSaysWhereItWasWritten() {
+        AppFixture f;
+        QVERIFY(f.app.start({}, false));
+        f.viewer.starts = false;
+        f.app.actions().action(CommandId::ToolReport)->trigger();
+        QCOMPARE(f.viewer.shown.size(), std::size_t(1));
+        const std::filesystem::path report = f.viewer.shown[0];
+        QVERIFY(std::filesystem::exists(report));
+        QCOMPARE(report.parent_path(),
+                 std::filesystem::path(f.work.filePath("report").toStdString()));
+        QCOMPARE(f.prompt.texts,
+                 std::vector<std::string>{
+                     "No viewer could be started for the report. It was written to:\n" +
+                     report.string()});
+        // A viewer that starts needs no message.
+        f.viewer.starts = true;
+        f.app.actions().action(CommandId::ToolReport)->trigger();
+        QCOMPARE(f.viewer.shown.size(), std::size_t(2));
+        QCOMPARE(f.prompt.texts.size(), std::size_t(1));
     }
 
     void untitledProjectTitle() {
@@ -114,7 +188,7 @@ private slots:
         const QString gone = f.work.filePath("gone.zvd");
         f.registry.setValue("Recent File List/File1", gone.toStdString());
         f.registry.setValue("Recent File List/File2", kDemo.toStdString());
-        CZorvEditorApp app({f.registry, f.prompt, f.files, f.paths});
+        CZorvEditorApp app({f.registry, f.prompt, f.files, f.paths, f.viewer});
         QVERIFY(app.start({}, false));
         QCOMPARE(app.recentFiles().paths().size(), std::size_t(2));
         app.actions().action(CommandId::FileRecent1)->trigger();
@@ -181,6 +255,17 @@ private slots:
         QVERIFY(editor.waitForFinished(20000));
         QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
         QCOMPARE(editor.exitCode(), 0);
+
+        // A damaged project on the command line leaves the editor running, with its message up,
+        // until it is ended.
+        const QString bad = writeFile(home.filePath("bad.zvd"), "not a project at all");
+        QElapsedTimer running;
+        running.start();
+        editor.start(kEditor, {bad, "--quit-after", "1500"});
+        QVERIFY(editor.waitForFinished(20000));
+        QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(editor.exitCode(), 0);
+        QVERIFY(running.elapsed() >= 1400);
 
         editor.start(kEditor, {"--version"});
         QVERIFY(editor.waitForFinished(10000));

@@ -10,11 +10,13 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTest>
+#include <QToolTip>
 
 #include "AppFixture.h"
 #include "app/CMainFrame.h"
 #include "app/CTrueColorToolBar.h"
 #include "app/CZorvEditorApp.h"
+#include "app/meter/CMemoryMeter.h"
 #include "commands/CommandTable.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"
@@ -35,6 +37,7 @@ private slots:
     void sizeLimits();
     void viewToggles();
     void statusPanes();
+    void meterTipShowsOnHover();
 
 private:
     std::unique_ptr<AppFixture> fixture_;
@@ -59,10 +62,18 @@ void MainFrameTest::menuEntries_data() {
                                  "&Undo|Ctrl+Z",      "&Redo|Ctrl+Y",  "-",        "Cu&t|Ctrl+X",
                                  "&Copy|Ctrl+C",      "&Paste|Ctrl+V", "&Delete|", "-",
                                  "Select &All|Ctrl+A"};
-    QTest::newRow("View") << "&View" << QStringList{"&Toolbar|",   "&Status Bar|",
-                                                    "-",           "Panel &pixels|",
-                                                    "-",           "P&roblems|",
-                                                    "R&egisters|", "Page &Map|"};
+    QTest::newRow("View") << "&View" << QStringList{"&Toolbar|",
+                                                    "&Status Bar|",
+                                                    "-",
+                                                    "Panel &pixels|",
+                                                    "-",
+                                                    "Zoom &In|Ctrl++",
+                                                    "Zoom &Out|Ctrl+-",
+                                                    "&Zoom 100 %|Ctrl+0",
+                                                    "-",
+                                                    "P&roblems|",
+                                                    "R&egisters|",
+                                                    "Page &Map|"};
     QTest::newRow("Page") << "&Page"
                           << QStringList{"&New Page|", "&Copy Page|", "&Delete Page|", "-",
                                          "&Alarm List|"};
@@ -217,6 +228,21 @@ void MainFrameTest::statusPanes() {
              QString("Download current file"));
     QCOMPARE(fixture_->app.actions().action(CommandId::ToolModbus)->statusTip(),
              QString("Edit modbus protocol"));
+}
+
+void MainFrameTest::meterTipShowsOnHover() {
+    QVERIFY(fixture_->app.start({}, false));
+    fixture_->app.frame().show();
+    CMemoryMeter& meter = fixture_->app.memoryMeter();
+    QTRY_VERIFY(!meter.toolTip().isEmpty());
+    // Another window has the focus, as a tool window or a bare X server leaves it.
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QTest::mouseMove(&meter, meter.rect().center());
+    QTest::mouseMove(&meter, meter.rect().center() + QPoint(1, 1));
+    QTRY_VERIFY_WITH_TIMEOUT(QToolTip::isVisible(), 3000);
+    QCOMPARE(QToolTip::text(), meter.toolTip());
 }
 
 QTEST_MAIN(MainFrameTest)

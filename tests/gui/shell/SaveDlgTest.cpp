@@ -19,6 +19,7 @@
 #include "platform/Paths.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"
+#include "tests/gui/TabOrder.h"
 
 namespace fs = std::filesystem;
 using namespace zorv;
@@ -86,6 +87,7 @@ private slots:
     void firstSaveWithoutInfoIni() {
         CSaveDlg dialog(prompt_, chooser_, *paths_);
         dialog.show();
+        QCOMPARE(test::readingOrderBreaks(dialog), QStringList());
         QCOMPARE(savePathEdit(dialog)->text(), documents_ + "/");
         QTest::keyClicks(nameEdit(dialog), "Plant A");
         clickOk(dialog);

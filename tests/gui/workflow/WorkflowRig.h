@@ -14,6 +14,7 @@
 
 #include "app/CZorvEditorApp.h"
 #include "comm/ui/DeviceServices.h"
+#include "platform/ScriptedFileViewer.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/posix/PosixProcess.h"
 #include "platform/qt/ScriptedFileChooser.h"
@@ -26,9 +27,10 @@ namespace zorv::test {
 
 struct WorkflowRig {
     WorkflowRig()
-        : paths(ZORV_PROGRAM_DIR, folder(), folder()), devices{prompt,      files,  paths,
-                                                               panel.ports, usbBus, processes},
-          app({registry, prompt, files, paths, &devices}) {
+        : paths(ZORV_PROGRAM_DIR, folder(), folder()), devices{prompt,   files,       paths,
+                                                               registry, panel.ports, usbBus,
+                                                               processes},
+          app({registry, prompt, files, paths, viewer, &devices}) {
         registry.setValue("Tip/StartUp", "1");
     }
 
@@ -43,6 +45,7 @@ struct WorkflowRig {
     ScriptedFileChooser files;
     FixedPaths paths;
     PosixProcessRunner processes;
+    ScriptedFileViewer viewer;
     DeviceServices devices;
     CZorvEditorApp app;
 };

@@ -1,0 +1,18 @@
+#include "comm/PortsTried.h"
+
+namespace zorv {
+
+std::string portsTriedText(const std::vector<PortAttempt>& tried) {
+    if (tried.empty())
+        return "No serial port was found.";
+    std::string text = "Ports tried: ";
+    for (std::size_t i = 0; i < tried.size(); ++i) {
+        const PortAttempt& a = tried[i];
+        text +=
+            (i ? ", " : "") + a.path +
+            (a.openFailure.empty() ? " (no answer)" : " (cannot be opened: " + a.openFailure + ")");
+    }
+    return text;
+}
+
+} // namespace zorv

@@ -1,0 +1,20 @@
+#pragma once
+// The ports a search for the panel tried, and how each answered, for the status line of a
+// transfer that found none.
+
+#include <string>
+#include <vector>
+
+namespace zorv {
+
+struct PortAttempt {
+    std::string path;
+    // Empty when the port opened but the panel gave no answer there; else what kept it shut.
+    std::string openFailure;
+};
+
+// "Ports tried: /dev/ttyS0 (no answer), /dev/ttyUSB0 (cannot be opened: Permission denied)",
+// or "No serial port was found." when there was none to try.
+std::string portsTriedText(const std::vector<PortAttempt>& tried);
+
+} // namespace zorv

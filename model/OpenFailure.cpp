@@ -1,0 +1,61 @@
+#include "model/OpenFailure.h"
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace zorv {
+
+std::string openFailureMessage(const char* message, const fs::path& file,
+                               const std::string& reason) {
+    return std::string(message) + "\n" + file.string() + "\n" + reason;
+}
+
+std::string unreadableReason(const fs::path& file) {
+    std::error_code ec;
+    const fs::file_status status = fs::status(file, ec);
+    if (!fs::exists(status))
+        return "The file does not exist.";
+    if (fs::is_directory(status))
+        return "It is a folder, not a file.";
+    if (::access(file.c_str(), R_OK) != 0)
+        return "You have no permission to read the file.";
+    return "The file cannot be read.";
+}
+
+std::string undecipherableReason(std::size_t size) {
+    return "The file cannot be deciphered: its size of " + std::to_string(size) +
+           " bytes is not a multiple of 8.";
+}
+
+std::string streamFaultReason(const StreamFault& fault) {
+    using Part = StreamFault::Part;
+    std::string where;
+    switch (fault.part) {
+    case Part::Signature:
+        return "The file does not begin with the header of a project file.";
+    case Part::Header:
+        return "The file is too short to hold the header of a project file.";
+    case Part::SizeTable:
+        where = "the table of widget sizes";
+        break;
+    case Part::Page:
+        where = "page " + std::to_string(fault.page) + " of the " + std::to_string(fault.pages) +
+                " pages it holds";
+        break;
+    case Part::AlarmList:
+        where = "the system alarm list";
+        break;
+    case Part::EndMark:
+        if (!fault.cutShort)
+            return "The end mark of the file is wrong: the file is damaged.";
+        where = "its end mark";
+        break;
+    case Part::None:
+        return {};
+    }
+    return fault.cutShort ? "The file is cut short in " + where + "."
+                          : "The file holds a length or count out of range in " + where + ".";
+}
+
+} // namespace zorv
