@@ -1,11 +1,11 @@
 #include "editor/ProjectCommands.h"
 
-#include "commands/ActionRegistry.h"
 #include "checks/Checks.h"
 #include "checks/HtmlReport.h"
 #include "comm/ui/CDownloadDlg.h"
 #include "comm/ui/CModbusDlg.h"
 #include "comm/ui/DeviceServices.h"
+#include "commands/ActionRegistry.h"
 #include "editor/undo/EditHistory.h"
 #include "editor/undo/ReplaceProjectCmd.h"
 #include "image/ImageCompiler.h"

@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "controls/CEditList.h"
 #include "comm/ui/SerialPortChoice.h"
+#include "controls/CEditList.h"
 
 namespace zorv {
 

@@ -10,9 +10,9 @@
 #include <QPushButton>
 
 #include "DeviceDialogRig.h"
-#include "controls/CEditList.h"
 #include "comm/ModbusTable.h"
 #include "comm/ui/CModbusDlg.h"
+#include "controls/CEditList.h"
 #include "tests/gui/TabOrder.h"
 
 using namespace zorv;
