@@ -1,3 +1,6 @@
+// The editing view's making: its panes and commands, the layout of panel, tree and pane with
+// zoom and scroll bars, the tool and language choices.
+
 #include "editor/CZorvEditorView.h"
 
 #include <QKeyEvent>
