@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QProcess>
@@ -91,7 +92,10 @@ private slots:
                 for (int row = 0; row < model->rowCount(view->rootIndex()); ++row)
                     listed << model->index(row, 0, view->rootIndex()).data().toString();
             }
-            dialog.selectFile(dir.path() + "/line.qsp");
+            // The name goes in as typed: selectFile() leaves the name box alone while it has the
+            // focus, which it has or not depending on which window the system made active.
+            if (auto* name = dialog.findChild<QLineEdit*>("fileNameEdit"))
+                name->setText("line.qsp");
             // done() rather than accept(): the dialog's own check of the typed name may open a
             // message box of its own while the directory is still being read, and wait on it.
             static_cast<QDialog&>(dialog).done(QDialog::Accepted);
