@@ -1,6 +1,6 @@
 #pragma once
-// Finding a dialog's or pane's field by the label that names it, and typing into it as the user
-// does.
+// Finding a dialog's or pane's field by the label or the screen-reader name that names it, and
+// typing into it as the user does.
 
 #include <QLabel>
 #include <QLineEdit>
@@ -13,6 +13,14 @@ template <class W = QLineEdit> W* fieldOf(QWidget& parent, const QString& labelT
     for (QLabel* label : parent.findChildren<QLabel*>())
         if (label->text() == labelText && label->isVisibleTo(&parent))
             return qobject_cast<W*>(label->buddy());
+    return nullptr;
+}
+
+// The shown field whose name to screen readers is exactly `name`.
+template <class W = QLineEdit> W* namedField(QWidget& parent, const QString& name) {
+    for (W* field : parent.findChildren<W*>())
+        if (field->accessibleName() == name && field->isVisibleTo(&parent))
+            return field;
     return nullptr;
 }
 

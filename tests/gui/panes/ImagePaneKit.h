@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -63,6 +64,13 @@ inline bool hasLabel(QWidget& pane, const QString& text) {
         if (label->text() == text && label->isVisibleTo(&pane))
             return true;
     return false;
+}
+
+// Types over the whole text of a field, leaving what the field makes of it.
+inline void retype(QLineEdit* edit, const QString& text) {
+    QVERIFY(edit);
+    edit->selectAll();
+    QTest::keyClicks(edit, text);
 }
 
 // Presses Enter in the pane, which applies it.

@@ -1,11 +1,10 @@
 // Behaviour of the register, bar, trend and password panes. Guards against: a bound row that
 // does not switch between its constants and register fields (or switches a different row); a
-// typed number stored uncut or cut without the edit box showing the bound used; a bar near the
-// display's right edge made wider than the display; a trend's dot pitch above its width - 2;
-// rule messages lost or out of order; a level list that ignores the project's password levels
-// or drops a stored level; set-control bits editable while the project forbids register setting
-// control; a numeric sample computed in double precision; edits lost when the view takes the
-// record without an apply; a record reported applied when nothing changed.
+// typed number stored uncut or cut without the edit box showing the bound used; the register
+// pane's rule messages lost or out of order; a level list that ignores the project's password
+// levels or drops a stored level; set-control bits editable while the project forbids register
+// setting control; a numeric sample computed in double precision; edits lost when the view takes
+// the record without an apply; a record reported applied when nothing changed.
 
 #include <QSignalSpy>
 #include <QStackedWidget>
@@ -92,10 +91,7 @@ private slots:
 
         station->setValue(3);
         type->setCurrentIndex(type->findText("M"));
-        QLineEdit* address = nullptr;
-        for (QLineEdit* edit : row->currentWidget()->findChildren<QLineEdit*>())
-            if (edit->accessibleName() == "Register address")
-                address = edit;
+        QLineEdit* address = test::namedField(*row->currentWidget(), "Register address");
         typeInto(address, "9000");
         count->setCurrentIndex(1);
         QVERIFY(rig.pane.apply());
@@ -204,76 +200,6 @@ private slots:
         else
             text = appliedText<CPwdProperty>(PasswordRecord::makeDefault(), label, typed);
         QCOMPARE(text, shown);
-    }
-
-    void barAtX180_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("width");
-        QTest::newRow("wider than the room is cut to 192 - x") << "20" << 12;
-        QTest::newRow("the least width is cut to the room too") << "16" << 12;
-        QTest::newRow("the room itself is raised to the least width") << "12" << 16;
-        QTest::newRow("narrower than 16 is raised to 16") << "10" << 16;
-    }
-    void barAtX180() {
-        QFETCH(QString, typed);
-        QFETCH(int, width);
-        PaneRig<CBarProperty> rig;
-        BarRecord r = barAt(180, 0);
-        r.setWidth(40);
-        rig.load(r);
-        typeInto(fieldOf(rig.pane, "Wide:"), typed);
-        QVERIFY(rig.pane.apply());
-        QCOMPARE(int(rig.working<BarRecord>().width()), width);
-        QCOMPARE(fieldOf(rig.pane, "Wide:")->text(), QString::number(width));
-        QVERIFY(rig.prompt.texts.empty());
-        // The width shown is kept as it is: applying again does not raise 12 to 16.
-        QVERIFY(rig.pane.apply());
-        QCOMPARE(int(rig.working<BarRecord>().width()), width);
-    }
-
-    void trendDotPitch_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<int>("pitch");
-        QTest::newRow("above width - 2") << "19" << 18;
-        QTest::newRow("width - 2") << "18" << 18;
-        QTest::newRow("below 2") << "1" << 2;
-    }
-    void trendDotPitch() {
-        QFETCH(QString, typed);
-        QFETCH(int, pitch);
-        PaneRig<CTrendProperty> rig;
-        rig.load(TrendRecord::makeDefault());
-        // The width is cut first; the pitch is bounded by the width as cut.
-        typeInto(fieldOf(rig.pane, "Wide:"), "20");
-        typeInto(fieldOf(rig.pane, "Dot-Pitch:"), typed);
-        QVERIFY(rig.pane.apply());
-        QCOMPARE(int(rig.working<TrendRecord>().dotPitch()), pitch);
-        QCOMPARE(fieldOf(rig.pane, "Dot-Pitch:")->text(), QString::number(pitch));
-    }
-
-    void scaleOrderMessage_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("bar") << "Bar";
-        QTest::newRow("trend") << "Trend";
-    }
-    void scaleOrderMessage() {
-        QFETCH(QString, kind);
-        const auto check = [](auto& rig, auto record) {
-            rig.load(record);
-            typeInto(fieldOf(rig.pane, "full-scale value :"), "50");
-            typeInto(fieldOf(rig.pane, "zero-scale value:"), "100");
-            QVERIFY(rig.pane.apply());
-            QCOMPARE(rig.prompt.texts,
-                     std::vector<std::string>{"The value of MaxScale must large than ZeroScale!"});
-            QCOMPARE(fieldOf(rig.pane, "full-scale value :")->text(), QString("100"));
-        };
-        if (kind == "Bar") {
-            PaneRig<CBarProperty> rig;
-            check(rig, BarRecord::makeDefault());
-        } else {
-            PaneRig<CTrendProperty> rig;
-            check(rig, TrendRecord::makeDefault());
-        }
     }
 
     void registerBoundOrderMessages() {

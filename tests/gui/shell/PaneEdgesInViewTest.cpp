@@ -35,6 +35,7 @@
 
 using namespace zorv;
 using test::fieldOf;
+using test::namedField;
 using test::typeInto;
 
 class PaneEdgesInViewTest : public PaneViewTest {
@@ -88,7 +89,7 @@ void PaneEdgesInViewTest::boundRowSwitchesAndReopens() {
     QVERIFY(station && type && count);
     station->setValue(3);
     type->setCurrentIndex(type->findText("M"));
-    typeInto(namedEdit(*row, "Register address"), "9000");
+    typeInto(namedField(*row, "Register address"), "9000");
     count->setCurrentIndex(1);
     leave();
 
@@ -102,7 +103,7 @@ void PaneEdgesInViewTest::boundRowSwitchesAndReopens() {
     select(id);
     QVERIFY(!fieldOf(pane(), "InputUpper:"));
     QCOMPARE(fieldOf<QSpinBox>(pane(), "StationNo.")->value(), 3);
-    QCOMPARE(namedEdit(*row, "Register address")->text(), QStringLiteral("8499"));
+    QCOMPARE(namedField(*row, "Register address")->text(), QStringLiteral("8499"));
     imagepanekit::setChecked(pane(), "UpperBoundAssociatedToRegister", false);
     QVERIFY(fieldOf(pane(), "InputUpper:"));
     typeInto(fieldOf(pane(), "InputUpper:"), "77");
@@ -122,13 +123,13 @@ void PaneEdgesInViewTest::keyStepLabelsAndLimitReopen() {
     QVERIFY(imagepanekit::hasLabel(pane(), "Decrease value:"));
     QVERIFY(imagepanekit::hasLabel(pane(), "Lower limit:"));
     QVERIFY(!imagepanekit::hasLabel(pane(), "Upper limit:"));
-    QLineEdit* limit = namedEdit(pane(), "Limit");
+    QLineEdit* limit = namedField(pane(), "Limit");
     QVERIFY(limit);
     QVERIFY(!limit->isEnabled());
     imagepanekit::setChecked(pane(), "Limiting", true);
     QVERIFY(limit->isEnabled());
     typeInto(limit, "7");
-    typeInto(namedEdit(pane(), "Step value"), "3");
+    typeInto(namedField(pane(), "Step value"), "3");
     leave();
 
     KeyRecord r = stored<KeyRecord>(id);
@@ -142,7 +143,7 @@ void PaneEdgesInViewTest::keyStepLabelsAndLimitReopen() {
     select(id);
     QVERIFY(imagepanekit::hasLabel(pane(), "Decrease value:"));
     QVERIFY(imagepanekit::hasLabel(pane(), "Lower limit:"));
-    limit = namedEdit(pane(), "Limit");
+    limit = namedField(pane(), "Limit");
     QVERIFY(limit->isEnabled());
     QCOMPARE(limit->text(), QStringLiteral("7"));
     imagepanekit::setChecked(pane(), "Limiting", false);

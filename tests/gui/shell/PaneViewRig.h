@@ -58,14 +58,6 @@ private:
     oonedraw::GIntRect display_;
 };
 
-// The line edit named `name` to screen readers, shown in `parent`.
-inline QLineEdit* namedEdit(QWidget& parent, const QString& name) {
-    for (QLineEdit* edit : parent.findChildren<QLineEdit*>())
-        if (edit->accessibleName() == name && edit->isVisibleTo(&parent))
-            return edit;
-    return nullptr;
-}
-
 inline void PaneViewTest::startEditor() {
     fixture_ = std::make_unique<AppFixture>();
     QVERIFY(fixture_->app.start({}, false));

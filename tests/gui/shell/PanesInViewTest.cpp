@@ -35,6 +35,7 @@
 
 using namespace zorv;
 using test::fieldOf;
+using test::namedField;
 using test::typeInto;
 
 class PanesInViewTest : public PaneViewTest {
@@ -164,7 +165,7 @@ void PanesInViewTest::pageNumbersAbove9999Stay() {
     auto* pagePane = view().pagePane();
     QCOMPARE(pagePane->findChildren<QSpinBox*>()[0]->value(), 40000);
     // Another edit of the page writes the numbers back as they were.
-    QLineEdit* description = namedEdit(*pagePane, "Page description");
+    QLineEdit* description = namedField(*pagePane, "Page description");
     QVERIFY(description);
     QTest::keyClicks(description, "Pump");
     QVERIFY(view().commitProperties());
