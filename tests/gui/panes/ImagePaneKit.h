@@ -79,6 +79,11 @@ inline void pressEnter(zorv::PropertyPane& pane) {
     QTest::keyClick(target, Qt::Key_Return);
 }
 
+// The symbol text of a key or light as bytes, to compare with what the panel's glyphs must be.
+template <class R> std::vector<uint8_t> symbolBytes(const R& r) {
+    return {r.symbolText().begin(), r.symbolText().end()};
+}
+
 // A 1-bit BMP file of the size and bit depth, every pixel 0.
 using zorv::test::writeBmp;
 

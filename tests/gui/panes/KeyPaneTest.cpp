@@ -18,14 +18,6 @@ using test::namedField;
 
 Q_DECLARE_METATYPE(std::vector<uint8_t>)
 
-namespace {
-
-std::vector<uint8_t> symbolBytes(const KeyRecord& r) {
-    return {r.symbolText().begin(), r.symbolText().end()};
-}
-
-} // namespace
-
 class KeyPaneTest : public QObject {
     Q_OBJECT
 private slots:

@@ -38,14 +38,6 @@ using test::typeInto;
 
 Q_DECLARE_METATYPE(std::vector<uint8_t>)
 
-namespace {
-
-std::vector<uint8_t> symbolBytes(const KeyRecord& r) {
-    return {r.symbolText().begin(), r.symbolText().end()};
-}
-
-} // namespace
-
 class PaneObjectsInViewTest : public PaneViewTest {
     Q_OBJECT
 private slots:
@@ -189,7 +181,7 @@ void PaneObjectsInViewTest::keyCodeSymbolAndImage() {
 
     const KeyRecord r = stored<KeyRecord>(id);
     QCOMPARE(int(r.keyCode()), keyCode);
-    QCOMPARE(symbolBytes(r), symbol);
+    QCOMPARE(imagepanekit::symbolBytes(r), symbol);
     auto* object = dynamic_cast<CKey*>(objectOf(id));
     QVERIFY(object);
     QVERIFY(object->bitmap);
