@@ -93,15 +93,20 @@ std::unique_ptr<CHCData> CZorvEditorDoc::readProjectFile(const fs::path& path) {
         prompt_.message(openFailureMessage(docmsg::kOpenFailed, path, unreadableReason(path)));
         return nullptr;
     }
+    return readProjectBytes(*file, path);
+}
+
+std::unique_ptr<CHCData> CZorvEditorDoc::readProjectBytes(std::span<const uint8_t> file,
+                                                          const fs::path& path) {
     const auto temp = makePlainTempFile("tmp2.tmp");
     if (!temp) {
         prompt_.message(docmsg::kTargetOpenFailed);
         return nullptr;
     }
     std::vector<uint8_t> plain;
-    if (!decipherProject(*file, plain)) {
+    if (!decipherProject(file, plain)) {
         prompt_.message(
-            openFailureMessage(docmsg::kOpenFailed, path, undecipherableReason(file->size())));
+            openFailureMessage(docmsg::kOpenFailed, path, undecipherableReason(file.size())));
         fileops::removeFile(*temp);
         return nullptr;
     }
@@ -142,6 +147,24 @@ bool CZorvEditorDoc::open(const fs::path& path) {
         else
             fileops::writeFile(modbusCopy_, {});
     }
+    return true;
+}
+
+bool CZorvEditorDoc::openKept(std::span<const uint8_t> projectFile, const fs::path& path,
+                              std::span<const uint8_t> modbusTable) {
+    if (!saveModified())
+        return false;
+    auto project = readProjectBytes(projectFile, path.empty() ? fs::path(kNoTitle) : path);
+    if (!project)
+        return false;
+    makeModbusWorkingCopy();
+    replaceProject(std::move(project));
+    path_ = path;
+    title_ = path.empty() ? kNoTitle : titleOf(path);
+    if (!modbusCopy_.empty())
+        fileops::writeFile(modbusCopy_, modbusTable);
+    // The kept version exists nowhere as the project file: it is unsaved work.
+    setModified(true);
     return true;
 }
 

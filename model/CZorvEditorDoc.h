@@ -82,6 +82,11 @@ public:
     bool saveUntitled();
     // The save dialog's folder and name for a project without a file; nothing when cancelled.
     std::optional<SaveTarget> askSaveTarget();
+    // Opens the bytes of a project file kept elsewhere (a recovery snapshot, an earlier version)
+    // as a modified project that belongs to `path` (empty: one without a file), with `modbusTable`
+    // as its working Modbus table; asks about pending changes first, as Open does.
+    bool openKept(std::span<const uint8_t> projectFile, const std::filesystem::path& path,
+                  std::span<const uint8_t> modbusTable);
     bool importOld(const std::filesystem::path& path);
     void close();
     // Makes the statistical report and opens it.
@@ -109,6 +114,9 @@ private:
     void makeModbusWorkingCopy();
     // Open steps: read, decipher through the temporary plain file, read the stream.
     std::unique_ptr<CHCData> readProjectFile(const std::filesystem::path& path);
+    // The same from the file's bytes; `path` names the file in messages.
+    std::unique_ptr<CHCData> readProjectBytes(std::span<const uint8_t> file,
+                                              const std::filesystem::path& path);
     std::optional<std::filesystem::path> makePlainTempFile(const char* fallback) const;
     bool writeProjectFile(const std::filesystem::path& path);
     void becomeUntitled();
