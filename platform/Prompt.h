@@ -17,6 +17,14 @@ public:
     bool yes(const std::string& text) {
         return ask(text, PromptButtons::YesNo) == PromptAnswer::Yes;
     }
+    // A Yes/No question whose two buttons carry words of their own ("Reload", "Keep mine");
+    // true for the first. Where a prompt shows no such words, the question is a plain Yes/No.
+    virtual bool choose(const std::string& text, const std::string& yesLabel,
+                        const std::string& noLabel) {
+        (void)yesLabel;
+        (void)noLabel;
+        return yes(text);
+    }
 };
 
 } // namespace zorv

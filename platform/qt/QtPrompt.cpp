@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace zorv {
 
@@ -42,6 +43,17 @@ PromptAnswer QtPrompt::ask(const std::string& text, PromptButtons buttons) {
             return PromptAnswer::No;
         return buttons == PromptButtons::Ok ? PromptAnswer::Ok : PromptAnswer::Cancel;
     }
+}
+
+bool QtPrompt::choose(const std::string& text, const std::string& yesLabel,
+                      const std::string& noLabel) {
+    QWidget* owner = owner_ ? owner_.data() : QApplication::activeWindow();
+    QMessageBox box(QMessageBox::Question, QApplication::applicationName(),
+                    QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No, owner);
+    box.button(QMessageBox::Yes)->setText(QString::fromStdString(yesLabel));
+    box.button(QMessageBox::No)->setText(QString::fromStdString(noLabel));
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 } // namespace zorv

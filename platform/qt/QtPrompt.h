@@ -13,6 +13,8 @@ public:
     explicit QtPrompt(QWidget* owner = nullptr) : owner_(owner) {}
     void setOwner(QWidget* owner) { owner_ = owner; }
     PromptAnswer ask(const std::string& text, PromptButtons buttons) override;
+    bool choose(const std::string& text, const std::string& yesLabel,
+                const std::string& noLabel) override;
 
 private:
     QPointer<QWidget> owner_;
