@@ -1,5 +1,6 @@
 #include "image/AlarmList.h"
 
+#include "image/LanguageTextsImport.h"
 #include "image/SystemParameters.h"
 
 #include <algorithm>
@@ -88,10 +89,8 @@ bool AlarmListModel::confirm(AlarmListRecord& record, Prompt& prompt) const {
 }
 
 bool AlarmListModel::importText(std::span<const uint8_t> file, Prompt& prompt) {
-    const bool ok = readTableText(file, kAlarmFileHead, rows_);
+    const bool ok = importTableText(file, kAlarmFileHead, rows_, prompt);
     relabel();
-    if (!ok)
-        prompt.message(kImportedFileErrorMessage);
     return ok;
 }
 

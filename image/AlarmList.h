@@ -51,8 +51,9 @@ public:
 
     // The text file of the list as shown.
     std::string exportText() const { return writeTableText(kAlarmFileHead, rows_); }
-    // Replaces the rows from file bytes; the coil cells are relabelled from the fields. False with
-    // kImportedFileErrorMessage when the head is wrong (the list keeps one empty row).
+    // Replaces the rows from file bytes (importTableText: a UTF-8 file is converted); the coil
+    // cells are relabelled from the fields. False after the message when the head is wrong or a
+    // character cannot be shown (the list keeps one empty row).
     bool importText(std::span<const uint8_t> file, Prompt& prompt);
     // Files: ".txt" is appended to a name without it; failures show kExportFailureMessage or
     // kImportFailureMessage. Neither touches the record.

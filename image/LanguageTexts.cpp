@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "image/LanguageTextsImport.h"
 #include "image/SystemParameters.h"
 
 namespace zorv {
@@ -45,11 +46,7 @@ std::string LanguageTextsModel::exportText() const {
 }
 
 bool LanguageTextsModel::importText(std::span<const uint8_t> file, Prompt& prompt) {
-    if (!readTableText(file, std::string(1, kind_.mark), rows_)) {
-        prompt.message(kImportedFileErrorMessage);
-        return false;
-    }
-    return true;
+    return importTableText(file, std::string(1, kind_.mark), rows_, prompt);
 }
 
 bool LanguageTextsModel::exportFile(const std::filesystem::path& name, Prompt& prompt) const {

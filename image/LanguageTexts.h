@@ -70,6 +70,7 @@ public:
     bool close(LanguageTable& table, Prompt& prompt) const;
 
     std::string exportText() const;
+    // Replaces the rows from file bytes as importTableText does.
     bool importText(std::span<const uint8_t> file, Prompt& prompt);
     bool exportFile(const std::filesystem::path& name, Prompt& prompt) const;
     bool importFile(const std::filesystem::path& path, Prompt& prompt);

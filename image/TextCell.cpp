@@ -1,9 +1,51 @@
 #include "image/TextCell.h"
 
+#include <cstdio>
+
 #include "image/LanguageTextsFile.h"
 #include "platform/CodePageText.h"
 
 namespace zorv {
+
+namespace {
+
+bool isControl(char32_t c) {
+    return c < 0x20 || c == 0x7F || (c >= 0x80 && c < 0xA0);
+}
+
+} // namespace
+
+std::optional<Unshowable> firstUnshowable(std::string_view utf8) {
+    for (std::size_t at = 0; at < utf8.size();) {
+        const auto c = utf8CharacterAt(utf8, at);
+        if (!c)
+            return Unshowable{0xFFFD, "\xEF\xBF\xBD"};
+        const std::string_view character = utf8.substr(at, c->length);
+        if (isControl(c->code) || (c->code >= 0x80 && !utf8ToCodePage(character)))
+            return Unshowable{c->code, std::string(character)};
+        at += c->length;
+    }
+    return std::nullopt;
+}
+
+std::optional<Unshowable> firstUnshowableByte(std::string_view bytes) {
+    for (std::size_t at = 0; at < bytes.size(); ++at) {
+        const auto c = uint8_t(bytes[at]);
+        if (c >= 0x80)
+            ++at; // the trail byte of a double-byte character
+        else if (isControl(c))
+            return Unshowable{c, std::string(1, char(c))};
+    }
+    return std::nullopt;
+}
+
+std::string unshowableMessage(const Unshowable& c) {
+    char code[16];
+    std::snprintf(code, sizeof code, "U+%04X", unsigned(c.code));
+    const std::string named =
+        isControl(c.code) ? std::string(code) : "'" + c.utf8 + "' (" + code + ")";
+    return named + " cannot be shown on the panel";
+}
 
 std::string cellTextOfBytes(std::string_view bytes) {
     if (auto text = codePageToUtf8(bytes))
@@ -31,12 +73,13 @@ std::string cellTextOfBytes(std::string_view bytes) {
 }
 
 CellBytes cellBytesOfText(std::string_view utf8) {
-    auto bytes = utf8ToCodePage(utf8);
-    if (!bytes)
-        return {std::nullopt, kNotGb2312Message};
-    if (bytes->size() > kCellCapacity)
+    if (const auto unshowable = firstUnshowable(utf8))
+        return {std::nullopt, unshowableMessage(*unshowable) + kCellKeepsItsTextMessage};
+    // Every character has a code, so the whole text converts.
+    std::string bytes = utf8ToCodePage(utf8).value_or(std::string());
+    if (bytes.size() > kCellCapacity)
         return {std::nullopt, kCellTooLongMessage};
-    return {std::move(bytes), nullptr};
+    return {std::move(bytes), {}};
 }
 
 } // namespace zorv

@@ -1,7 +1,9 @@
 #pragma once
 // Finding a dialog's or pane's field by the label or the screen-reader name that names it, and
-// typing into it as the user does.
+// typing or pasting into it as the user does.
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -31,6 +33,17 @@ inline void typeInto(QLineEdit* field, const QString& text) {
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
     QTest::keyClicks(field, text);
+    QCOMPARE(field->text(), text);
+}
+
+// Replaces the text of a field by pasting `text` (characters no key types among them) with the
+// paste keys.
+inline void pasteInto(QLineEdit* field, const QString& text) {
+    QVERIFY(field);
+    QGuiApplication::clipboard()->setText(text);
+    field->setFocus();
+    field->selectAll();
+    QTest::keySequence(field, QKeySequence::Paste);
     QCOMPARE(field->text(), text);
 }
 

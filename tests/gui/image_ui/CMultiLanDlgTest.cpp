@@ -139,8 +139,8 @@ void CMultiLanDlgTest::refusedTexts_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
     QTest::newRow("euro sign") << QString::fromUtf8("a\xE2\x82\xAC")
-                               << "The text holds a character that GB2312 cannot encode; the "
-                                  "cell keeps its old text.";
+                               << QString::fromUtf8("'\xE2\x82\xAC' (U+20AC) cannot be shown "
+                                                    "on the panel; the cell keeps its old text.");
     QTest::newRow("25 bytes") << QString(25, 'x')
                               << "The text is longer than 24 bytes (a Chinese character takes "
                                  "2); the cell keeps its old text.";

@@ -1,6 +1,7 @@
 // Guards the text panes against: double size accepted with a text above 12 cells (or refused at
-// 12), its refusal leaving the box on or the record changed; a character GB2312 cannot hold, or a
-// text over 24 bytes, reaching the record instead of being refused with its message; "&XY"
+// 12), its refusal leaving the box on or the record changed; a character GB2312 cannot hold, a
+// pasted control character or NUL, or a text over 24 bytes, reaching the record instead of being
+// refused with its message that names the character; "&XY"
 // escapes altered; "Single Win Edit" opening on a stale table (the list's edits missing) or the
 // list not refilled after "OK", or changed after a cancel; an alarm list whose last alarm lies
 // above 8499, and coils not formed as letter and number from the start address; Enter in a cell
@@ -22,6 +23,7 @@
 #include "panes/CDynTextProperty.h"
 #include "panes/CStaticTextProperty.h"
 #include "panes/LanguageTextList.h"
+#include "tests/gui/FieldKit.h"
 
 using namespace zorv;
 using textpanekit::setChecked;
@@ -131,7 +133,10 @@ void TextPanesTest::cellTexts_data() {
     QTest::addColumn<QByteArray>("stored");
     for (const char* name : {"StaticText", "DynamicText", "Menu", "Alarm"}) {
         QTest::addRow("%s Hangul", name)
-            << QString(name) << "A" + kHangul << kNotGb2312Message << QByteArray();
+            << QString(name) << "A" + kHangul
+            << QString::fromUtf8("'\xED\x95\x9C' (U+D55C) cannot be shown on the panel; the cell "
+                                 "keeps its old text.")
+            << QByteArray();
         QTest::addRow("%s 25 bytes", name)
             << QString(name) << QString(25, 'x') << kCellTooLongMessage << QByteArray();
         QTest::addRow("%s 13 Chinese", name)
@@ -141,6 +146,18 @@ void TextPanesTest::cellTexts_data() {
             << QByteArray::fromStdString(std::string(12, ' ')).replace(" ", kZhongBytes.c_str());
         QTest::addRow("%s escapes as typed", name)
             << QString(name) << "&1B&41x" << QString() << QByteArray("&1B&41x");
+        // Characters no key types arrive by pasting.
+        QTest::addRow("%s bell pasted", name)
+            << QString(name) << "Pump\a"
+            << "U+0007 cannot be shown on the panel; the cell keeps its old text." << QByteArray();
+        QTest::addRow("%s NUL pasted", name)
+            << QString(name) << QString("a") + QChar(0) + "b"
+            << "U+0000 cannot be shown on the panel; the cell keeps its old text." << QByteArray();
+        QTest::addRow("%s emoji pasted", name)
+            << QString(name) << QString::fromUtf8("Fan \xF0\x9F\x98\x80")
+            << QString::fromUtf8("'\xF0\x9F\x98\x80' (U+1F600) cannot be shown on the panel; "
+                                 "the cell keeps its old text.")
+            << QByteArray();
     }
 }
 
@@ -154,7 +171,13 @@ void TextPanesTest::cellTexts() {
     const std::string before = firstText(shown, typeName);
     CEditListCtrl& list = textsOf(shown);
     const QString shownBefore = list.cellText(0, textColumn(typeName));
-    typeIntoCell(list, 0, textColumn(typeName), typed);
+    if (QString(QTest::currentDataTag()).endsWith("pasted")) {
+        list.openEditor(0, textColumn(typeName));
+        test::pasteInto(list.editor(), typed);
+        QTest::keyClick(list.editor(), Qt::Key_Return);
+    } else {
+        typeIntoCell(list, 0, textColumn(typeName), typed);
+    }
     QVERIFY(shown.pane->apply());
     if (refusal.isEmpty()) {
         QVERIFY(shown.prompt.texts.empty());
