@@ -5,6 +5,7 @@
 #include "comm/TransferFile.h"
 #include "comm/TransferSteps.h"
 #include "comm/UsbPackets.h"
+#include "model/ModbusTableLimit.h"
 
 namespace zorv {
 
@@ -38,6 +39,13 @@ bool DownloadEngine::refuseLarge(const std::filesystem::path& imagePath) {
     return true;
 }
 
+bool DownloadEngine::refuseLargeConfiguration(const DownloadChoice& choice) {
+    if (!choice.configuration || !modbusTableTooLarge(fileSizeOf(choice.configPath)))
+        return false;
+    observer_.message(kModbusTooLargeMessage);
+    return true;
+}
+
 bool DownloadEngine::startSerial(const DownloadChoice& choice) {
     if (refuseLarge(choice.imagePath))
         return false;
@@ -52,8 +60,9 @@ bool DownloadEngine::startUsb(const DownloadChoice& choice) {
 
 bool DownloadEngine::runSerial(const DownloadChoice& choice) {
     comm_.setPort(choice.port);
-    bool ok = true;
-    if (choice.interfaceData)
+    // A table the configuration area cannot take stops the download before the image goes.
+    bool ok = !refuseLargeConfiguration(choice);
+    if (ok && choice.interfaceData)
         ok = serialInterface(choice);
     if (ok && choice.configuration)
         ok = serialConfiguration(choice);
@@ -80,9 +89,9 @@ bool DownloadEngine::serialConfiguration(const DownloadChoice& choice) {
     std::vector<uint8_t> config;
     if (!readTransferFile(choice.configPath, kConfigMissing, kConfigUnreadable, observer_, config))
         return false;
-    // Addresses from 0x4000 must stay within 16 bits.
-    if (config.size() > 0x10000 - kConfigBase) {
-        observer_.message(kConfigUnreadable);
+    // Checked again on the bytes read, which keep the addresses within 16 bits.
+    if (modbusTableTooLarge(config.size())) {
+        observer_.message(kModbusTooLargeMessage);
         return false;
     }
     return runSerialTransfer(comm_, observer_, kConfigDownloadTexts, kConfigArea, kConfigBase,

@@ -41,12 +41,14 @@ public:
     bool busy() const { return worker_.busy() != 0; }
     void wait() { worker_.wait(); }
 
-    // The worker bodies, also run directly by tests and the command line; true on success.
+    // The worker bodies, also run directly by tests and the command line; true on success. A
+    // Modbus table too large for the panel ends the serial download before anything is sent.
     bool runSerial(const DownloadChoice& choice);
     bool runUsb(const DownloadChoice& choice);
 
 private:
     bool refuseLarge(const std::filesystem::path& imagePath);
+    bool refuseLargeConfiguration(const DownloadChoice& choice);
     bool serialInterface(const DownloadChoice& choice);
     bool serialConfiguration(const DownloadChoice& choice);
     bool usbSteps(const std::vector<uint8_t>& image);

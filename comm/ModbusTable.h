@@ -11,12 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "model/ModbusTableLimit.h"
+
 namespace zorv {
 
 constexpr int kModbusTypeCount = 6;
 constexpr int kModbusAlarmSlots = 16;
 constexpr std::size_t kModbusHeadSize = 74;
-constexpr std::size_t kModbusFileLimit = 1024; // files of this size or more are refused
 
 // "Communication alarm", "Single Writing", ... by type index.
 const char* modbusTypeText(int type);

@@ -1,11 +1,11 @@
 #include "comm/ModbusTableModel.h"
 
+#include "model/FileOps.h"
 #include "model/rules/NumberEntry.h"
 
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <fstream>
 
 namespace zorv {
 
@@ -109,20 +109,14 @@ bool ModbusTableModel::save(const std::filesystem::path& file, Prompt& prompt) c
         return false;
     }
     const std::vector<uint8_t> bytes = encodeModbusTable(rows);
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    if (!out) {
-        prompt.message(kModbusOpenFailedMessage);
-        return false;
-    }
-    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    out.close();
-    if (!out) {
-        prompt.message(kModbusOpenFailedMessage);
-        return false;
-    }
-    // The file as written stays; it is only too large for the panel's configuration area.
-    if (bytes.size() >= kModbusFileLimit) {
+    // A table the panel cannot take must not replace the one that the file holds: the working
+    // copy goes beside the project on the next save.
+    if (modbusTableTooLarge(bytes.size())) {
         prompt.message(kModbusTooLargeMessage);
+        return false;
+    }
+    if (!fileops::replaceFile(file, bytes)) {
+        prompt.message(kModbusOpenFailedMessage);
         return false;
     }
     return true;

@@ -14,8 +14,6 @@ namespace zorv {
 
 inline constexpr const char* kModbusImportFailedMessage = "Import failed!";
 inline constexpr const char* kModbusOpenFailedMessage = "Open protocol file failed!";
-inline constexpr const char* kModbusTooLargeMessage =
-    "Too many configuration data, please delete some data!";
 // The file has 16 slots for them; a table with more is refused before anything is written.
 inline constexpr const char* kModbusTooManyAlarmsMessage =
     "The system supports 16 Communication alarm items maximum!";
@@ -49,7 +47,9 @@ public:
     // "Import": empties the list and loads the file; kModbusImportFailedMessage when it cannot be
     // opened or is unsound.
     bool importFile(const std::filesystem::path& file, Prompt& prompt);
-    // "OK", "Download", "Verify": writes the file; false after the system's message.
+    // "OK", "Download", "Verify": writes the file; false after the system's message. A table
+    // that would be too large for the panel is refused before anything is written, so the file
+    // keeps the last table that was taken.
     bool save(const std::filesystem::path& file, Prompt& prompt) const;
 
     // A double click below the rows: a row numbered count + 1 of type "Single Writing".

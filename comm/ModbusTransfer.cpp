@@ -3,6 +3,7 @@
 #include "comm/SerialFrames.h"
 #include "comm/SerialTransfer.h"
 #include "comm/TransferFile.h"
+#include "model/ModbusTableLimit.h"
 
 namespace zorv {
 
@@ -26,9 +27,9 @@ bool ModbusTransfer::run(const std::filesystem::path& mdtFile, bool verify) {
     std::vector<uint8_t> bytes;
     bool ok = readTransferFile(mdtFile, "File does not exist!", "Failed to open output file!",
                                observer_, bytes);
-    // Addresses from 0x4000 must stay within 16 bits.
-    if (ok && bytes.size() > 0x10000 - kConfigBase) {
-        observer_.message("Failed to open output file!");
+    // The configuration area takes no more (which also keeps the addresses within 16 bits).
+    if (ok && modbusTableTooLarge(bytes.size())) {
+        observer_.message(kModbusTooLargeMessage);
         ok = false;
     }
     if (ok)

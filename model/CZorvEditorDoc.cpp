@@ -1,6 +1,7 @@
 #include "model/CZorvEditorDoc.h"
 
 #include "model/FileOps.h"
+#include "model/ModbusTableLimit.h"
 #include "model/OpenFailure.h"
 #include "model/PictureFiles.h"
 #include "model/ProjectCipher.h"
@@ -197,8 +198,15 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path) {
     std::error_code same;
     if (!fs::equivalent(pictures, pictureFolder(folder), same))
         fileops::copyFolderFiles(pictures, pictureFolder(folder));
-    if (!modbusCopy_.empty())
-        fileops::copyOver(modbusCopy_, modbusTableOf(path));
+    // A table too large for the panel (one read from an older save) does not go beside the
+    // project: the table there stays as it was, and the project itself is saved.
+    if (!modbusCopy_.empty()) {
+        const auto tableSize = fs::file_size(modbusCopy_, ec);
+        if (!ec && modbusTableTooLarge(tableSize))
+            prompt_.message(kModbusTooLargeMessage);
+        else
+            fileops::copyOver(modbusCopy_, modbusTableOf(path));
+    }
     title_ = titleOf(path);
     if (hooks_.addRecentFile)
         hooks_.addRecentFile(path);

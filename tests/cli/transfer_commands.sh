@@ -1,8 +1,8 @@
 #!/bin/sh
 # Guards the transfer commands against the panel simulator on a pseudo-terminal: an image that
-# reaches the panel changed or not at all, an oversize image or a missing file sent or reported
-# as success, a port that finds no panel without naming it, a Modbus table downloaded wrongly,
-# and a verification that passes a table the panel does not hold.
+# reaches the panel changed or not at all, an oversize image or Modbus table or a missing file
+# sent or reported as success, a port that finds no panel without naming it, a Modbus table
+# downloaded wrongly, and a verification that passes a table the panel does not hold.
 # usage: transfer_commands.sh ZORV ZORV-PANEL-SIM DEMO.json MODBUS.mdt
 set -eu
 zorv=$1
@@ -50,6 +50,24 @@ cmp demo.hc got.hc
 head -c 57345 /dev/zero >big.hc
 fails "Download file more than 56k!" "$zorv" download --serial /dev/null big.hc
 fails "Interface data file does not exist!" "$zorv" download --serial /dev/null missing.hc
+
+# A Modbus table of 1024 bytes or more (a refused table of 159 rows, the 393,284 bytes of 65535)
+# is refused with the table's message by every command that sends it, before any traffic.
+head -c 1028 /dev/zero >big.mdt
+head -c 393284 /dev/zero >huge.mdt
+for t in big.mdt huge.mdt; do
+    for sub in download verify; do
+        fails "Too many configuration data, please delete some data!" \
+            "$zorv" modbus "$sub" "$t" --serial /dev/null
+    done
+    fails "Too many configuration data, please delete some data!" \
+        "$zorv" download --serial /dev/null --modbus "$t" demo.hc
+    if grep -q "Connecting device" msg.txt; then
+        echo "download went to the panel before refusing $t:" >&2
+        cat msg.txt >&2
+        exit 1
+    fi
+done
 
 # A port that finds no panel is named, with what kept it shut.
 fails "Interface data download: Connecting device...Failed" \

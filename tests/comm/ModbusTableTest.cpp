@@ -1,7 +1,8 @@
 // Guards the Modbus protocol table against: file bytes other than the layout (slots, counts,
-// three passes, 74 + 6 N bytes), the 1024-byte limit off by one, more than 16 alarm rows written
-// or silently dropped, cells parsed other than by their rules, unsound files read past their end,
-// load order and display texts, and report lines that differ from the system's.
+// three passes, 74 + 6 N bytes), the 1024-byte limit off by one, a refused table that replaces
+// the last one taken, more than 16 alarm rows written or silently dropped, cells parsed other than
+// by their rules, unsound files read past their end, load order and display texts, and report
+// lines that differ from the system's.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -119,23 +120,41 @@ namespace {
 class SizeLimit : public testing::TestWithParam<int> {};
 } // namespace
 
+// A refused table leaves the file with the last table taken (here one alarm row), since the file
+// is the working copy that goes beside the project on the next save.
 TEST_P(SizeLimit, RowsOfTypesOneToFive) {
     const int n = GetParam();
+    const auto file = dir() / ("limit" + std::to_string(n) + ".mdt");
+    const std::vector<ModbusRow> good{{0, 1, 0, 0}};
+    std::ofstream(file, std::ios::binary | std::ios::trunc)
+        .write(reinterpret_cast<const char*>(encodeModbusTable(good).data()), 74);
     ModbusTableModel m;
     for (int i = 0; i < n; ++i)
         m.rows().push_back(modbusListRow(i, {uint8_t(1 + i % 5), uint16_t(i), 0, 0}));
-    const auto file = dir() / ("limit" + std::to_string(n) + ".mdt");
     ScriptedPrompt prompt;
     const bool saved = m.save(file, prompt);
-    EXPECT_EQ(std::filesystem::file_size(file), 74u + 6u * unsigned(n)); // written either way
     EXPECT_EQ(saved, n <= 158);
-    if (!saved) {
+    if (saved) {
+        EXPECT_EQ(std::filesystem::file_size(file), 74u + 6u * unsigned(n));
+        EXPECT_TRUE(prompt.texts.empty());
+    } else {
+        EXPECT_EQ(readBytes(file), encodeModbusTable(good));
         EXPECT_EQ(prompt.texts, std::vector<std::string>{
                                     "Too many configuration data, please delete some data!"});
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, SizeLimit, testing::Values(0, 158, 159));
+// 65535 rows make the 393,284 bytes that once reached the project's folder.
+INSTANTIATE_TEST_SUITE_P(Rows, SizeLimit, testing::Values(0, 158, 159, 65535));
+
+// The size counts every row, also where a type's 16-bit count wraps past 65535 rows.
+TEST(ModbusTable, LimitIsTheEncodedSize) {
+    EXPECT_FALSE(modbusTableTooLarge(1023));
+    EXPECT_TRUE(modbusTableTooLarge(1024));
+    std::vector<ModbusRow> rows(65536, ModbusRow{1, 1, 1, 1});
+    EXPECT_EQ(encodeModbusTable(rows).size(), 74u + 6u * 65536u);
+    EXPECT_TRUE(modbusTableTooLarge(encodeModbusTable(rows).size()));
+}
 
 TEST(ModbusTable, SeventeenAlarmRowsAreRefusedBeforeWriting) {
     ModbusTableModel m;

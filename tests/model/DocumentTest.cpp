@@ -1,7 +1,8 @@
 // Guards the document's file commands: a save that destroys the previous file when it fails, a
 // read-only target overwritten without asking, a failed open that leaves a half-read project or
 // a path that a later save would overwrite, temporary plain files left behind, the Modbus table
-// and pictures not following the project, and pending commands that go on after Cancel.
+// and pictures not following the project, a table too large for the panel saved beside it, and
+// pending commands that go on after Cancel.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -9,6 +10,7 @@
 
 #include "model/CZorvEditorDoc.h"
 #include "model/FileOps.h"
+#include "model/ModbusTableLimit.h"
 #include "platform/ScriptedPrompt.h"
 
 using namespace zorv;
@@ -79,6 +81,41 @@ TEST_F(DocumentTest, SaveAndOpenKeepTheProjectAndItsModbusTable) {
     EXPECT_EQ(doc.path(), file);
     EXPECT_TRUE(prompt.texts.empty());
     EXPECT_EQ(tempFiles(), 0);
+}
+
+// A working copy of 1024 bytes or more (a table an earlier save left beside the project, or one
+// kept elsewhere) is refused with the table's message: the table beside the project stays the
+// last good one, a new folder gets none, and the project itself is saved.
+TEST_F(DocumentTest, ATableTooLargeForThePanelIsNotSavedBesideTheProject) {
+    ScriptedPrompt prompt;
+    const fs::path file = root / "projects" / "Press.zvd";
+    const fs::path table = root / "projects" / "Press.mdt";
+    const std::string good(74, 'g');
+    CZorvEditorDoc doc(prompt, *paths);
+    write(doc.modbusWorkingCopy(), good);
+    ASSERT_TRUE(doc.save(file));
+    write(doc.modbusWorkingCopy(), std::string(1024, 'x'));
+    doc.project().addPage(2, PlaceMode::Insert);
+    ASSERT_TRUE(doc.save(file));
+    EXPECT_EQ(prompt.texts, std::vector<std::string>{kModbusTooLargeMessage});
+    EXPECT_EQ(read(table), good);
+    EXPECT_GT(fs::file_size(file), 288u); // the new page went into the project file
+
+    ASSERT_TRUE(doc.saveAs({root / "projects" / "copy", "Press"}));
+    EXPECT_FALSE(fs::exists(root / "projects" / "copy" / "Press.mdt"));
+    EXPECT_EQ(prompt.texts.size(), 2u);
+
+    write(doc.modbusWorkingCopy(), std::string(1023, 'y'));
+    ASSERT_TRUE(doc.save(file));
+    EXPECT_EQ(read(table), std::string(1023, 'y'));
+    EXPECT_EQ(prompt.texts.size(), 2u);
+
+    // The 393,284 bytes an earlier save could leave: opened as they are, never saved again.
+    write(table, std::string(393284, 'z'));
+    ASSERT_TRUE(doc.open(file));
+    ASSERT_TRUE(doc.saveAs({root / "projects" / "again", "Press"}));
+    EXPECT_FALSE(fs::exists(root / "projects" / "again" / "Press.mdt"));
+    EXPECT_EQ(prompt.texts.size(), 3u);
 }
 
 TEST_F(DocumentTest, ReadOnlyTargetIsLeftAloneOnNo) {

@@ -177,3 +177,31 @@ TEST(ModbusTransfer, DownloadThenVerifyAndChangedByteFails) {
     EXPECT_EQ(observer.texts.back(), "Program verification: Data verification failed, 0/100");
     EXPECT_TRUE(panel.device.problems().empty());
 }
+
+// A Modbus table the configuration area cannot take (1024 bytes or more, such as the 393,284
+// bytes an earlier save could leave) is refused with the table's own message before any traffic,
+// also before the image that would go first; 1023 bytes still go.
+TEST(SerialDownload, OversizeModbusTableRefusedBeforeAnyTraffic) {
+    const auto image = writeTemp("zorv-h-cfg-img.hc", patternBytes(300));
+    for (const std::size_t size : {std::size_t(1024), std::size_t(1028), std::size_t(393284)}) {
+        SerialRun run;
+        const auto table = writeTemp("zorv-h-cfg-big.mdt", patternBytes(size));
+        const DownloadChoice choice{image, table, true, true, {}};
+        EXPECT_FALSE(run.engine.runSerial(choice)) << size;
+        ModbusTransfer transfer(run.panel.comm, run.observer);
+        EXPECT_FALSE(transfer.runDownload(table)) << size;
+        EXPECT_FALSE(transfer.runVerify(table)) << size;
+        EXPECT_EQ(
+            run.observer.messages,
+            std::vector<std::string>(3, "Too many configuration data, please delete some data!"))
+            << size;
+        EXPECT_EQ(run.observer.result, false);
+        EXPECT_EQ(run.panel.device.requests(), 0) << size;
+        EXPECT_EQ(run.panel.comm.handle(), nullptr);
+    }
+    SerialRun run;
+    const auto table = patternBytes(1023);
+    EXPECT_TRUE(
+        run.engine.runSerial({image, writeTemp("zorv-h-cfg-max.mdt", table), false, true, {}}));
+    EXPECT_EQ(run.panel.device.config(), table);
+}

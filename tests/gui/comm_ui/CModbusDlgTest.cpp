@@ -1,8 +1,9 @@
 // Guards against: a list that renumbers after a deletion or loses cell edits before saving, a
-// serial number that can be edited, an oversize table that closes the dialog, a busy dialog whose
-// buttons, Escape or close box still act, a table that reaches the panel changed, a
-// verification that passes a byte changed on the panel or fails without saying where, and a
-// program download that ignores the port chosen in the download tool.
+// serial number that can be edited, an oversize table that closes the dialog or replaces the
+// working copy (which the next save puts beside the project), a busy dialog whose buttons, Escape
+// or close box still act, a table that reaches the panel changed, a verification that passes a
+// byte changed on the panel or fails without saying where, and a program download that ignores
+// the port chosen in the download tool.
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -150,33 +151,55 @@ void CModbusDlgTest::listEditing() {
 
 void CModbusDlgTest::sizeLimit() {
     ModbusRig rig;
+    const auto good = encodeModbusTable(rowsOfType(0, 2));
+    writeBytes(rig.file("Mdt1"), good);
+    writeBytes(rig.file("plant.mdt"), good);
     writeBytes(rig.file("big.mdt"), encodeModbusTable(rowsOfType(3, 159)));
-    rig.chooser.answers = {QString::fromStdString(rig.file("big.mdt").string())};
+    const QString big = QString::fromStdString(rig.file("big.mdt").string());
+    rig.chooser.answers = {big, big};
+    {
+        CModbusDlg dialog(rig.files(), rig.services);
+        dialog.show();
+        QTest::mouseClick(button(dialog, "Import"), Qt::LeftButton);
+        CEditList& list = *dialog.list();
+        QCOMPARE(list.rowCount(), 159);
+        QCOMPARE(list.cellText(158, 0), QString("159"));
+        QCOMPARE(rig.chooser.filters[0],
+                 qtFileFilter("Protocol configuration file:(*.mdt)|*.mdt|"));
+
+        // 159 rows make 1028 bytes: refused, the dialog stays open and the working copy keeps
+        // the last table taken.
+        QTest::mouseClick(button(dialog, "OK"), Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(rig.prompt.texts, std::vector<std::string>(
+                                       {"Too many configuration data, please delete some data!"}));
+        QVERIFY(readBytes(rig.file("Mdt1")) == good);
+        // So do Download and Verify, which save first; nothing reaches the panel.
+        QTest::mouseClick(button(dialog, "Download"), Qt::LeftButton);
+        QTest::mouseClick(button(dialog, "Verify"), Qt::LeftButton);
+        QCOMPARE(dialog.busy(), 0);
+        QCOMPARE(rig.prompt.texts.size(), std::size_t(3));
+        QCOMPARE(rig.panel.device.requests(), 0);
+
+        QTest::mouseClick(button(dialog, "CANCEL"), Qt::LeftButton);
+        QVERIFY(!dialog.isVisible());
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QVERIFY(readBytes(rig.file("Mdt1")) == good);
+    }
+
+    // The next opening shows the last table taken; 158 rows (1022 bytes) are taken.
     CModbusDlg dialog(rig.files(), rig.services);
     dialog.show();
-    QTest::mouseClick(button(dialog, "Import"), Qt::LeftButton);
     CEditList& list = *dialog.list();
-    QCOMPARE(list.rowCount(), 159);
-    QCOMPARE(list.cellText(158, 0), QString("159"));
-    QCOMPARE(rig.chooser.filters[0], qtFileFilter("Protocol configuration file:(*.mdt)|*.mdt|"));
-
-    // 159 rows make 1028 bytes: refused, and the dialog stays open.
-    QTest::mouseClick(button(dialog, "OK"), Qt::LeftButton);
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(rig.prompt.texts,
-             std::vector<std::string>({"Too many configuration data, please delete some data!"}));
-    // So do Download and Verify, which save first; nothing reaches the panel.
-    QTest::mouseClick(button(dialog, "Download"), Qt::LeftButton);
-    QCOMPARE(dialog.busy(), 0);
-    QCOMPARE(rig.prompt.texts.size(), std::size_t(2));
-
-    // 158 rows (1022 bytes) are taken.
+    QCOMPARE(list.rowCount(), 2);
+    QTest::mouseClick(button(dialog, "Import"), Qt::LeftButton);
     list.setCurrentCell(158, 0);
     QTest::keyClick(&list, Qt::Key_Delete);
     QTest::mouseClick(button(dialog, "OK"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(readBytes(rig.file("Mdt1")).size(), std::size_t(1022));
+    QCOMPARE(rig.prompt.texts.size(), std::size_t(3));
 }
 
 void CModbusDlgTest::downloadAndVerify() {

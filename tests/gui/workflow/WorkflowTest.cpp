@@ -3,7 +3,8 @@
 // dialog, reopening, and Download to the panel simulator, whose image must equal what `zorv
 // compile` makes of the saved project. Guards against records lost between pane, page, file
 // and image, a download of a never-saved project that goes ahead without a file, a missing
-// Export copy, and an Exit that throws away or keeps a project against the user's answer.
+// Export copy, a Modbus table the dialog refused that the next Save puts beside the project, and
+// an Exit that throws away or keeps a project against the user's answer.
 
 #include <QAction>
 #include <QComboBox>
@@ -16,6 +17,7 @@
 #include "WorkflowRig.h"
 #include "app/CMainFrame.h"
 #include "app/CSaveDlg.h"
+#include "comm/ModbusTable.h"
 #include "comm/ui/CDownloadDlg.h"
 #include "comm/ui/CModbusDlg.h"
 #include "controls/CEditListCtrl.h"
@@ -67,6 +69,7 @@ private slots:
     void exportLeavesTheImageBesideTheProject();
     void downloadAnsweredNoKeepsTheEdits();
     void modbusTableOpensFromTheMenu();
+    void aRefusedModbusTableNeverReachesTheProjectFolder();
     void downloadAsksBeforeAProjectWithErrors();
     void exitQuestion_data();
     void exitQuestion();
@@ -315,6 +318,38 @@ void WorkflowTest::modbusTableOpensFromTheMenu() {
     QVERIFY(opened);
     // The table travels with the project: it is saved with it.
     QVERIFY(document().modified());
+}
+
+// The Modbus dialog refuses a table of 1028 bytes and is cancelled: the next Save leaves the
+// table the project had beside it.
+void WorkflowTest::aRefusedModbusTableNeverReachesTheProjectFolder() {
+    saveAs("Plant");
+    const fs::path beside = rig_->work.filePath("projects/Plant/Plant.mdt").toStdString();
+    std::vector<ModbusRow> rows;
+    for (int i = 0; i < 159; ++i)
+        rows.push_back({3, uint16_t(i + 1), 0, 0});
+    const auto big = encodeModbusTable(rows);
+    const QString bigFile = rig_->work.filePath("big.mdt");
+    std::ofstream(bigFile.toStdString(), std::ios::binary)
+        .write(reinterpret_cast<const char*>(big.data()), std::streamsize(big.size()));
+    QVERIFY(fs::exists(beside));
+    const QByteArray good = fileBytes(beside);
+    rig_->files.answers.push_back(bigFile);
+    whenModal<CModbusDlg>([](CModbusDlg& dialog) {
+        QTest::mouseClick(pushButton(dialog, "Import"), Qt::LeftButton);
+        QTest::mouseClick(pushButton(dialog, "OK"), Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        QTest::mouseClick(pushButton(dialog, "CANCEL"), Qt::LeftButton);
+    });
+    trigger(CommandId::ToolModbus);
+    QCOMPARE(rig_->prompt.texts,
+             std::vector<std::string>{"Too many configuration data, please delete some data!"});
+    QCOMPARE(fileBytes(document().modbusWorkingCopy()), good);
+    document().setModified(true);
+    trigger(CommandId::FileSave);
+    QVERIFY(!document().modified());
+    QCOMPARE(fileBytes(beside), good);
+    QCOMPARE(rig_->prompt.texts.size(), std::size_t(1));
 }
 
 void WorkflowTest::exitQuestion_data() {
