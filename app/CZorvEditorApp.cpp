@@ -11,10 +11,12 @@
 #include "app/AppIdentity.h"
 #include "app/CAboutDlg.h"
 #include "app/CMainFrame.h"
+#include "app/CRecoveryDlg.h"
 #include "app/CSaveDlg.h"
 #include "app/CTipDlg.h"
 #include "app/PanelPreview.h"
 #include "app/ProjectOverviews.h"
+#include "app/RecoveryKeeper.h"
 #include "app/meter/CMemoryMeter.h"
 #include "comm/ProjectReport.h"
 #include "editor/CZorvEditorView.h"
@@ -24,6 +26,9 @@
 namespace zorv {
 
 namespace {
+
+inline constexpr const char* kOpenElsewhere =
+    "This project is already open in another ZorvEditor window.";
 
 std::string reportNotShownMessage(const std::filesystem::path& report) {
     return "No viewer could be started for the report. It was written to:\n" + report.string();
@@ -64,6 +69,8 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
         });
     };
     document_ = std::make_unique<CZorvEditorDoc>(services_.prompt, services_.paths, hooks);
+    recovery_ =
+        std::make_unique<RecoveryKeeper>(*document_, services_.paths.workFolder(), kVersionLine);
 
     frame_ = std::make_unique<CMainFrame>(actions_);
     view_ =
@@ -81,6 +88,13 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
     frame_->setCloseCheck([this] { return view_->closeRequested(); });
     connectOverviews();
     connectCommands();
+    // Said once: editing goes on without snapshots.
+    const auto snapshotsOff = [this](const QString& reason) {
+        frame_->statusBar()->showMessage(tr("Recovery snapshots are off: %1").arg(reason));
+    };
+    connect(recovery_.get(), &RecoveryKeeper::unavailable, this, snapshotsOff);
+    if (!recovery_->active())
+        snapshotsOff(QString::fromStdString(recovery_->reason()));
 }
 
 void CZorvEditorApp::connectOverviews() {
@@ -123,6 +137,7 @@ CZorvEditorApp::~CZorvEditorApp() {
     // The view holds references into the document's project: it goes first. Closing the
     // document then removes its working files.
     frame_.reset();
+    recovery_.reset();
     document_->close();
 }
 
@@ -133,6 +148,7 @@ bool CZorvEditorApp::start(const QString& project, bool showTip) {
     // The window is up first, so that a message about the project shows over it.
     frame_->show();
     const bool opened = project.isEmpty() || openProject(project);
+    offerRecovery();
     if (showTip && CTipDlg::showAtStartUp(services_.registry))
         QTimer::singleShot(0, this, &CZorvEditorApp::showTipOfTheDay);
     return opened;
@@ -142,6 +158,10 @@ bool CZorvEditorApp::openProject(const QString& path) {
     if (!view_->commitProperties())
         return false;
     const std::filesystem::path file = QFileInfo(path).absoluteFilePath().toStdString();
+    if (recovery_->openElsewhere(file.string()) &&
+        !services_.prompt.choose(kOpenElsewhere, tr("Open Anyway").toStdString(),
+                                 tr("Cancel").toStdString()))
+        return false;
     const bool opened = document_->open(file);
     if (opened) {
         recent_.add(file.string());
@@ -149,7 +169,40 @@ bool CZorvEditorApp::openProject(const QString& path) {
         view_->initialUpdate();
     }
     documentChanged();
+    if (opened && frame_->isVisible())
+        offerRecovery(file.string());
     return opened;
+}
+
+void CZorvEditorApp::offerRecovery(const std::optional<std::string>& projectPath) {
+    std::vector<OrphanSnapshot> orphans = recovery_->claimOrphans(projectPath);
+    if (orphans.empty())
+        return;
+    CRecoveryDlg dialog(orphans, frame_.get());
+    dialog.exec();
+    if (dialog.chosen() >= 0)
+        recover(orphans[std::size_t(dialog.chosen())]);
+}
+
+bool CZorvEditorApp::recover(OrphanSnapshot& orphan) {
+    const RecoverySnapshot& snapshot = orphan.snapshot;
+    if (!view_->commitProperties() ||
+        !document_->openKept(snapshot.projectFile, snapshot.projectPath, snapshot.modbusTable))
+        return false;
+    restoreSnapshotPictures(snapshot, document_->projectFolder());
+    view_->initialUpdate();
+    documentChanged();
+    // The work is this editor's now: its own snapshot is on disk before the old one goes.
+    recovery_->writeNow();
+    RecoveryKeeper::discard(orphan);
+    return true;
+}
+
+void CZorvEditorApp::endFromOutside() {
+    recovery_->keepOnExit();
+    recovery_->writeNow();
+    // exit() rather than quit(): no window is asked whether it may close.
+    QCoreApplication::exit(0);
 }
 
 void CZorvEditorApp::connectCommands() {
@@ -200,6 +253,7 @@ void CZorvEditorApp::startCharacterTool() {
 
 void CZorvEditorApp::documentChanged() {
     updateTitle();
+    recovery_->documentChanged();
     if (meter_)
         meter_->projectChanged();
 }

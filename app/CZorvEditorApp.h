@@ -24,6 +24,8 @@ class CMemoryMeter;
 class PanelPreview;
 class ProjectOverviews;
 class CZorvEditorView;
+class RecoveryKeeper;
+struct OrphanSnapshot;
 
 // What the windows talk to; the real program passes the Qt and system forms, tests their
 // doubles.
@@ -52,6 +54,9 @@ public:
 
     // Opens a project as File > Open does, after the pending changes are dealt with.
     bool openProject(const QString& path);
+    // The editor is ended from outside (shutdown, logout): the unsaved work goes into a last
+    // snapshot that the next start offers, and the editor ends without asking.
+    void endFromOutside();
 
     CMainFrame& frame() { return *frame_; }
     CZorvEditorView& view() { return *view_; }
@@ -59,6 +64,7 @@ public:
     ProjectOverviews& overviews() { return *overviews_; }
     PanelPreview& preview() { return *preview_; }
     CZorvEditorDoc& document() { return *document_; }
+    RecoveryKeeper& recovery() { return *recovery_; }
     ActionRegistry& actions() { return actions_; }
     const RecentFileList& recentFiles() const { return recent_; }
 
@@ -71,6 +77,9 @@ private:
     void showTipOfTheDay();
     void startCharacterTool();
     void updateTitle();
+    // Offers the unsaved work that ended editors left (of `projectPath` only, when given).
+    void offerRecovery(const std::optional<std::string>& projectPath = {});
+    bool recover(OrphanSnapshot& orphan);
     // The title and the memory meter follow every change of the document.
     void documentChanged();
 
@@ -78,6 +87,7 @@ private:
     ActionRegistry actions_;
     RecentFileList recent_;
     std::unique_ptr<CZorvEditorDoc> document_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     std::unique_ptr<CMainFrame> frame_;
     CZorvEditorView* view_ = nullptr;
     CMemoryMeter* meter_ = nullptr;

@@ -10,6 +10,7 @@
 #include "app/AppIdentity.h"
 #include "app/CMainFrame.h"
 #include "app/CZorvEditorApp.h"
+#include "app/EndSignals.h"
 #include "comm/ui/DeviceServices.h"
 #include "platform/Paths.h"
 #include "platform/posix/LibusbBus.h"
@@ -73,6 +74,7 @@ int main(int argc, char* argv[]) {
     zorv::DeviceServices devices{prompt, files, paths, registry, ports, usb, processes};
     zorv::CZorvEditorApp app({registry, prompt, files, paths, viewer, &devices});
     prompt.setOwner(&app.frame());
+    const zorv::EndSignals endSignals([&app](int) { app.endFromOutside(); });
 
     const bool timing = parser.isSet(firstPaint);
     if (timing) {

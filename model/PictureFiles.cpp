@@ -28,16 +28,25 @@ std::string comparable(std::string_view name) {
 }
 
 bool namesPicture(const WidgetNode& node, const std::string& wanted) {
-    if (node.kind == WidgetKind::Picture)
-        return comparable(node.get<PictureRecord>().pictureName()) == wanted;
-    if (node.kind == WidgetKind::Led) {
-        const LedRecord r = node.get<LedRecord>();
-        return comparable(r.pictureName(0)) == wanted || comparable(r.pictureName(1)) == wanted;
-    }
-    return false;
+    const std::vector<std::string> names = pictureNamesOf(node);
+    return std::any_of(names.begin(), names.end(),
+                       [&](const std::string& name) { return comparable(name) == wanted; });
 }
 
 } // namespace
+
+std::vector<std::string> pictureNamesOf(const WidgetNode& node) {
+    std::vector<std::string> names;
+    if (node.kind == WidgetKind::Picture) {
+        names.emplace_back(node.get<PictureRecord>().pictureName());
+    } else if (node.kind == WidgetKind::Led) {
+        const LedRecord r = node.get<LedRecord>();
+        names.emplace_back(r.pictureName(0));
+        names.emplace_back(r.pictureName(1));
+    }
+    std::erase_if(names, [](const std::string& name) { return name.empty(); });
+    return names;
+}
 
 bool samePictureName(std::string_view a, std::string_view b) {
     return comparable(a) == comparable(b);

@@ -57,6 +57,10 @@ void fillPictureRecord(PictureRecord& record, const MonochromeBitmap& bitmap,
 void fillLightPicture(LedRecord& record, int logic, const MonochromeBitmap& bitmap,
                       std::string_view name);
 
+// The picture names a widget's record keeps: a picture's one, a custom light's two; empty
+// names left out.
+std::vector<std::string> pictureNamesOf(const WidgetNode& node);
+
 // Whether two picture names name the same file: letter case and slash direction aside.
 bool samePictureName(std::string_view a, std::string_view b);
 
