@@ -1,15 +1,18 @@
 // Guards "Alarm list" against: coil labels that do not follow the address, the type or the rows,
 // more than 64 alarms written (or 64 refused), Cancel or a failed import that changes the record,
-// an export that does not import back to the same rows, a one-tab row filling the wrong cell, and
-// a typed character GB2312 cannot hold reaching the record.
+// an export that does not import back to the same rows, a one-tab row filling the wrong cell, a
+// typed character GB2312 cannot hold or a pasted control character reaching the record, and a
+// UTF-8 file imported as mojibake, without telling, or with characters the panel cannot show.
 #include <QComboBox>
 #include <QTest>
 
 #include "DialogTestKit.h"
 #include "controls/CEditListCtrl.h"
+#include "controls/CListCtrlEdit.h"
 #include "image/ui/CAlarmPageDlg.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"
+#include "tests/gui/FieldKit.h"
 
 using namespace zorv;
 
@@ -55,6 +58,9 @@ private slots:
     void importedRowWithOneTab();
     void wrongHeadLeavesOneEmptyRow();
     void typedTexts();
+    void pastedControlCharacter();
+    void utf8FileIsConvertedAndTold();
+    void utf8FileWithWhatThePanelCannotShow();
 
 private:
     QTemporaryDir dir_;
@@ -184,6 +190,65 @@ void CAlarmPageDlgTest::typedTexts() {
     QCOMPARE(o.record.text(1, 0).str(), std::string("\xD2\xBB on"));
     QCOMPARE(o.record.text(2, 1).str(), std::string("Fan-2"));
     QCOMPARE(o.record.text(2, 0).str(), std::string()); // a cleared cell gives an empty text
+}
+
+void CAlarmPageDlgTest::pastedControlCharacter() {
+    Open o(alarmsAt(uint8_t(RegisterType::M), 0, {"Pump"}));
+    o.list.openEditor(0, 1);
+    test::pasteInto(o.list.editor(), "Pump\a");
+    QTest::keyClick(o.list.editor(), Qt::Key_Return);
+    QCOMPARE(o.prompt.texts, std::vector<std::string>{"U+0007 cannot be shown on the panel; the "
+                                                      "cell keeps its old text."});
+    QCOMPARE(o.list.cellText(0, 1), QString("Pump"));
+    dialogkit::click(o.dialog, "ok");
+    QCOMPARE(o.record.text(1, 0).str(), std::string("Pump"));
+}
+
+void CAlarmPageDlgTest::utf8FileIsConvertedAndTold() {
+    // As a text editor on Linux saves it: UTF-8, LF line ends, Chinese in both languages.
+    const QString file = dir_.filePath("utf8.txt");
+    dialogkit::writeFile(file, "AlarmDlg\nM0\t\xE6\xB3\xB5\xE6\x95\x85\xE9\x9A\x9C\tPump "
+                               "fault\nM1\tFan\t\xE9\xA3\x8E\xE6\x89\x87");
+    Open o(AlarmListRecord::makeSystemDefault());
+    o.files.answers = {file};
+    dialogkit::click(o.dialog, "import");
+    QCOMPARE(o.prompt.texts, std::vector<std::string>{"The file was read as UTF-8 and its texts "
+                                                      "converted to GB2312, the panel's code "
+                                                      "page."});
+    QCOMPARE(column(o.list, 1), (QStringList{QString::fromUtf8("\xE6\xB3\xB5\xE6\x95\x85\xE9"
+                                                               "\x9A\x9C"),
+                                             "Fan"}));
+    QCOMPARE(column(o.list, 2),
+             (QStringList{"Pump fault", QString::fromUtf8("\xE9\xA3\x8E\xE6\x89\x87")}));
+    dialogkit::click(o.dialog, "ok");
+    // The record holds the panel's code page: GB2312 for 泵故障 and 风扇.
+    QCOMPARE(o.record.text(1, 0).str(), std::string("\xB1\xC3\xB9\xCA\xD5\xCF"));
+    QCOMPARE(o.record.text(2, 1).str(), std::string("\xB7\xE7\xC9\xC8"));
+    // An export writes the code page again, which imports without a word.
+    o.prompt.texts.clear();
+    Open back(o.record);
+    back.files.answers = {dir_.filePath("again.txt"), dir_.filePath("again.txt")};
+    dialogkit::click(back.dialog, "export");
+    dialogkit::click(back.dialog, "import");
+    QVERIFY(back.prompt.texts.empty());
+    QCOMPARE(column(back.list, 1), column(o.list, 1));
+}
+
+void CAlarmPageDlgTest::utf8FileWithWhatThePanelCannotShow() {
+    const QString file = dir_.filePath("emoji.txt");
+    dialogkit::writeFile(file,
+                         "\xEF\xBB\xBF"
+                         "AlarmDlg\r\nD0\tPump\tA\r\nD1\t\xF0\x9F\x98\x80\tB\r\nD2\tbell\a\tC");
+    Open o(alarmsAt(uint8_t(RegisterType::D), 0, {"Pump"}));
+    o.files.answers = {file};
+    dialogkit::click(o.dialog, "import");
+    QCOMPARE(o.prompt.texts,
+             std::vector<std::string>{"line 3: '\xF0\x9F\x98\x80' (U+1F600) cannot be shown on "
+                                      "the panel\nline 4: U+0007 cannot be shown on the panel"});
+    QCOMPARE(o.list.rowCount(), 1);
+    QCOMPARE(o.list.cellText(0, 1), QString());
+    dialogkit::click(o.dialog, "cancel");
+    QCOMPARE(o.record.text(1, 0).str(), std::string("Pump"));
 }
 
 QTEST_MAIN(CAlarmPageDlgTest)

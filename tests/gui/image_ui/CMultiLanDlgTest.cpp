@@ -1,15 +1,18 @@
 // Guards "Multi Language Editing" against: rows beyond the table's capacity taken, a file of
 // another table kind accepted, widths counted in bytes instead of cells, the close box that
-// saves without asking or not at all, Escape that asks or saves, and a character GB2312 cannot
-// hold (or a text over 24 bytes) reaching the table.
+// saves without asking or not at all, Escape that asks or saves, a character GB2312 cannot hold,
+// a pasted control character or NUL (or a text over 24 bytes) reaching the table, and a UTF-8
+// file imported as mojibake or without telling.
 #include <QTest>
 
 #include "DialogTestKit.h"
 #include "controls/CEditListCtrl.h"
+#include "controls/CListCtrlEdit.h"
 #include "image/ui/CMultiLanDlg.h"
 #include "model/records/MenuRecord.h"
 #include "platform/ScriptedPrompt.h"
 #include "platform/qt/ScriptedFileChooser.h"
+#include "tests/gui/FieldKit.h"
 
 using namespace zorv;
 
@@ -52,6 +55,7 @@ private slots:
     void closeBoxAsks_data();
     void closeBoxAsks();
     void escapeClosesWithoutAsking();
+    void utf8FileIsConvertedAndTold();
 
 private:
     QTemporaryDir dir_;
@@ -141,6 +145,13 @@ void CMultiLanDlgTest::refusedTexts_data() {
     QTest::newRow("euro sign") << QString::fromUtf8("a\xE2\x82\xAC")
                                << QString::fromUtf8("'\xE2\x82\xAC' (U+20AC) cannot be shown "
                                                     "on the panel; the cell keeps its old text.");
+    // Characters no key types arrive by pasting.
+    QTest::newRow("escape pasted") << QString("a") + QChar(0x1B)
+                                   << "U+001B cannot be shown on the panel; the cell keeps its "
+                                      "old text.";
+    QTest::newRow("NUL pasted") << QString("a") + QChar(0)
+                                << "U+0000 cannot be shown on the panel; the cell keeps its old "
+                                   "text.";
     QTest::newRow("25 bytes") << QString(25, 'x')
                               << "The text is longer than 24 bytes (a Chinese character takes "
                                  "2); the cell keeps its old text.";
@@ -150,7 +161,13 @@ void CMultiLanDlgTest::refusedTexts() {
     QFETCH(QString, text);
     QFETCH(QString, message);
     Open o(kAlarmTable, tableOf(kAlarmTable, 2));
-    dialogkit::typeIntoCell(o.list, 1, 1, text);
+    if (QString(QTest::currentDataTag()).endsWith("pasted")) {
+        o.list.openEditor(1, 1);
+        test::pasteInto(o.list.editor(), text);
+        QTest::keyClick(o.list.editor(), Qt::Key_Return);
+    } else {
+        dialogkit::typeIntoCell(o.list, 1, 1, text);
+    }
     QCOMPARE(o.prompt.texts, std::vector<std::string>{message.toStdString()});
     QCOMPARE(o.list.cellText(1, 1), QString("L1"));
     dialogkit::click(o.dialog, "ok");
@@ -184,6 +201,25 @@ void CMultiLanDlgTest::escapeClosesWithoutAsking() {
     QVERIFY(o.prompt.texts.empty());
     QCOMPARE(o.dialog.result(), int(QDialog::Rejected));
     QCOMPARE(o.table.entries[0].text[0].str(), std::string("L0"));
+}
+
+void CMultiLanDlgTest::utf8FileIsConvertedAndTold() {
+    const QString file = dir_.filePath("menu-utf8.txt");
+    dialogkit::writeFile(file, "\xEF\xBB\xBFM\r\n1\t\xE5\xBC\x80\tOn\r\n2\t\xE5\x85\xB3\tOff");
+    Open o(kMenuTable, tableOf(kMenuTable, 1));
+    o.files.answers = {file};
+    dialogkit::click(o.dialog, "import");
+    QCOMPARE(o.prompt.texts, std::vector<std::string>{"The file was read as UTF-8 and its texts "
+                                                      "converted to GB2312, the panel's code "
+                                                      "page."});
+    QCOMPARE(o.list.rowCount(), 2);
+    QCOMPARE(o.list.cellText(0, 1), QString::fromUtf8("\xE5\xBC\x80"));
+    QCOMPARE(o.list.cellText(1, 2), QString("Off"));
+    dialogkit::click(o.dialog, "ok");
+    QCOMPARE(o.table.count, 2);
+    QCOMPARE(o.table.entries[0].text[0].str(), std::string("\xBF\xAA")); // 开 in GB2312
+    QCOMPARE(o.table.entries[1].text[0].str(), std::string("\xB9\xD8")); // 关
+    QCOMPARE(o.table.widths[0], 2u);
 }
 
 QTEST_MAIN(CMultiLanDlgTest)
