@@ -79,8 +79,10 @@ DecodedTextFile decodeTextFile(std::span<const uint8_t> file) {
     });
     if (faulty > kNamedLines)
         out.refusal += "\n(and " + std::to_string(faulty - kNamedLines) + " more lines)";
-    if (!out.refusal.empty())
+    if (!out.refusal.empty()) {
+        out.refusal.insert(0, kFileNotImportedMessage);
         return out;
+    }
     // Every character has a GB2312 code, so the whole text converts.
     out.bytes = out.fromUtf8 ? utf8ToCodePage(text).value_or(std::string()) : std::string(text);
     return out;

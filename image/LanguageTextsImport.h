@@ -17,6 +17,9 @@ namespace zorv {
 inline constexpr const char* kConvertedFromUtf8Message =
     "The file was read as UTF-8 and its texts converted to GB2312, the panel's code page.";
 
+// The first line of a refusal; a line per faulty line of the file follows.
+inline constexpr const char* kFileNotImportedMessage = "The file was not imported:\n";
+
 enum class TextFileEncoding { CodePage, Utf8 };
 
 // UTF-8 when the file begins with UTF-8's byte-order mark, or when it is valid UTF-8, holds a
@@ -25,7 +28,7 @@ TextFileEncoding textFileEncoding(std::span<const uint8_t> file);
 
 // The file in the code page. When a line holds a character the panel cannot show (a control
 // character, or in a UTF-8 file one without a GB2312 code or bytes that are no UTF-8), `refusal`
-// names it with its line, "line 3: ..." (one line of the message per line of the file).
+// names it with its line after kFileNotImportedMessage: "line 3: ...", a line per faulty line.
 struct DecodedTextFile {
     std::string bytes;
     bool fromUtf8 = false;

@@ -156,8 +156,7 @@ void CAlarmPageDlg::deleteRow() {
 }
 
 void CAlarmPageDlg::importFile() {
-    if (importRows(model_, this, files_, prompt_, kFileFilter))
-        showRows();
+    importRows(model_, this, files_, prompt_, kFileFilter, [this] { showRows(); });
 }
 
 void CAlarmPageDlg::exportFile() {

@@ -77,8 +77,7 @@ void CMultiLanDlg::cellChanged(int row, int column) {
 }
 
 void CMultiLanDlg::importFile() {
-    if (importRows(model_, this, files_, prompt_, kFileFilter))
-        showRows();
+    importRows(model_, this, files_, prompt_, kFileFilter, [this] { showRows(); });
 }
 
 void CMultiLanDlg::exportFile() {

@@ -76,21 +76,23 @@ TEST(LanguageTextsImport, RefusalsNameTheCharacterAndItsLine) {
     const DecodedTextFile d =
         decodeTextFile(bytes(std::string("AlarmDlg\r\nD0\t") + kZhongWenUtf8 + "\r\nD1\tok\t" +
                              kEmoji + "\nD2\tok\rD3\t\xE2\x82\xAC\a"));
-    EXPECT_EQ(d.refusal, "line 3: '\xF0\x9F\x98\x80' (U+1F600) cannot be shown on the panel\n"
+    EXPECT_EQ(d.refusal, "The file was not imported:\nline 3: '\xF0\x9F\x98\x80' (U+1F600) cannot "
+                         "be shown on the panel\n"
                          "line 5: '\xE2\x82\xAC' (U+20AC) cannot be shown on the panel");
     EXPECT_EQ(d.bytes, "");
 
     const std::string nul("M\r\n1\ta\0b\r\n2\tbell\a", 18);
-    EXPECT_EQ(decodeTextFile(bytes(nul)).refusal, "line 2: U+0000 cannot be shown on the panel\n"
-                                                  "line 3: U+0007 cannot be shown on the panel");
+    EXPECT_EQ(decodeTextFile(bytes(nul)).refusal,
+              "The file was not imported:\nline 2: U+0000 cannot be shown on the panel\n"
+              "line 3: U+0007 cannot be shown on the panel");
     // A control character in a UTF-8 file is named as in a code-page file.
     EXPECT_EQ(decodeTextFile(bytes(std::string(kBom) + "M\r\n1\t\x1B")).refusal,
-              "line 2: U+001B cannot be shown on the panel");
+              "The file was not imported:\nline 2: U+001B cannot be shown on the panel");
     // Past the byte 0xFF the reader reads nothing, so nothing there is refused.
     EXPECT_EQ(decodeTextFile(bytes("M\r\n1\tok\xFF\a")).refusal, "");
     // After the mark, bytes that are no UTF-8 are refused with their line.
     EXPECT_EQ(decodeTextFile(bytes(std::string(kBom) + "M\r\n1\tok\r\n2\t" + kZhongWenGb)).refusal,
-              "line 3: not UTF-8 text");
+              "The file was not imported:\nline 3: not UTF-8 text");
 }
 
 TEST(LanguageTextsImport, ManyFaultyLinesAreCounted) {
@@ -98,8 +100,8 @@ TEST(LanguageTextsImport, ManyFaultyLinesAreCounted) {
     for (int k = 0; k < 11; ++k)
         file += std::string("\r\n") + std::to_string(k) + "\t" + kEmoji;
     const std::string refusal = decodeTextFile(bytes(file)).refusal;
-    EXPECT_EQ(std::count(refusal.begin(), refusal.end(), '\n'), 8);
-    EXPECT_TRUE(refusal.starts_with("line 2: "));
+    EXPECT_EQ(std::count(refusal.begin(), refusal.end(), '\n'), 9);
+    EXPECT_TRUE(refusal.starts_with("The file was not imported:\nline 2: "));
     EXPECT_TRUE(refusal.ends_with("line 9: '\xF0\x9F\x98\x80' (U+1F600) cannot be shown on the "
                                   "panel\n(and 3 more lines)"));
 }
@@ -116,8 +118,10 @@ TEST(LanguageTextsImport, ModelsTellOfTheConversionAndRefusal) {
     prompt.texts.clear();
     EXPECT_FALSE(
         alarms.importText(bytes(std::string("AlarmDlg\r\nD0\tPump\r\nD1\t") + kEmoji), prompt));
-    EXPECT_EQ(prompt.texts, std::vector<std::string>{"line 3: '\xF0\x9F\x98\x80' (U+1F600) cannot "
-                                                     "be shown on the panel"});
+    EXPECT_EQ(prompt.texts,
+              std::vector<std::string>{
+                  "The file was not imported:\nline 3: '\xF0\x9F\x98\x80' (U+1F600) cannot "
+                  "be shown on the panel"});
     ASSERT_EQ(alarms.rowCount(), 1); // as after a wrong head
     EXPECT_EQ(alarms.rows()[0], (AlarmListModel::Row{"D0", "", ""}));
 
@@ -138,5 +142,6 @@ TEST(LanguageTextsImport, ModelsTellOfTheConversionAndRefusal) {
     prompt.texts.clear();
     EXPECT_FALSE(menu.importText(bytes("M\r\n1\ta\x07"), prompt));
     EXPECT_EQ(prompt.texts,
-              std::vector<std::string>{"line 2: U+0007 cannot be shown on the panel"});
+              std::vector<std::string>{
+                  "The file was not imported:\nline 2: U+0007 cannot be shown on the panel"});
 }

@@ -5,6 +5,7 @@
 // UTF-8 file imported as mojibake, without telling, or with characters the panel cannot show.
 #include <QComboBox>
 #include <QTest>
+#include <functional>
 
 #include "DialogTestKit.h"
 #include "controls/CEditListCtrl.h"
@@ -61,6 +62,7 @@ private slots:
     void pastedControlCharacter();
     void utf8FileIsConvertedAndTold();
     void utf8FileWithWhatThePanelCannotShow();
+    void toldWhileTheReadRowsShow();
 
 private:
     QTemporaryDir dir_;
@@ -242,13 +244,44 @@ void CAlarmPageDlgTest::utf8FileWithWhatThePanelCannotShow() {
     Open o(alarmsAt(uint8_t(RegisterType::D), 0, {"Pump"}));
     o.files.answers = {file};
     dialogkit::click(o.dialog, "import");
-    QCOMPARE(o.prompt.texts,
-             std::vector<std::string>{"line 3: '\xF0\x9F\x98\x80' (U+1F600) cannot be shown on "
-                                      "the panel\nline 4: U+0007 cannot be shown on the panel"});
+    QCOMPARE(
+        o.prompt.texts,
+        std::vector<std::string>{
+            "The file was not imported:\nline 3: '\xF0\x9F\x98\x80' (U+1F600) cannot be shown on "
+            "the panel\nline 4: U+0007 cannot be shown on the panel"});
     QCOMPARE(o.list.rowCount(), 1);
     QCOMPARE(o.list.cellText(0, 1), QString());
     dialogkit::click(o.dialog, "cancel");
     QCOMPARE(o.record.text(1, 0).str(), std::string("Pump"));
+}
+
+void CAlarmPageDlgTest::toldWhileTheReadRowsShow() {
+    // A prompt that looks at the list when it tells the user something.
+    struct LookingPrompt : Prompt {
+        std::function<void()> look;
+        PromptAnswer ask(const std::string&, PromptButtons) override {
+            look();
+            return PromptAnswer::Ok;
+        }
+    };
+    const QString converted = dir_.filePath("told.txt");
+    dialogkit::writeFile(converted, "AlarmDlg\nM0\t\xE6\xB3\xB5\tPump");
+    const QString refused = dir_.filePath("told-refused.txt");
+    dialogkit::writeFile(refused, "AlarmDlg\nM0\t\xE6\xB3\xB5\tPump\a");
+    for (auto [file, shown] :
+         {std::pair{converted, QStringList{"Pump"}}, std::pair{refused, QStringList{""}}}) {
+        AlarmListRecord record = alarmsAt(uint8_t(RegisterType::D), 0, {"Old", "Older"});
+        LookingPrompt prompt;
+        ScriptedFileChooser files;
+        CAlarmPageDlg dialog(record, prompt, files);
+        dialog.show();
+        const CEditListCtrl& list = *dialog.findChild<CEditListCtrl*>("alarms");
+        QStringList seen;
+        prompt.look = [&] { seen = column(list, 2); };
+        files.answers = {file};
+        dialogkit::click(dialog, "import");
+        QCOMPARE(seen, shown);
+    }
 }
 
 QTEST_MAIN(CAlarmPageDlgTest)
