@@ -6,6 +6,7 @@
 #include "model/PictureFiles.h"
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
+#include "model/history/ProjectHistory.h"
 
 namespace fs = std::filesystem;
 
@@ -186,8 +187,16 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path) {
     const bool written = fileops::writeFile(*temp, projectStream(*project_));
     const auto reread = written ? fileops::readFile(*temp) : std::nullopt;
     fileops::removeFile(*temp);
+    if (!reread) {
+        prompt_.message(docmsg::kTargetOpenFailed);
+        return false;
+    }
+    const std::vector<uint8_t> file = encipherProject(*reread);
+    // The version this save replaces goes into the history first; a failure there never stops
+    // the save.
+    keepReplacedVersion(paths_.workFolder(), path, modbusTableOf(path), file);
     // The project file is replaced only once the whole new file is on disk.
-    if (!reread || !fileops::replaceFile(path, encipherProject(*reread))) {
+    if (!fileops::replaceFile(path, file)) {
         prompt_.message(docmsg::kTargetOpenFailed);
         return false;
     }
