@@ -10,6 +10,7 @@
 
 #include "app/AppIdentity.h"
 #include "app/CAboutDlg.h"
+#include "app/CHistoryDlg.h"
 #include "app/CMainFrame.h"
 #include "app/CRecoveryDlg.h"
 #include "app/CSaveDlg.h"
@@ -212,6 +213,13 @@ void CZorvEditorApp::connectCommands() {
     for (int i = 0; i < kRecentFileCount; ++i)
         actions_.handle(recent[i], this, [this, i] { openRecent(i); });
     frame_->setRecentFiles(recent_.paths());
+    actions_.handle(CommandId::FileRestoreVersion, this, [this] {
+        if (view_->commitProperties() &&
+            restoreEarlierVersion(*document_, services_.paths, services_.prompt, frame_.get())) {
+            view_->initialUpdate();
+            documentChanged();
+        }
+    });
     actions_.handle(CommandId::AppExit, this, [this] { frame_->close(); });
     actions_.handle(CommandId::HelpAbout, this, [this] {
         CAboutDlg about(frame_.get());

@@ -9,6 +9,7 @@ enum class CommandId {
     FileOpen,
     FileSave,
     FileSaveAs,
+    FileRestoreVersion,
     FileImport,
     FileRecent1,
     FileRecent2,

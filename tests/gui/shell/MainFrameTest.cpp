@@ -51,6 +51,7 @@ void MainFrameTest::menuEntries_data() {
                                          "&Open...|Ctrl+O",
                                          "&Save|Ctrl+S",
                                          "Save &As...|",
+                                         "&Restore Earlier Version...|",
                                          "-",
                                          "&Import|",
                                          "-",
