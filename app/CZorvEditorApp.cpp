@@ -58,7 +58,13 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
     hooks.stateChanged = [this] { documentChanged(); };
     // An imported project is unsaved: its pictures go where an unsaved project keeps them.
     hooks.translate = [this](std::span<const uint8_t> file, CHCData& project) {
-        return CTranslator(document_->unsavedProjectFolder()).translate(file, project) ? 0 : -1;
+        std::vector<RenumberedPage> renumbered;
+        if (!CTranslator(document_->unsavedProjectFolder()).translate(file, project, &renumbered))
+            return -1;
+        // Pages that repeated a number are told with the numbers they now have.
+        if (!renumbered.empty())
+            services_.prompt.message(renumberedPagesWarning(renumbered));
+        return 0;
     };
     hooks.makeReport = [this](const CHCData& project, const std::filesystem::path& modbusTable,
                               const std::string& title) {

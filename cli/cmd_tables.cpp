@@ -3,7 +3,8 @@
 // zorv report --html IN.zvd OUT.html: the same as one self-contained page with the problems,
 // the page map and the register cross-reference.
 // zorv import-old IN.qsp OUT.zvd: a project of the older text-display panels as a new project;
-// its pictures go to OUT's folder, pic/.
+// its pictures go to OUT's folder, pic/. Pages that repeat a number are renumbered and told on
+// the error output.
 
 #include <QFileInfo>
 #include <cstdio>
@@ -73,8 +74,11 @@ int runImportOld(const QStringList& args) {
         return fail("Failed to open file!");
     CHCData project;
     const CTranslator translator(QFileInfo(args[1]).absolutePath().toStdString());
-    if (!translator.translate(file, project))
+    std::vector<RenumberedPage> renumbered;
+    if (!translator.translate(file, project, &renumbered))
         return fail(kImportFailedMessage);
+    if (!renumbered.empty())
+        std::fprintf(stderr, "zorv: %s\n", renumberedPagesWarning(renumbered).c_str());
     if (!saveProject(args[1], project))
         return fail("Failed to open the target file!");
     std::printf("%d pages, %d alarms\n", project.pageCount(), project.alarmList.entryCount() - 1);

@@ -28,6 +28,16 @@ std::string undecipherableReason(std::size_t size) {
            " bytes is not a multiple of 8.";
 }
 
+namespace {
+
+std::string sharedNumberReason(const StreamFault& fault) {
+    return "The file holds page number " + std::to_string(fault.number) + " twice, in pages " +
+           std::to_string(fault.earlierPage) + " and " + std::to_string(fault.page) + " of the " +
+           std::to_string(fault.pages) + " pages it holds: each page needs a number of its own.";
+}
+
+} // namespace
+
 std::string streamFaultReason(const StreamFault& fault) {
     using Part = StreamFault::Part;
     std::string where;
@@ -43,6 +53,8 @@ std::string streamFaultReason(const StreamFault& fault) {
         where = "page " + std::to_string(fault.page) + " of the " + std::to_string(fault.pages) +
                 " pages it holds";
         break;
+    case Part::PageNumber:
+        return sharedNumberReason(fault);
     case Part::AlarmList:
         where = "the system alarm list";
         break;

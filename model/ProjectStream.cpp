@@ -118,19 +118,33 @@ bool readProjectStream(std::span<const uint8_t> stream, CHCData& project, Stream
     if (!r.skip(4 * kSizeTableFiller))
         return refuse(StreamFault::Part::SizeTable);
     const uint16_t pages = read.header.pageCount();
-    std::vector<std::unique_ptr<CPage>> kept;
+    // The pages kept, with their stored places from 1.
+    std::vector<std::pair<int, std::unique_ptr<CPage>>> kept;
     for (uint16_t i = 0; i < pages; ++i) {
         auto page = std::make_unique<CPage>();
         if (!readPage(r, *page, read.fixedPartSizes) || !r.skip(4 * kPageFiller))
             return refuse(StreamFault::Part::Page, i + 1);
         if (!(page->flags & CPage::kDiscardedFlag))
-            kept.push_back(std::move(page));
+            kept.emplace_back(i + 1, std::move(page));
     }
     // The page list is kept in ascending page-number order.
-    std::stable_sort(kept.begin(), kept.end(),
-                     [](const auto& a, const auto& b) { return a->number() < b->number(); });
-    for (auto& page : kept)
-        read.appendPage(std::move(page));
+    std::stable_sort(kept.begin(), kept.end(), [](const auto& a, const auto& b) {
+        return a.second->number() < b.second->number();
+    });
+    // The editor finds a page by its number: a second page of one number could not be edited.
+    const auto twin = std::adjacent_find(kept.begin(), kept.end(), [](auto& a, auto& b) {
+        return a.second->number() == b.second->number();
+    });
+    if (twin != kept.end()) {
+        refuse(StreamFault::Part::PageNumber, std::next(twin)->first);
+        if (fault) {
+            fault->number = twin->second->number();
+            fault->earlierPage = twin->first;
+        }
+        return false;
+    }
+    for (auto& entry : kept)
+        read.appendPage(std::move(entry.second));
     read.header.setPageCount(uint16_t(read.pageCount()));
 
     read.alarmList = AlarmListRecord{};

@@ -22,14 +22,19 @@ inline std::vector<uint8_t> projectStream(const CHCData& project) {
 // Where the reader refused a plain stream, and whether the bytes ended there or held a value
 // out of its range (describeStreamFault words it for the user).
 struct StreamFault {
-    enum class Part { None, Header, Signature, SizeTable, Page, AlarmList, EndMark };
+    enum class Part { None, Header, Signature, SizeTable, Page, PageNumber, AlarmList, EndMark };
     Part part = Part::None;
     int page = 0;  // the stored page at fault, from 1
     int pages = 0; // the number of stored pages
     bool cutShort = false;
+    // PageNumber: the number that two kept pages share, and the stored place of the first of
+    // them (`page` is the second).
+    int number = 0;
+    int earlierPage = 0;
 };
 
-// Reads a plain stream into `project`, which is replaced only when the whole stream is sound;
+// Reads a plain stream into `project`, which is replaced only when the whole stream is sound
+// and no two pages kept share a number (the pages come in ascending number order);
 // on failure `project` is left as it was, `fault` (when given) says why, and the caller shows
 // "File format error, open failed!".
 bool readProjectStream(std::span<const uint8_t> stream, CHCData& project,

@@ -283,11 +283,11 @@ void readProject(const Json& root, CHCData& project) {
         auto page = readPage(pages[i], at);
         if (project.pageCount() > 0) {
             const uint16_t before = project.page(project.pageCount() - 1)->number();
-            // Equal numbers stay possible: a project file may hold them and is read so.
-            if (page->number() < before)
+            // One number names one page: the editor could not reach a second page of it.
+            if (page->number() <= before)
                 fail(member(at, "number"), "page " + std::to_string(page->number()) +
                                                " follows page " + std::to_string(before) +
-                                               " (numbers must not descend)");
+                                               " (numbers must be strictly ascending)");
         }
         project.appendPage(std::move(page));
     }

@@ -224,7 +224,7 @@ std::optional<WidgetKind> objectKind(OlderStream& s) {
     return std::nullopt;
 }
 
-bool translateObject(OlderStream& s, const std::filesystem::path& folder, CPage& page,
+bool translateObject(OlderStream& s, const std::filesystem::path* folder, CPage& page,
                      WidgetKind kind) {
     ByteReader& in = s.in();
     const int32_t x = in.i32(), y = in.i32();

@@ -14,8 +14,8 @@ namespace zorv::older {
 std::optional<WidgetKind> objectKind(OlderStream& s);
 
 // One object of the page as a widget with the page's next id; false on anything unsound.
-// Pictures are written as BMP files into `folder`/pic.
-bool translateObject(OlderStream& s, const std::filesystem::path& folder, CPage& page,
+// Pictures are written as BMP files into `folder`/pic, or not at all without a folder.
+bool translateObject(OlderStream& s, const std::filesystem::path* folder, CPage& page,
                      WidgetKind kind);
 
 } // namespace zorv::older

@@ -9,7 +9,7 @@ namespace {
 constexpr uint8_t kObjectsEnd = 1;
 } // namespace
 
-bool translatePage(OlderStream& s, const std::filesystem::path& folder, CPage& page) {
+bool translatePage(OlderStream& s, const std::filesystem::path* folder, CPage& page) {
     ByteReader& in = s.in();
     page.setDescription(s.text());
     page.head.setUpPage(in.u16());

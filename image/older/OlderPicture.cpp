@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <fstream>
+#include <span>
 #include <string>
 #include <system_error>
 
@@ -11,10 +12,32 @@
 namespace zorv::older {
 
 namespace {
+
 constexpr std::size_t kBmpInfoSize = 40, kBmpPaletteSize = 8, kBmpPixelOffset = 62;
+
+bool writeBmp(const std::filesystem::path& folder, const char* name, std::span<const uint8_t> info,
+              std::span<const uint8_t> palette, std::span<const uint8_t> pixels) {
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    std::vector<uint8_t> bmp;
+    ByteWriter w(bmp);
+    w.u8('B');
+    w.u8('M');
+    w.u32(uint32_t(pixels.size() + kBmpPixelOffset));
+    w.u32(0);
+    w.u32(kBmpPixelOffset);
+    w.bytes(info);
+    w.bytes(palette);
+    w.bytes(pixels);
+    std::ofstream out(folder / name, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
+    out.close();
+    return bool(out);
+}
+
 } // namespace
 
-bool translatePicture(ByteReader& in, const std::filesystem::path& folder, const CPage& page,
+bool translatePicture(ByteReader& in, const std::filesystem::path* folder, const CPage& page,
                       WidgetNode& node) {
     auto info = in.take(kBmpInfoSize);
     if (!in.ok() || le::u32(info.data()) != kBmpInfoSize)
@@ -34,22 +57,7 @@ bool translatePicture(ByteReader& in, const std::filesystem::path& folder, const
 
     char name[48];
     std::snprintf(name, sizeof name, "P%d-%d.bmp", page.number(), page.widgetCount());
-    std::error_code ec;
-    std::filesystem::create_directories(folder / "pic", ec);
-    std::vector<uint8_t> bmp;
-    ByteWriter w(bmp);
-    w.u8('B');
-    w.u8('M');
-    w.u32(uint32_t(pixelBytes + kBmpPixelOffset));
-    w.u32(0);
-    w.u32(kBmpPixelOffset);
-    w.bytes(info);
-    w.bytes(palette);
-    w.bytes(pixels);
-    std::ofstream out(folder / "pic" / name, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
-    out.close();
-    if (!out)
+    if (folder && !writeBmp(*folder / "pic", name, info, palette, pixels))
         return false;
 
     PictureRecord r = PictureRecord::makeDefault();

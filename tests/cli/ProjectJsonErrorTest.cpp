@@ -1,7 +1,7 @@
 // Guards against imports that accept what the project file cannot hold or report it vaguely:
 // wrong types, numbers wrapped instead of refused, texts over their byte limit or outside
 // GB2312, bad register names and octal addresses, reserved bytes over named fields, duplicate
-// ids and pages out of order; and against a failed import changing the project.
+// ids, pages out of order or sharing a number; and against a failed import changing the project.
 #include <gtest/gtest.h>
 
 #include "cli/json/ProjectJson.h"
@@ -108,7 +108,15 @@ INSTANTIATE_TEST_SUITE_P(
                 "alarmList.entries[0].text1: expected a text (a string or {\"bytes\": hex}), found "
                 "an integer"},
         BadCase{R"({"pages": [{"number": 3}, {"number": 2}]})",
-                "pages[1].number: page 2 follows page 3 (numbers must not descend)"},
+                "pages[1].number: page 2 follows page 3 (numbers must be strictly ascending)"},
+        // A repeated number, also after other pages and at the ends of the range.
+        BadCase{R"({"pages": [{"number": 5}, {"number": 5}]})",
+                "pages[1].number: page 5 follows page 5 (numbers must be strictly ascending)"},
+        BadCase{R"({"pages": [{"number": 0}, {"number": 0}]})",
+                "pages[1].number: page 0 follows page 0 (numbers must be strictly ascending)"},
+        BadCase{R"({"pages": [{"number": 1}, {"number": 65535}, {"number": 65535}]})",
+                "pages[2].number: page 65535 follows page 65535 (numbers must be strictly "
+                "ascending)"},
         BadCase{R"({"pages": [{"number": 1, "widgets": [{"kind": "Menu", "registerLength": 0,
                 "items": [{"value": 1}]}]}]})",
                 "pages[0].widgets[0].items[0].value: value 1 out of range (0..0)"},

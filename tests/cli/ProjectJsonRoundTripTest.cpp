@@ -162,8 +162,8 @@ CHCData everyKindProject() {
 
     CPage* second = p.addPage(9, PlaceMode::Insert);
     second->setDescription("empty");
-    // A project file may hold two pages of one number and a menu on three words.
-    auto twin = std::make_unique<CPage>(9);
+    // A page of its own for a menu on three words.
+    auto twin = std::make_unique<CPage>(10);
     MenuRecord wide = MenuRecord::makeDefault();
     wide.setRegisterLength(3);
     wide.setEntry(0, {true, {TextSlot::fromBytes("Wide"), TextSlot{}}, -2});

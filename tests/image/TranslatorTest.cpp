@@ -3,7 +3,8 @@
 // levels saved), header conversions off (flags, timeout codes,
 // page control, translated signature, one language), fields of any of the eight object classes
 // landing in the wrong record bytes, class references not resolved, picture files not written
-// as BMP files, and unsound files (signature, unknown class, bitmap header, object counts, and
+// as BMP files, pages that repeat a number taken in as they are or their pictures written over
+// each other, and unsound files (signature, unknown class, bitmap header, object counts, and
 // counts or lengths beyond the file) read past their end or reported as success.
 #include <gtest/gtest.h>
 
@@ -281,6 +282,71 @@ TEST(Translator, PagesFollowTheirMarks) {
     EXPECT_EQ(q.pageCount(), 1);
     EXPECT_EQ(q.header.pageCount(), 1);
     EXPECT_EQ(q.alarmList.text(1, 0).str(), "x");
+}
+
+namespace {
+// A page of one picture whose pixels are all `fill`.
+void pictureOnlyPage(OlderProjectWriter& w, uint16_t number, uint8_t fill) {
+    Fields f = pictureFields();
+    std::fill(f.bytes.end() - 8, f.bytes.end(), fill);
+    w.beginPage(number, "", 0, 0);
+    w.object("CUpLoadPic", f);
+    w.endPage();
+}
+std::vector<uint8_t> fileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+} // namespace
+
+// Pages that repeat a number: each repeat takes the next number no page of the file uses, so
+// every page stays reachable, its pictures are written under that number instead of over the
+// first page's, and the pages come out in ascending order.
+TEST(Translator, RepeatedPageNumbersGetTheNextFreeNumber) {
+    std::filesystem::remove_all(folder() / "pic");
+    OlderProjectWriter w;
+    const uint16_t stored[] = {5, 5, 6, 5, 3};
+    for (std::size_t i = 0; i < std::size(stored); ++i)
+        pictureOnlyPage(w, stored[i], uint8_t(0x10 * (i + 1)));
+    CHCData p;
+    std::vector<RenumberedPage> renumbered;
+    ASSERT_TRUE(CTranslator(folder()).translate(w.finish(5, {"x"}), p, &renumbered));
+    EXPECT_EQ(renumbered, (std::vector<RenumberedPage>{{2, 5, 7}, {4, 5, 8}}));
+    ASSERT_EQ(p.pageCount(), 5);
+    EXPECT_EQ(p.header.pageCount(), 5);
+    const uint16_t numbers[] = {3, 5, 6, 7, 8};
+    const uint8_t fills[] = {0x50, 0x10, 0x30, 0x20, 0x40};
+    for (int i = 0; i < 5; ++i) {
+        const CPage& page = *p.page(i);
+        EXPECT_EQ(page.number(), numbers[i]);
+        const auto& pic = page.widgets[0].get<PictureRecord>();
+        const std::string name = "pic/P" + std::to_string(numbers[i]) + "-0.bmp";
+        EXPECT_EQ(pic.pictureName(), name);
+        const auto bmp = fileBytes(folder() / name);
+        ASSERT_EQ(bmp.size(), 62u + 8u) << name;
+        EXPECT_EQ(bmp.back(), fills[i]) << name;
+    }
+    EXPECT_EQ(renumberedPagesWarning(renumbered),
+              "Pages of the older project that repeat a page number were given the next free "
+              "number:\npage 5 (page record 2 of the file) is now page 7.\n"
+              "page 5 (page record 4 of the file) is now page 8.");
+    // The project saves and opens again.
+    CHCData back;
+    EXPECT_TRUE(readProjectStream(projectStream(p), back));
+
+    // Past 65535 the count goes on from 0 (only the first page record can be page 0); a file
+    // without repeats renumbers nothing.
+    OlderProjectWriter top;
+    for (uint16_t n : {0, 65535, 65535})
+        pictureOnlyPage(top, n, 1);
+    CHCData q;
+    ASSERT_TRUE(CTranslator(folder()).translate(top.finish(5, {}), q, &renumbered));
+    EXPECT_EQ(renumbered, (std::vector<RenumberedPage>{{3, 65535, 1}}));
+    EXPECT_EQ(q.page(0)->number(), 0);
+    EXPECT_EQ(q.page(1)->number(), 1);
+    ASSERT_TRUE(CTranslator(folder()).translate(everyClass(), q, &renumbered));
+    EXPECT_TRUE(renumbered.empty());
+    EXPECT_EQ(renumberedPagesWarning(renumbered), "");
 }
 
 namespace {

@@ -1,8 +1,8 @@
 // Guards the document's file commands: a save that destroys the previous file when it fails, a
 // read-only target overwritten without asking, a failed open that leaves a half-read project or
-// a path that a later save would overwrite, temporary plain files left behind, the Modbus table
-// and pictures not following the project, a table too large for the panel saved beside it, and
-// pending commands that go on after Cancel.
+// a path that a later save would overwrite, a file of pages sharing a number taken in, temporary
+// plain files left behind, the Modbus table and pictures not following the project, a table too
+// large for the panel saved beside it, and pending commands that go on after Cancel.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -11,6 +11,8 @@
 #include "model/CZorvEditorDoc.h"
 #include "model/FileOps.h"
 #include "model/ModbusTableLimit.h"
+#include "model/ProjectCipher.h"
+#include "model/ProjectStream.h"
 #include "platform/ScriptedPrompt.h"
 
 using namespace zorv;
@@ -116,6 +118,26 @@ TEST_F(DocumentTest, ATableTooLargeForThePanelIsNotSavedBesideTheProject) {
     ASSERT_TRUE(doc.saveAs({root / "projects" / "again", "Press"}));
     EXPECT_FALSE(fs::exists(root / "projects" / "again" / "Press.mdt"));
     EXPECT_EQ(prompt.texts.size(), 3u);
+}
+
+// A project file whose pages share a number (crafted, or saved by a version that took such
+// pages in) is refused with the number and both pages named; the open project stays.
+TEST_F(DocumentTest, PagesSharingANumberAreRefusedOnOpen) {
+    CHCData twins;
+    twins.addPage(5, PlaceMode::Insert);
+    twins.appendPage(std::make_unique<CPage>(5));
+    const fs::path file = root / "projects" / "twins.zvd";
+    ASSERT_TRUE(fileops::writeFile(file, encipherProject(projectStream(twins))));
+    ScriptedPrompt prompt;
+    CZorvEditorDoc doc(prompt, *paths);
+    doc.project().addPage(1, PlaceMode::Insert);
+    EXPECT_FALSE(doc.open(file));
+    EXPECT_EQ(prompt.texts, std::vector<std::string>{
+                                std::string(docmsg::kFormatError) + "\n" + file.string() +
+                                "\nThe file holds page number 5 twice, in pages 1 and 2 of "
+                                "the 2 pages it holds: each page needs a number of its own."});
+    ASSERT_EQ(doc.project().pageCount(), 1);
+    EXPECT_EQ(doc.project().page(0)->number(), 1);
 }
 
 TEST_F(DocumentTest, ReadOnlyTargetIsLeftAloneOnNo) {

@@ -1,6 +1,6 @@
 // Guards the reasons a failed open gives: a refused stream blamed on the wrong part of the file,
-// a file cut short told as a bad value (or the other way round), and a missing file or a folder
-// told as merely unreadable.
+// a file cut short told as a bad value (or the other way round), two pages of one number not
+// named, and a missing file or a folder told as merely unreadable.
 #include <gtest/gtest.h>
 
 #include "model/OpenFailure.h"
@@ -61,6 +61,10 @@ TEST(OpenFailure, RefusedStreamsSayWhereAndWhy) {
          "The file holds a length or count out of range in page 1 of the 2 pages it holds."},
         {"cut in page 2", cut(kSecondPage + 10),
          "The file is cut short in page 2 of the 2 pages it holds."},
+        // The page number is the first u16 of the page head, 16 bytes into the page block.
+        {"page 2 numbered 1", patched(kSecondPage + 16, {1, 0}),
+         "The file holds page number 1 twice, in pages 1 and 2 of the 2 pages it holds: each "
+         "page needs a number of its own."},
         {"201 alarms", patched(sound.size() - kAlarmFromEnd + 10, {201, 0}),
          "The file holds a length or count out of range in the system alarm list."},
         {"cut in the alarm texts", cut(sound.size() - 10),

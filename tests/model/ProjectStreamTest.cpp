@@ -1,7 +1,8 @@
 // Guards the plain project stream: records that do not survive a save and open, a layout that
 // drifts from the stored one (sizes, fillers, trailer), readers that trust counts and lengths
 // from the file (reading or writing outside a record), ids that are not renumbered, discarded
-// pages that come back, and a failed read that leaves a half-read project behind.
+// pages that come back, two pages of one number taken in, and a failed read that leaves a
+// half-read project behind.
 #include <gtest/gtest.h>
 
 #include "model/ByteReader.h"
@@ -423,6 +424,40 @@ TEST(ProjectStream, PagesComeBackInNumberOrder) {
     ASSERT_TRUE(readProjectStream(s, p));
     EXPECT_EQ(p.page(0)->number(), 4);
     EXPECT_EQ(p.page(1)->number(), 9);
+}
+
+// Two pages of one number would show twice in the tree with only the first editable: such a
+// stream is refused, naming the number and both stored pages, and the project stays as it was.
+// A discarded page does not count.
+TEST(ProjectStream, PagesSharingANumberAreRefused) {
+    auto stream = [](std::initializer_list<std::pair<uint16_t, uint32_t>> pages) {
+        StreamBuilder b;
+        b.header(int(pages.size()));
+        for (const auto& [number, flags] : pages)
+            b.pageStart(0, number, flags).filler(5);
+        return b.end().bytes;
+    };
+    CHCData p;
+    p.addPage(42, PlaceMode::Insert);
+    StreamFault fault;
+    EXPECT_FALSE(readProjectStream(stream({{5, 0}, {5, 0}}), p, &fault));
+    EXPECT_EQ(fault.part, StreamFault::Part::PageNumber);
+    EXPECT_EQ(fault.number, 5);
+    EXPECT_EQ(fault.earlierPage, 1);
+    EXPECT_EQ(fault.page, 2);
+    ASSERT_EQ(p.pageCount(), 1);
+    EXPECT_EQ(p.page(0)->number(), 42);
+
+    // Apart in the file, and out of order: still found.
+    EXPECT_FALSE(readProjectStream(stream({{7, 0}, {3, 0}, {9, 0}, {7, 0}}), p, &fault));
+    EXPECT_EQ(fault.number, 7);
+    EXPECT_EQ(fault.earlierPage, 1);
+    EXPECT_EQ(fault.page, 4);
+    EXPECT_FALSE(readProjectStream(stream({{0, 0}, {0, 0}}), p, &fault));
+    EXPECT_FALSE(readProjectStream(stream({{65535, 0}, {1, 0}, {65535, 0}}), p, &fault));
+
+    EXPECT_TRUE(readProjectStream(stream({{5, 0}, {5, CPage::kDiscardedFlag}, {6, 0}}), p));
+    EXPECT_EQ(p.pageCount(), 2);
 }
 
 // The widgets alone (the clipboard's bytes) come back as they went, and bytes from outside that

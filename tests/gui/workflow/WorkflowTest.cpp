@@ -3,8 +3,9 @@
 // dialog, reopening, and Download to the panel simulator, whose image must equal what `zorv
 // compile` makes of the saved project. Guards against records lost between pane, page, file
 // and image, a download of a never-saved project that goes ahead without a file, a missing
-// Export copy, a Modbus table the dialog refused that the next Save puts beside the project, and
-// an Exit that throws away or keeps a project against the user's answer.
+// Export copy, a Modbus table the dialog refused that the next Save puts beside the project, an
+// import whose renumbered pages go unsaid, and an Exit that throws away or keeps a project
+// against the user's answer.
 
 #include <QAction>
 #include <QComboBox>
@@ -22,6 +23,7 @@
 #include "comm/ui/CModbusDlg.h"
 #include "controls/CEditListCtrl.h"
 #include "controls/CListCtrlEdit.h"
+#include "editor/CPageTree.h"
 #include "editor/CZorvEditorView.h"
 #include "editor/PageDialogs.h"
 #include "image/ui/CAlarmPageDlg.h"
@@ -70,6 +72,7 @@ private slots:
     void downloadAnsweredNoKeepsTheEdits();
     void modbusTableOpensFromTheMenu();
     void aRefusedModbusTableNeverReachesTheProjectFolder();
+    void importTellsOfRenumberedPages();
     void downloadAsksBeforeAProjectWithErrors();
     void exitQuestion_data();
     void exitQuestion();
@@ -350,6 +353,34 @@ void WorkflowTest::aRefusedModbusTableNeverReachesTheProjectFolder() {
     QVERIFY(!document().modified());
     QCOMPARE(fileBytes(beside), good);
     QCOMPARE(rig_->prompt.texts.size(), std::size_t(1));
+}
+
+// Import of an older project whose second page repeats page number 1: the editor says that it
+// is now page 2, and the tree holds one page of each number, each of which can be shown.
+void WorkflowTest::importTellsOfRenumberedPages() {
+    QByteArray older = fileBytes(ZORV_SOURCE_DIR "/fuzz/corpus/older_project/two-pages.qsp");
+    QCOMPARE(older.at(286), char(0x80)); // the mark before the second page's number
+    older[287] = 1;
+    QFile file(rig_->work.filePath("twice.qsp"));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(older);
+    file.close();
+    rig_->files.answers.push_back(file.fileName());
+    trigger(CommandId::FileImport);
+    QCOMPARE(rig_->prompt.texts,
+             std::vector<std::string>{"Pages of the older project that repeat a page number were "
+                                      "given the next free number:\npage 1 (page record 2 of the "
+                                      "file) is now page 2."});
+    CPageTree& tree = *view().pageTree();
+    QCOMPARE(tree.root()->childCount(), 2);
+    for (int number : {1, 2}) {
+        QVERIFY(tree.pageItem(number));
+        view().selectPage(number);
+        QVERIFY(view().currentPage());
+        QCOMPARE(int(view().currentPage()->number()), number);
+    }
+    QCOMPARE(view().currentPage()->widgetCount(), 2); // the picture and the register of "Second"
+    QVERIFY(document().modified());
 }
 
 void WorkflowTest::exitQuestion_data() {
