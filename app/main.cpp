@@ -6,8 +6,10 @@
 #include <QIcon>
 #include <QTimer>
 #include <cstdio>
+#include <memory>
 
 #include "app/AppIdentity.h"
+#include "app/AutomationChannel.h"
 #include "app/CMainFrame.h"
 #include "app/CZorvEditorApp.h"
 #include "app/EndSignals.h"
@@ -38,7 +40,10 @@ int main(int argc, char* argv[]) {
     QCommandLineOption firstPaint("quit-after-first-paint",
                                   "Prints the time to the first paint and quits.");
     firstPaint.setFlags(QCommandLineOption::HiddenFromHelp);
-    parser.addOptions({help, version, quitAfter, firstPaint});
+    // For tests that run the program as a child: commands on standard input (AutomationChannel).
+    QCommandLineOption automation("automation", "Takes commands on standard input.");
+    automation.setFlags(QCommandLineOption::HiddenFromHelp);
+    parser.addOptions({help, version, quitAfter, firstPaint, automation});
     parser.addPositionalArgument("project", "The project file (.zvd) to open.", "[project]");
     // Help and version are answered before any window system is needed.
     if (!parser.parse(arguments)) {
@@ -89,7 +94,10 @@ int main(int argc, char* argv[]) {
 
     const QStringList projects = parser.positionalArguments();
     const QString project = projects.isEmpty() ? QString() : projects.first();
-    const bool showTip = !timing && !parser.isSet(quitAfter);
+    const bool showTip = !timing && !parser.isSet(quitAfter) && !parser.isSet(automation);
+    std::unique_ptr<zorv::AutomationChannel> channel;
+    if (parser.isSet(automation))
+        channel = std::make_unique<zorv::AutomationChannel>(app.frame(), app.view());
     // Started inside the event loop, so that --quit-after also ends a message about the project;
     // a project that cannot be opened leaves the editor running with a new one.
     QTimer::singleShot(0, &app, [&] { app.start(project, showTip); });
