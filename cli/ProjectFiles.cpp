@@ -4,6 +4,7 @@
 #include "model/FileOps.h"
 #include "model/OpenFailure.h"
 #include "model/ProjectCipher.h"
+#include "model/ProjectFileReader.h"
 #include "model/ProjectStream.h"
 
 namespace zorv::cli {
@@ -14,11 +15,13 @@ std::filesystem::path pathOf(const QString& path) {
 }
 } // namespace
 
-bool readFileBytes(const QString& path, std::vector<uint8_t>& bytes) {
-    auto data = fileops::readFile(pathOf(path));
-    if (!data)
+bool readFileBytes(const QString& path, std::vector<uint8_t>& bytes, std::string& message) {
+    FileContents file = readWholeFile(pathOf(path));
+    if (!file) {
+        message = openFailureMessage(docmsg::kOpenFailed, pathOf(path), file.failure);
         return false;
-    bytes = std::move(*data);
+    }
+    bytes = std::move(file.bytes);
     return true;
 }
 
@@ -27,17 +30,9 @@ bool writeFileAtomically(const QString& path, std::span<const uint8_t> bytes) {
 }
 
 bool loadProject(const QString& path, CHCData& project, std::string& message) {
-    std::vector<uint8_t> file, plain;
-    if (!readFileBytes(path, file)) {
-        message =
-            openFailureMessage(docmsg::kOpenFailed, pathOf(path), unreadableReason(pathOf(path)));
+    std::vector<uint8_t> plain;
+    if (!readProjectPlain(pathOf(path), plain, message))
         return false;
-    }
-    if (!decipherProject(file, plain)) {
-        message = openFailureMessage(docmsg::kOpenFailed, pathOf(path),
-                                     undecipherableReason(file.size()));
-        return false;
-    }
     StreamFault fault;
     if (!readProjectStream(plain, project, &fault)) {
         message = openFailureMessage(docmsg::kFormatError, pathOf(path), streamFaultReason(fault));

@@ -11,7 +11,8 @@
 
 namespace zorv::cli {
 
-bool readFileBytes(const QString& path, std::vector<uint8_t>& bytes);
+// The whole file; on failure `message` is "Failed to open file!", the file and the reason.
+bool readFileBytes(const QString& path, std::vector<uint8_t>& bytes, std::string& message);
 // Writes a temporary file in the target's folder and renames it over the target.
 bool writeFileAtomically(const QString& path, std::span<const uint8_t> bytes);
 

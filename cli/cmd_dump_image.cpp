@@ -1,12 +1,12 @@
 // zorv dump-image IN.hc: a readable listing of a download image, section by section, page by
 // page and widget by widget; ends with the first inconsistency found, if any (exit status 1).
 
-#include <QFile>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 #include "cli/Command.h"
+#include "cli/ProjectFiles.h"
 #include "sim/ImageReader.h"
 
 namespace zorv::cli {
@@ -149,13 +149,11 @@ void printImage(const sim::ImageDescription& d) {
 int runDumpImage(const QStringList& args) {
     if (args.size() != 1)
         return usageError(kDumpImage);
-    QFile file(args[0]);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail("cannot open " + args[0].toStdString());
-    const QByteArray data = file.readAll();
-    const std::vector<uint8_t> bytes(data.begin(), data.end());
-    sim::ImageDescription image;
+    std::vector<uint8_t> bytes;
     std::string error;
+    if (!readFileBytes(args[0], bytes, error))
+        return fail(error);
+    sim::ImageDescription image;
     const bool ok = sim::readImage(bytes, image, error);
     printImage(image);
     std::fflush(stdout);

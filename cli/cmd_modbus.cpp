@@ -10,6 +10,8 @@
 #include "comm/CComm.h"
 #include "comm/ModbusTableModel.h"
 #include "comm/ModbusTransfer.h"
+#include "model/OpenFailure.h"
+#include "platform/FileRead.h"
 #include "platform/posix/PosixSerialPort.h"
 
 namespace zorv::cli {
@@ -26,8 +28,12 @@ const CommandRegistration registration{kModbus};
 int runShow(const QStringList& args) {
     if (args.size() != 1)
         return usageError(kModbus);
+    const std::filesystem::path path = args[0].toStdString();
+    const FileContents file = readWholeFile(path);
+    if (!file)
+        return fail(openFailureMessage(kModbusImportFailedMessage, path, file.failure));
     std::vector<ModbusRow> rows;
-    if (!loadModbusTableFile(args[0].toStdString(), rows))
+    if (!decodeModbusTable(file.bytes, rows))
         return fail(kModbusImportFailedMessage);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const ModbusListRow cells = modbusListRow(int(i), rows[i]);

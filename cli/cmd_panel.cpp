@@ -31,10 +31,7 @@ constexpr int kMaxScale = 16;
 // The image bytes of a download image file, or of a project compiled in memory.
 bool imageBytes(const QString& path, std::vector<uint8_t>& bytes, std::string& message) {
     if (QFileInfo(path).suffix().compare("hc", Qt::CaseInsensitive) == 0) {
-        if (readFileBytes(path, bytes))
-            return true;
-        message = "Failed to open file!";
-        return false;
+        return readFileBytes(path, bytes, message);
     }
     CHCData project;
     if (!loadProject(path, project, message))

@@ -65,8 +65,9 @@ int runImportJson(const QStringList& args) {
     if (args.size() != 2)
         return usageError(kImportJson);
     std::vector<uint8_t> text;
-    if (!readFileBytes(args[0], text))
-        return fail("Failed to open file!");
+    std::string message;
+    if (!readFileBytes(args[0], text, message))
+        return fail(message);
     CHCData project;
     std::string error;
     if (!json::importProjectJson(
@@ -82,7 +83,10 @@ int runPlain(const QStringList& args) {
     if (args.size() != 2)
         return usageError(kPlain);
     std::vector<uint8_t> file, plain;
-    if (!readFileBytes(args[0], file) || !decipherProject(file, plain))
+    std::string message;
+    if (!readFileBytes(args[0], file, message))
+        return fail(message);
+    if (!decipherProject(file, plain))
         return fail("Failed to open file!");
     if (!writeFileAtomically(args[1], plain))
         return fail("Failed to open the target file!");
@@ -93,8 +97,9 @@ int runEncipher(const QStringList& args) {
     if (args.size() != 2)
         return usageError(kEncipher);
     std::vector<uint8_t> plain;
-    if (!readFileBytes(args[0], plain))
-        return fail("Failed to open file!");
+    std::string message;
+    if (!readFileBytes(args[0], plain, message))
+        return fail(message);
     if (!writeFileAtomically(args[1], encipherProject(plain)))
         return fail("Failed to open the target file!");
     return 0;

@@ -70,8 +70,9 @@ int runImportOld(const QStringList& args) {
     if (args.size() != 2)
         return usageError(kImportOld);
     std::vector<uint8_t> file;
-    if (!readFileBytes(args[0], file))
-        return fail("Failed to open file!");
+    std::string message;
+    if (!readFileBytes(args[0], file, message))
+        return fail(message);
     CHCData project;
     const CTranslator translator(QFileInfo(args[1]).absolutePath().toStdString());
     std::vector<RenumberedPage> renumbered;

@@ -1,9 +1,9 @@
 #include "comm/ModbusTable.h"
 
-#include <fstream>
 #include <iterator>
 
 #include "model/ByteReader.h"
+#include "platform/FileRead.h"
 
 namespace zorv {
 
@@ -92,12 +92,8 @@ bool decodeModbusTable(std::span<const uint8_t> file, std::vector<ModbusRow>& ro
 
 bool loadModbusTableFile(const std::filesystem::path& file, std::vector<ModbusRow>& rows) {
     rows.clear();
-    std::ifstream in(file, std::ios::binary);
-    if (!in)
-        return false;
-    const std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                     std::istreambuf_iterator<char>()};
-    return decodeModbusTable(bytes, rows);
+    const FileContents bytes = readWholeFile(file);
+    return bytes && decodeModbusTable(bytes.bytes, rows);
 }
 
 } // namespace zorv

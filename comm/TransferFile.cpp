@@ -1,27 +1,22 @@
 #include "comm/TransferFile.h"
 
-#include <fstream>
-#include <iterator>
+#include "model/OpenFailure.h"
+#include "platform/FileRead.h"
 
 namespace zorv {
 
 bool readTransferFile(const std::filesystem::path& path, const char* missingMessage,
                       const char* unreadableMessage, Prompt& prompt, std::vector<uint8_t>& bytes) {
-    std::error_code ec;
-    if (!std::filesystem::exists(path, ec)) {
+    FileContents file = readWholeFile(path);
+    if (file.missing) {
         prompt.message(missingMessage);
         return false;
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in || std::filesystem::is_directory(path, ec)) {
-        prompt.message(unreadableMessage);
+    if (!file) {
+        prompt.message(openFailureMessage(unreadableMessage, path, file.failure));
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        prompt.message(unreadableMessage);
-        return false;
-    }
+    bytes = std::move(file.bytes);
     return true;
 }
 

@@ -9,6 +9,7 @@
 
 namespace zorv {
 
+// A file that cannot be read shows `unreadableMessage`, the file and the system's reason.
 bool readTransferFile(const std::filesystem::path& path, const char* missingMessage,
                       const char* unreadableMessage, Prompt& prompt, std::vector<uint8_t>& bytes);
 

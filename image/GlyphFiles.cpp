@@ -1,11 +1,10 @@
 #include "image/GlyphFiles.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "image/BandBitmap.h"
 #include "model/Bytes.h"
+#include "platform/FileRead.h"
 
 namespace zorv {
 
@@ -65,13 +64,9 @@ oonedraw::GLibraryGlyphs::LocateFn libraryLocator(const Paths& paths) {
 GlyphSources readGlyphSources(const Paths& paths) {
     GlyphSources sources;
     for (FontFile f : {FontFile::Asc16, FontFile::Hzk14, FontFile::UserLib, FontFile::Syslib1}) {
-        std::ifstream in(fontFilePath(paths, f), std::ios::binary);
-        if (!in)
-            continue;
-        std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in),
-                                   std::istreambuf_iterator<char>()};
-        if (!in.bad())
-            sources.file(f) = std::move(bytes);
+        FileContents contents = readWholeFile(fontFilePath(paths, f));
+        if (contents)
+            sources.file(f) = std::move(contents.bytes);
     }
     return sources;
 }

@@ -1,18 +1,38 @@
 #include "image/IniFile.h"
 
+#include "platform/FileRead.h"
+
 namespace zorv {
+
+std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& file,
+                                                      bool* missing) {
+    const FileContents contents = readWholeFile(file);
+    if (missing)
+        *missing = contents.missing;
+    if (!contents)
+        return std::nullopt;
+    std::vector<std::string> lines;
+    const std::string_view text(reinterpret_cast<const char*>(contents.bytes.data()),
+                                contents.bytes.size());
+    for (std::size_t start = 0; start < text.size();) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+        start = end + 1;
+    }
+    return lines;
+}
 
 bool CIniFile::openForReading() {
     close();
-    std::ifstream in(path(), std::ios::binary);
-    if (!in)
+    auto lines = readTextLines(path());
+    if (!lines)
         return false;
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines_.push_back(line);
-    }
+    lines_ = std::move(*lines);
     reading_ = true;
     return true;
 }

@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,6 +17,11 @@ inline constexpr const char* kInfoIniMissingMessage = "info.ini does not exist!"
 inline constexpr const char* kInfoIniBaseName = "info";
 inline constexpr const char* kInfoIniSection = "path";
 inline constexpr const char* kInfoIniKey = "LastPath";
+
+// The lines of a text file without their line ends (LF or CR LF; a last line end adds no empty
+// line); nothing when the file cannot be read, `missing` telling a file that is not there.
+std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& file,
+                                                      bool* missing = nullptr);
 
 class CIniFile {
 public:

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "image/IniFile.h"
+
 namespace zorv {
 
 namespace {
@@ -24,15 +26,12 @@ bool sameName(std::string_view a, std::string_view b) {
            });
 }
 
-std::vector<std::string> readLines(const std::filesystem::path& file) {
-    std::vector<std::string> lines;
-    std::ifstream in(file, std::ios::binary);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
+// The file's lines; none when it is missing, nothing when it is there but cannot be read.
+std::optional<std::vector<std::string>> readLines(const std::filesystem::path& file) {
+    bool missing = false;
+    auto lines = readTextLines(file, &missing);
+    if (!lines && missing)
+        return std::vector<std::string>();
     return lines;
 }
 
@@ -82,10 +81,12 @@ Position locate(const std::vector<std::string>& lines, std::string_view section,
 std::string profileString(const std::filesystem::path& file, std::string_view section,
                           std::string_view key) {
     const auto lines = readLines(file);
-    const Position p = locate(lines, section, key);
+    if (!lines)
+        return {};
+    const Position p = locate(*lines, section, key);
     if (!p.key)
         return {};
-    const std::string& line = lines[*p.key];
+    const std::string& line = (*lines)[*p.key];
     std::string value(trimmed(std::string_view(line).substr(line.find('=') + 1)));
     if (value.size() > kProfileValueCapacity)
         value.resize(kProfileValueCapacity);
@@ -94,7 +95,11 @@ std::string profileString(const std::filesystem::path& file, std::string_view se
 
 bool writeProfileString(const std::filesystem::path& file, std::string_view section,
                         std::string_view key, std::string_view value) {
-    auto lines = readLines(file);
+    // A file that is there but cannot be read is left alone rather than written over.
+    auto read = readLines(file);
+    if (!read)
+        return false;
+    std::vector<std::string>& lines = *read;
     const Position p = locate(lines, section, key);
     const std::string keyLine = std::string(key) + "=" + std::string(value);
     if (p.key) {

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <cctype>
 #include <fstream>
-#include <iterator>
+
+#include "model/OpenFailure.h"
+#include "platform/FileRead.h"
 
 namespace zorv {
 
@@ -86,14 +88,6 @@ std::filesystem::path withTxtExtension(std::filesystem::path name) {
     return name;
 }
 
-bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
-}
-
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out)
@@ -111,10 +105,13 @@ bool exportTableFile(const std::filesystem::path& name, std::string_view text, P
 }
 
 bool loadTableFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, Prompt& prompt) {
-    if (readWholeFile(path, bytes))
-        return true;
-    prompt.message(kImportFailureMessage);
-    return false;
+    FileContents file = readWholeFile(path);
+    if (!file) {
+        prompt.message(openFailureMessage(kImportFailureMessage, path, file.failure));
+        return false;
+    }
+    bytes = std::move(file.bytes);
+    return true;
 }
 
 } // namespace zorv

@@ -43,12 +43,12 @@ bool readTableText(std::span<const uint8_t> file, std::string_view head,
 // "name.txt" for any name whose extension is not "txt".
 std::filesystem::path withTxtExtension(std::filesystem::path name);
 
-// Whole-file reads and writes; false when the file cannot be opened or written.
-bool readWholeFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes);
+// A whole-file write; false when the file cannot be opened or written.
 bool writeWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
 // Export and import of the dialogs: the chosen name gets ".txt" when it lacks it; failures show
-// kExportFailureMessage or kImportFailureMessage.
+// kExportFailureMessage or kImportFailureMessage (with the file and the system's reason beneath
+// it when the file cannot be read).
 bool exportTableFile(const std::filesystem::path& name, std::string_view text, Prompt& prompt);
 bool loadTableFile(const std::filesystem::path& path, std::vector<uint8_t>& bytes, Prompt& prompt);
 

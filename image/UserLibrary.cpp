@@ -6,7 +6,7 @@
 #include "image/GlyphFiles.h"
 #include "model/Bytes.h"
 #include "model/FileOps.h"
-#include "oonedraw/FileBytes.h"
+#include "platform/FileRead.h"
 
 namespace zorv {
 
@@ -177,12 +177,12 @@ bool readUserLibrary(const std::filesystem::path& path, UserLibrary& library,
                   number(kMaxUserCharacters) + " characters.";
         return false;
     }
-    const auto bytes = oonedraw::ReadFileBytes(path, kMaxLibraryBytes);
-    if (!bytes) {
-        problem = "The file cannot be read.";
+    const FileContents file = readWholeFile(path, kMaxLibraryBytes);
+    if (!file) {
+        problem = file.failure;
         return false;
     }
-    return library.parse(*bytes, problem);
+    return library.parse(file.bytes, problem);
 }
 
 bool saveUserLibrary(const std::filesystem::path& path, const UserLibrary& library) {

@@ -5,8 +5,10 @@
 #include "model/OpenFailure.h"
 #include "model/PictureFiles.h"
 #include "model/ProjectCipher.h"
+#include "model/ProjectFileReader.h"
 #include "model/ProjectStream.h"
 #include "model/history/ProjectHistory.h"
+#include "platform/MemorySource.h"
 
 namespace fs = std::filesystem;
 
@@ -90,39 +92,43 @@ void CZorvEditorDoc::notifyState() {
 }
 
 std::unique_ptr<CHCData> CZorvEditorDoc::readProjectFile(const fs::path& path) {
-    const auto file = fileops::readFile(path);
-    if (!file) {
-        prompt_.message(openFailureMessage(docmsg::kOpenFailed, path, unreadableReason(path)));
-        return nullptr;
-    }
-    return readProjectBytes(*file, path);
+    InputFile file(path);
+    return readProjectSource(file, path);
 }
 
 std::unique_ptr<CHCData> CZorvEditorDoc::readProjectBytes(std::span<const uint8_t> file,
                                                           const fs::path& path) {
+    MemorySource source(file);
+    return readProjectSource(source, path);
+}
+
+std::unique_ptr<CHCData> CZorvEditorDoc::readProjectSource(ByteSource& file, const fs::path& path) {
+    std::vector<uint8_t> plain;
+    std::string message;
+    if (!readProjectPlain(file, path, plain, message)) {
+        prompt_.message(message);
+        return nullptr;
+    }
     const auto temp = makePlainTempFile("tmp2.tmp");
     if (!temp) {
         prompt_.message(docmsg::kTargetOpenFailed);
         return nullptr;
     }
-    std::vector<uint8_t> plain;
-    if (!decipherProject(file, plain)) {
-        prompt_.message(
-            openFailureMessage(docmsg::kOpenFailed, path, undecipherableReason(file.size())));
-        fileops::removeFile(*temp);
-        return nullptr;
-    }
     // The plain stream lives in the temporary file for the length of the open only.
-    const bool written = fileops::writeFile(*temp, plain);
-    const auto reread = written ? fileops::readFile(*temp) : std::nullopt;
+    std::string failure;
+    FileContents reread;
+    if (fileops::writeFile(*temp, plain, &failure))
+        reread = readWholeFile(*temp);
+    else
+        reread.failure = failure;
     fileops::removeFile(*temp);
     if (!reread) {
-        prompt_.message(docmsg::kTargetOpenFailed);
+        prompt_.message(openFailureMessage(docmsg::kTargetOpenFailed, *temp, reread.failure));
         return nullptr;
     }
     auto project = std::make_unique<CHCData>();
     StreamFault fault;
-    if (!readProjectStream(*reread, *project, &fault)) {
+    if (!readProjectStream(reread.bytes, *project, &fault)) {
         prompt_.message(openFailureMessage(docmsg::kFormatError, path, streamFaultReason(fault)));
         return nullptr;
     }
@@ -272,16 +278,17 @@ std::optional<SaveTarget> CZorvEditorDoc::askSaveTarget() {
 }
 
 bool CZorvEditorDoc::importOld(const fs::path& path) {
-    if (!newProject())
-        return false;
-    const auto file = fileops::readFile(path);
+    // A file that cannot be read leaves the open project as it was, as Open does.
+    const FileContents file = readWholeFile(path);
     if (!file) {
-        prompt_.message(openFailureMessage(docmsg::kOpenFailed, path, unreadableReason(path)));
+        prompt_.message(openFailureMessage(docmsg::kOpenFailed, path, file.failure));
         return false;
     }
+    if (!newProject())
+        return false;
     // The translation fills a project of its own, so a failure leaves the new, empty one.
     auto project = std::make_unique<CHCData>();
-    if (!hooks_.translate || hooks_.translate(*file, *project) < 0) {
+    if (!hooks_.translate || hooks_.translate(file.bytes, *project) < 0) {
         prompt_.message(docmsg::kImportFailed);
         return false;
     }

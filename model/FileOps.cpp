@@ -1,25 +1,31 @@
 #include "model/FileOps.h"
 
+#include <cerrno>
 #include <fcntl.h>
-#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "platform/FileRead.h"
 
 namespace fs = std::filesystem;
 
 namespace zorv::fileops {
 
 std::optional<std::vector<uint8_t>> readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    FileContents contents = readWholeFile(path);
+    if (!contents)
         return std::nullopt;
-    std::vector<uint8_t> bytes((std::istreambuf_iterator<char>(in)), {});
-    if (in.bad())
-        return std::nullopt;
-    return bytes;
+    return std::move(contents.bytes);
 }
 
 namespace {
+
+// False, with the system's reason kept in `failure`, when the call failed.
+bool noted(bool ok, std::string* failure) {
+    if (!ok && failure)
+        *failure = systemReason(errno);
+    return ok;
+}
 
 bool writeAll(int fd, std::span<const uint8_t> bytes) {
     std::size_t done = 0;
@@ -27,8 +33,12 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
         const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n < 0)
             return false;
+        if (n == 0) {
+            errno = ENOSPC;
+            return false;
+        }
         done += std::size_t(n);
     }
     return true;
@@ -36,27 +46,27 @@ bool writeAll(int fd, std::span<const uint8_t> bytes) {
 
 } // namespace
 
-bool writeFile(const fs::path& path, std::span<const uint8_t> bytes) {
+bool writeFile(const fs::path& path, std::span<const uint8_t> bytes, std::string* failure) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0)
+    if (!noted(fd >= 0, failure))
         return false;
-    const bool ok = writeAll(fd, bytes);
-    return ::close(fd) == 0 && ok;
+    const bool ok = noted(writeAll(fd, bytes), failure);
+    return noted(::close(fd) == 0, ok ? failure : nullptr) && ok;
 }
 
-bool replaceFile(const fs::path& target, std::span<const uint8_t> bytes) {
+bool replaceFile(const fs::path& target, std::span<const uint8_t> bytes, std::string* failure) {
     const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
     const int fd = ::mkstemp(pattern.data());
-    if (fd < 0)
+    if (!noted(fd >= 0, failure))
         return false;
-    bool ok = writeAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = ::close(fd) == 0 && ok;
+    bool ok = noted(writeAll(fd, bytes) && ::fsync(fd) == 0, failure);
+    ok = noted(::close(fd) == 0, ok ? failure : nullptr) && ok;
     if (ok) {
         // Keep the permissions of the file being replaced.
         struct stat st {};
         ::chmod(pattern.c_str(), ::stat(target.c_str(), &st) == 0 ? (st.st_mode & 07777) : 0644);
-        ok = ::rename(pattern.c_str(), target.c_str()) == 0;
+        ok = noted(::rename(pattern.c_str(), target.c_str()) == 0, failure);
     }
     if (!ok) {
         ::unlink(pattern.c_str());

@@ -1,7 +1,5 @@
 #include "model/OpenFailure.h"
 
-#include <unistd.h>
-
 namespace fs = std::filesystem;
 
 namespace zorv {
@@ -9,18 +7,6 @@ namespace zorv {
 std::string openFailureMessage(const char* message, const fs::path& file,
                                const std::string& reason) {
     return std::string(message) + "\n" + file.string() + "\n" + reason;
-}
-
-std::string unreadableReason(const fs::path& file) {
-    std::error_code ec;
-    const fs::file_status status = fs::status(file, ec);
-    if (!fs::exists(status))
-        return "The file does not exist.";
-    if (fs::is_directory(status))
-        return "It is a folder, not a file.";
-    if (::access(file.c_str(), R_OK) != 0)
-        return "You have no permission to read the file.";
-    return "The file cannot be read.";
 }
 
 std::string undecipherableReason(std::size_t size) {

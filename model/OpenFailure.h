@@ -14,8 +14,6 @@ namespace zorv {
 std::string openFailureMessage(const char* message, const std::filesystem::path& file,
                                const std::string& reason);
 
-// Why a file cannot be read: it is missing, a folder, not readable for this user, or failed.
-std::string unreadableReason(const std::filesystem::path& file);
 // Why `size` bytes cannot be deciphered: the cipher works in whole blocks of 8 bytes.
 std::string undecipherableReason(std::size_t size);
 // Where and how the plain stream was refused.

@@ -69,14 +69,14 @@ bool readPage(ByteReader& r, CPage& page, const std::vector<uint16_t>& sizes) {
     return r.ok();
 }
 
-bool hasSignature(const ProjectHeader& h) {
+} // namespace
+
+bool beginsWithProjectSignature(std::span<const uint8_t> plain) {
     static constexpr uint8_t kNative[7] = {0x12, 0x00, 'Z', 'O', 'R', 'V', 'v'};
     static constexpr uint8_t kTranslated[7] = {0x06, 'Z', 'O', 'R', 'V', 0x08, 'v'};
-    return std::equal(kNative, kNative + 7, h.bytes.begin()) ||
-           std::equal(kTranslated, kTranslated + 7, h.bytes.begin());
+    return plain.size() >= 7 && (std::equal(kNative, kNative + 7, plain.begin()) ||
+                                 std::equal(kTranslated, kTranslated + 7, plain.begin()));
 }
-
-} // namespace
 
 void writeProjectStream(const CHCData& project, std::vector<uint8_t>& out) {
     ByteWriter w(out);
@@ -107,7 +107,7 @@ bool readProjectStream(std::span<const uint8_t> stream, CHCData& project, Stream
     };
     if (!r.read(read.header.bytes))
         return refuse(StreamFault::Part::Header);
-    if (!hasSignature(read.header))
+    if (!beginsWithProjectSignature(read.header.bytes))
         return refuse(StreamFault::Part::Signature);
     const uint16_t sizeCount = r.u16();
     if (sizeCount > CHCData::kMaxFixedPartSizes)

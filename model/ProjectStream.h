@@ -33,6 +33,10 @@ struct StreamFault {
     int earlierPage = 0;
 };
 
+// Whether the plain bytes begin with one of the two signatures a project stream starts with (the
+// editor's own, or that of a translated older project).
+bool beginsWithProjectSignature(std::span<const uint8_t> plain);
+
 // Reads a plain stream into `project`, which is replaced only when the whole stream is sound
 // and no two pages kept share a number (the pages come in ascending number order);
 // on failure `project` is left as it was, `fault` (when given) says why, and the caller shows

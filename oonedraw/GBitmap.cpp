@@ -1,9 +1,9 @@
 #include "oonedraw/GBitmap.h"
 
-#include "oonedraw/FileBytes.h"
-
 #include <algorithm>
 #include <array>
+
+#include "platform/FileRead.h"
 
 namespace oonedraw {
 
@@ -135,10 +135,10 @@ std::optional<GBitmap> GBitmap::FromBmp(std::span<const uint8_t> bytes) {
 }
 
 std::optional<GBitmap> GBitmap::LoadFile(const std::filesystem::path& path) {
-    const auto bytes = ReadFileBytes(path, kMaxFileSize);
-    if (!bytes)
+    const zorv::FileContents file = zorv::readWholeFile(path, kMaxFileSize);
+    if (!file)
         return std::nullopt;
-    return FromBmp(*bytes);
+    return FromBmp(file.bytes);
 }
 
 } // namespace oonedraw

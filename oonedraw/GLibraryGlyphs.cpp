@@ -1,7 +1,7 @@
 #include "oonedraw/GLibraryGlyphs.h"
 
-#include "oonedraw/FileBytes.h"
 #include "oonedraw/LibraryCopy.h"
+#include "platform/FileRead.h"
 
 namespace oonedraw {
 
@@ -38,7 +38,10 @@ const std::vector<uint8_t>* GLibraryGlyphs::Load(Library library) {
     const auto size = error ? 0 : std::filesystem::file_size(path, error);
     if (!error && cache.bytes && path == cache.path && stamp == cache.stamp && size == cache.size)
         return &*cache.bytes;
-    cache.bytes = ReadFileBytes(path, kMaxLibrarySize);
+    zorv::FileContents file = zorv::readWholeFile(path, kMaxLibrarySize);
+    cache.bytes.reset();
+    if (file)
+        cache.bytes = std::move(file.bytes);
     if (!cache.bytes) {
         if (!cache.failureShown && message_)
             message_("Failed to open file!");

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <string>
 
+#include "platform/FileRead.h"
 #include "sim/PanelDevice.h"
 #include "sim/PtyLink.h"
 
@@ -91,12 +92,13 @@ int main(int argc, char** argv) {
 
     zorv::sim::PanelDevice device(faults, running);
     if (!configFile.empty()) {
-        std::ifstream in(configFile, std::ios::binary);
-        if (!in) {
-            std::fprintf(stderr, "zorv-panel-sim: cannot read %s\n", configFile.c_str());
+        zorv::FileContents config = zorv::readWholeFile(configFile);
+        if (!config) {
+            std::fprintf(stderr, "zorv-panel-sim: cannot read %s: %s\n", configFile.c_str(),
+                         config.failure.c_str());
             return 1;
         }
-        device.setConfig({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
+        device.setConfig(std::move(config.bytes));
     }
     zorv::sim::PtyLink link;
     if (!link.ok()) {

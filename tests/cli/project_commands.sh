@@ -41,7 +41,7 @@ fails "$PWD/odd.zvd" "$zorv" info "$PWD/odd.zvd"
 fails "The file cannot be deciphered: its size of 100 bytes is not a multiple of 8." \
     "$zorv" info odd.zvd
 fails "The file is too short to hold the header of a project file." "$zorv" info cut.zvd
-fails "The file does not exist." "$zorv" info missing.zvd
+fails "No such file or directory" "$zorv" info missing.zvd
 fails "Failed to open file!" "$zorv" import-json missing.json x.zvd
 echo '{"pages": [{"number": 1, "widgets": [{"kind": "Led", "register": "X400"}]}]}' >bad.json
 fails 'pages[0].widgets[0].register: register "X400" out of range (X0..X377)' \

@@ -139,6 +139,7 @@ TEST(AlarmList, FileRoundTripAndFailures) {
     EXPECT_FALSE(m.exportFile(dir / "missing" / "x.txt", prompt));
     EXPECT_EQ(prompt.texts.back(), "Export failure!");
     EXPECT_FALSE(back.importFile(dir / "none.txt", prompt));
-    EXPECT_EQ(prompt.texts.back(), "Import failure!");
+    EXPECT_EQ(prompt.texts.back(),
+              "Import failure!\n" + (dir / "none.txt").string() + "\nNo such file or directory");
     EXPECT_EQ(back.rows(), m.rows()); // a failed open leaves the list
 }

@@ -42,6 +42,15 @@ protected:
         return int(std::distance(fs::directory_iterator(root / "temp"), fs::directory_iterator()));
     }
 
+    // The first `size` bytes of a new project's file.
+    std::string projectFileCutTo(std::size_t size) {
+        const fs::path file = root / "projects" / "whole.zvd";
+        ScriptedPrompt prompt;
+        CZorvEditorDoc doc(prompt, *paths);
+        EXPECT_TRUE(doc.save(file));
+        return read(file).substr(0, size);
+    }
+
     fs::path root;
     std::unique_ptr<FixedPaths> paths;
 };
@@ -181,6 +190,8 @@ TEST_F(DocumentTest, FailedOpensKeepTheOpenProject) {
     };
     const std::vector<Case> cases{
         {"garbage of whole blocks", std::string(64, 'x'), docmsg::kFormatError,
+         "The file does not begin with the header of a project file."},
+        {"project cut in its header", projectFileCutTo(64), docmsg::kFormatError,
          "The file is too short to hold the header of a project file."},
         {"torn file", std::string(13, 'x'), docmsg::kOpenFailed,
          "The file cannot be deciphered: its size of 13 bytes is not a multiple of 8."},
@@ -211,8 +222,46 @@ TEST_F(DocumentTest, FailedOpensKeepTheOpenProject) {
     CZorvEditorDoc doc(prompt, *paths);
     const fs::path none = root / "projects" / "none.zvd";
     EXPECT_FALSE(doc.open(none));
-    EXPECT_EQ(prompt.texts, std::vector<std::string>{std::string(docmsg::kOpenFailed) + "\n" +
-                                                     none.string() + "\nThe file does not exist."});
+    EXPECT_EQ(prompt.texts,
+              std::vector<std::string>{std::string(docmsg::kOpenFailed) + "\n" + none.string() +
+                                       "\nNo such file or directory"});
+}
+
+// Places that are no readable project file: a folder, a file whose read fails as a failing disk's
+// does, a named pipe that would hold the open for ever, a loop of links. Open and Import both
+// name the reason and leave the open project with its unsaved edit.
+TEST_F(DocumentTest, UnreadablePlacesKeepTheOpenProject) {
+    const fs::path folder = root / "projects" / "folder.zvd";
+    const fs::path pipe = root / "projects" / "pipe.zvd";
+    const fs::path loop = root / "projects" / "loop.zvd";
+    fs::create_directories(folder);
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+    fs::create_symlink(loop.filename(), loop);
+    const std::vector<std::pair<fs::path, std::string>> places{
+        {folder, "Is a directory"},
+        {"/proc/self/mem", "Input/output error"},
+        {pipe, "Is a named pipe, not a file"},
+        {loop, "Too many levels of symbolic links"},
+    };
+    DocumentHooks hooks;
+    hooks.translate = [](std::span<const uint8_t>, CHCData&) { return 0; };
+    for (const auto& [place, reason] : places) {
+        SCOPED_TRACE(place.string());
+        ScriptedPrompt prompt({PromptAnswer::No});
+        CZorvEditorDoc doc(prompt, *paths, hooks);
+        doc.project().addPage(7, PlaceMode::Insert);
+        doc.setModified();
+        const std::string message =
+            std::string(docmsg::kOpenFailed) + "\n" + place.string() + "\n" + reason;
+        EXPECT_FALSE(doc.open(place));
+        EXPECT_FALSE(doc.importOld(place));
+        // Open asks about the edit first; Import reads before it asks.
+        EXPECT_EQ(prompt.texts,
+                  (std::vector<std::string>{docmsg::kSaveUntitledChanges, message, message}));
+        ASSERT_EQ(doc.project().pageCount(), 1);
+        EXPECT_TRUE(doc.modified());
+        EXPECT_EQ(tempFiles(), 0);
+    }
 }
 
 TEST_F(DocumentTest, SaveModifiedAsksAndCancelStops) {

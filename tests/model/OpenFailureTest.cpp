@@ -78,11 +78,3 @@ TEST(OpenFailure, RefusedStreamsSayWhereAndWhy) {
         EXPECT_EQ(reasonOf(c.stream), c.reason);
     }
 }
-
-TEST(OpenFailure, UnreadableFilesSayWhy) {
-    const fs::path folder = fs::path(testing::TempDir()) / "zorv_open_failure";
-    fs::create_directories(folder);
-    EXPECT_EQ(unreadableReason(folder / "none.zvd"), "The file does not exist.");
-    EXPECT_EQ(unreadableReason(folder), "It is a folder, not a file.");
-    fs::remove_all(folder);
-}
