@@ -1,5 +1,6 @@
 #include "comm/CComm.h"
 
+#include <algorithm>
 #include <random>
 #include <vector>
 
@@ -7,14 +8,24 @@
 
 namespace zorv {
 
+namespace {
+using Clock = std::chrono::steady_clock;
+
+std::chrono::milliseconds timeLeft(Clock::time_point deadline) {
+    return std::max(std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()),
+                    std::chrono::milliseconds(0));
+}
+} // namespace
+
 CComm::CComm(SerialPortSystem& ports) : ports_(ports) {
     seedSource_ = [] { return uint8_t(std::random_device{}()); };
 }
 
 bool CComm::FindPort() {
     if (port_) {
-        tried_ = {{portName_, {}}};
-        return Probe(port_.get());
+        const bool answered = Probe(port_.get());
+        tried_ = {{portName_, {}, refused_}};
+        return answered;
     }
     tried_.clear();
     const std::vector<std::string> candidates =
@@ -22,10 +33,14 @@ bool CComm::FindPort() {
     for (const std::string& path : candidates) {
         std::string why;
         auto port = OpenPort(path + ":" + kSerialSettings, &why);
-        tried_.push_back({path, port ? std::string() : why});
-        if (!port)
+        if (!port) {
+            tried_.push_back({path, why});
             continue;
-        if (Probe(port.get())) {
+        }
+        forgetLine();
+        const bool answered = Probe(port.get());
+        tried_.push_back({path, {}, refused_});
+        if (answered) {
             port_ = std::move(port);
             portName_ = path;
             settings_ = kSerialSettings;
@@ -56,21 +71,71 @@ bool CComm::ClosePort() {
     if (!port_)
         return false;
     port_.reset();
+    forgetLine();
     return true;
 }
 
-bool CComm::exchange(PortHandle handle, std::span<const uint8_t> frame, std::span<uint8_t> reply) {
+void CComm::forgetLine() {
+    lastFrame_.clear();
+    owed_ = 0;
+}
+
+void CComm::dropOwedAnswers(PortHandle handle, std::chrono::milliseconds wait) {
+    uint8_t scrap[kMaxBlock];
+    while (owed_ > 0) {
+        const std::size_t got = handle->read({scrap, std::min(owed_, sizeof scrap)}, wait);
+        if (got == 0)
+            break;
+        owed_ -= got;
+    }
+    if (wait > wait.zero())
+        owed_ = 0;
+}
+
+std::size_t CComm::readReply(PortHandle handle, std::span<uint8_t> reply, bool framed) {
+    const auto total = timeouts_.total(reply.size());
+    if (!framed)
+        return handle->read(reply, total);
+    // A data reply starts with STX; an ACK or NAK before it answered an earlier frame.
+    const auto deadline = Clock::now() + total;
+    do {
+        if (handle->read(reply.first(1), timeLeft(deadline)) != 1)
+            return 0;
+        if (reply[0] != kStx && owed_ > 0)
+            --owed_;
+    } while (reply[0] != kStx);
+    return 1 + handle->read(reply.subspan(1), timeLeft(deadline));
+}
+
+bool CComm::exchange(PortHandle handle, std::span<const uint8_t> frame, std::span<uint8_t> reply,
+                     bool framed) {
     if (!handle)
         return false;
+    refused_ = false;
+    // A repeat of the frame just sent may take the late answer to an earlier copy, which says
+    // the same; before any other frame the panel is given its reply time-out to send what it
+    // still owes, so that no earlier answer is taken for this frame's own.
+    if (owed_ > 0) {
+        const bool repeat =
+            std::equal(frame.begin(), frame.end(), lastFrame_.begin(), lastFrame_.end());
+        dropOwedAnswers(handle, repeat ? std::chrono::milliseconds(0)
+                                       : timeouts_.total(std::min(owed_, kMaxBlock)));
+    }
     handle->purge();
+    lastFrame_.assign(frame.begin(), frame.end());
     if (handle->write(frame, timeouts_.total(frame.size())) != frame.size())
         return false;
-    return handle->read(reply, timeouts_.total(reply.size())) == reply.size();
+    const std::size_t got = readReply(handle, reply, framed);
+    // The panel may still answer, late.
+    owed_ += reply.size() - got;
+    return got == reply.size();
 }
 
 bool CComm::acked(PortHandle handle, std::span<const uint8_t> frame) {
     uint8_t reply = 0;
-    return exchange(handle, frame, {&reply, 1}) && reply == kAck;
+    const bool answered = exchange(handle, frame, {&reply, 1}, false);
+    refused_ = answered && reply == kNak;
+    return answered && reply == kAck;
 }
 
 bool CComm::Probe(PortHandle handle) {
@@ -80,16 +145,17 @@ bool CComm::Probe(PortHandle handle) {
 
 bool CComm::MatchType(PortHandle handle) {
     uint8_t reply[kTypeReplySize];
-    return exchange(handle, typeQueryFrame(), reply);
+    return exchange(handle, typeQueryFrame(), reply, true);
 }
 
 bool CComm::QueryStatus(PortHandle handle) {
     uint8_t reply[kStatusReplySize];
-    return exchange(handle, statusQueryFrame(), reply);
+    return exchange(handle, statusQueryFrame(), reply, true);
 }
 
 bool CComm::StartTransfer(PortHandle handle, char area) {
-    seed_ = seedSource_();
+    if (owed_ == 0 || lastFrame_ != startFrame(area, seed_))
+        seed_ = seedSource_();
     return acked(handle, startFrame(area, seed_));
 }
 
@@ -111,7 +177,7 @@ bool CComm::ReadBlock(PortHandle handle, uint8_t* data, int count, uint16_t addr
         return false;
     std::vector<uint8_t> reply(readReplySize(std::size_t(count)));
     std::span<uint8_t> out(data, std::size_t(count));
-    if (!exchange(handle, readBlockFrame(address, std::size_t(count)), reply) ||
+    if (!exchange(handle, readBlockFrame(address, std::size_t(count)), reply, true) ||
         !parseReadReply(reply, out))
         return false;
     scramble(out, seed_, address);

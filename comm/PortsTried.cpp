@@ -8,9 +8,11 @@ std::string portsTriedText(const std::vector<PortAttempt>& tried) {
     std::string text = "Ports tried: ";
     for (std::size_t i = 0; i < tried.size(); ++i) {
         const PortAttempt& a = tried[i];
-        text +=
-            (i ? ", " : "") + a.path +
-            (a.openFailure.empty() ? " (no answer)" : " (cannot be opened: " + a.openFailure + ")");
+        text += (i ? ", " : "") + a.path;
+        if (!a.openFailure.empty())
+            text += " (cannot be opened: " + a.openFailure + ")";
+        else
+            text += a.refused ? " (refused)" : " (no answer)";
     }
     return text;
 }

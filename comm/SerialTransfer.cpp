@@ -118,7 +118,8 @@ bool runSerialTransfer(CComm& comm, TransferObserver& observer, const SerialTran
                        char area, uint16_t base, SerialBlockMode mode,
                        const std::vector<uint8_t>& bytes) {
     auto step = [&](const char* before, const char* failed, const char* done, auto op) {
-        observer.status(before);
+        if (before)
+            observer.status(before);
         if (!tryStep(op)) {
             if (failed)
                 observer.status(failed);
@@ -168,7 +169,8 @@ bool runSerialTransfer(CComm& comm, TransferObserver& observer, const SerialTran
         observer.status(countText(t.lastDone, size, size));
         progress(size);
     }
-    return step(t.ending, t.endFailed, nullptr,
+    // The end is told once the end command itself has been answered.
+    return step(nullptr, t.endFailed, t.ending,
                 [&] { return comm.EndTransfer(comm.handle(), area); });
 }
 

@@ -138,6 +138,7 @@ std::vector<uint8_t> PanelDevice::command(const std::string& text) {
                 return nak("bad hex digits");
         scramble(data, seed_, uint16_t(address));
         store(area == kInterfaceArea ? image_ : config_, address - base, data);
+        ++blocksServed_;
         return {kAck};
     }
     if (area != kConfigArea || body.size() != 8)
@@ -147,6 +148,7 @@ std::vector<uint8_t> PanelDevice::command(const std::string& text) {
         if (address - base + i < config_.size())
             data[i] = config_[address - base + i];
     scramble(data, seed_, uint16_t(address));
+    ++blocksServed_;
     std::string hex;
     for (uint8_t b : data)
         appendHex(hex, b, 2);

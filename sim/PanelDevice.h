@@ -36,6 +36,8 @@ public:
     bool running() const { return running_; }
     const std::vector<std::string>& problems() const { return problems_; }
     int requests() const { return requests_; }
+    // Serial block writes and reads carried out, repeats of a block included.
+    int blocksServed() const { return blocksServed_; }
 
 private:
     std::vector<uint8_t> request(std::vector<uint8_t> frame);
@@ -56,6 +58,7 @@ private:
     bool usbConnected_ = false;
     std::vector<std::string> problems_;
     int requests_ = 0;
+    int blocksServed_ = 0;
 };
 
 } // namespace zorv::sim

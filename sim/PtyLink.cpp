@@ -1,5 +1,6 @@
 #include "sim/PtyLink.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
@@ -42,11 +43,22 @@ std::chrono::nanoseconds PtyLink::charTime() const {
                      : std::chrono::nanoseconds(0);
 }
 
+namespace {
+// Sleeps for `length`, in short steps so that a stop is not kept waiting.
+void standStill(std::chrono::milliseconds length, const std::atomic<bool>& stop) {
+    const auto until = Clock::now() + length;
+    while (!stop.load() && Clock::now() < until)
+        std::this_thread::sleep_for(
+            std::min<Clock::duration>(std::chrono::milliseconds(20), until - Clock::now()));
+}
+} // namespace
+
 void PtyLink::serve(PanelDevice& device, const std::atomic<bool>& stop,
                     std::chrono::milliseconds limit) {
     const auto started = Clock::now();
     // When the last byte received so far has fully arrived on the emulated line.
     Clock::time_point lineFree = started;
+    bool stalled = false;
     uint8_t buffer[512];
     while (!stop.load()) {
         if (limit.count() > 0 && Clock::now() - started >= limit)
@@ -63,10 +75,8 @@ void PtyLink::serve(PanelDevice& device, const std::atomic<bool>& stop,
         const ssize_t n = ::read(master_, buffer, sizeof buffer);
         if (n <= 0)
             continue;
-        const auto now = Clock::now();
-        if (lineFree < now)
-            lineFree = now;
-        for (ssize_t i = 0; i < n; ++i) {
+        lineFree = std::max(lineFree, Clock::now());
+        for (ssize_t i = 0; i < n && !stop.load(); ++i) {
             lineFree += charTime();
             std::vector<uint8_t> reply = device.receive(buffer[i]);
             if (reply.empty())
@@ -75,6 +85,12 @@ void PtyLink::serve(PanelDevice& device, const std::atomic<bool>& stop,
             lineFree += charTime() * long(reply.size());
             std::this_thread::sleep_until(lineFree);
             (void)!::write(master_, reply.data(), reply.size());
+            if (!stalled && stall_.pause.count() > 0 &&
+                device.blocksServed() >= stall_.afterBlocks) {
+                stalled = true;
+                standStill(stall_.pause, stop);
+                lineFree = Clock::now();
+            }
         }
     }
 }

@@ -26,7 +26,8 @@ int usage() {
     std::fprintf(stderr, "usage: zorv-panel-sim [--baud N] [--running] [--save-image FILE]\n"
                          "  [--save-config FILE] [--config FILE] [--timeout SECONDS]\n"
                          "  [--drop-every N] [--nak-every N] [--corrupt-every N]"
-                         " [--silent-after N]\n");
+                         " [--silent-after N]\n"
+                         "  [--stall-after-blocks N --stall-ms MS]\n");
     return 2;
 }
 
@@ -43,6 +44,8 @@ int main(int argc, char** argv) {
     bool running = false;
     int baud = 0;
     long timeout = 0;
+    zorv::sim::Stall stall;
+    long stallMs = 0;
     std::string saveImage, saveConfig, configFile;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -78,6 +81,10 @@ int main(int argc, char** argv) {
             ok = number(faults.corruptEvery);
         else if (arg == "--silent-after")
             ok = number(silent) && (faults.silentAfter = silent, true);
+        else if (arg == "--stall-after-blocks")
+            ok = number(stall.afterBlocks);
+        else if (arg == "--stall-ms")
+            ok = number(stallMs);
         else if (arg == "--save-image")
             ok = text(saveImage);
         else if (arg == "--save-config")
@@ -106,6 +113,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     link.setBaud(baud);
+    stall.pause = std::chrono::milliseconds(stallMs);
+    link.setStall(stall);
     std::signal(SIGINT, onSignal);
     std::signal(SIGTERM, onSignal);
     std::printf("%s\n", link.devicePath().c_str());

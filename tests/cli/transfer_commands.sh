@@ -46,6 +46,21 @@ timeout 30 "$zorv" download --serial "$port" demo.hc >download.txt 2>&1 ||
 stop_sim
 cmp demo.hc got.hc
 
+# A panel that stands still for 3 s after 40 blocks: the link's retries wait in the line, and
+# "complete" comes only once the panel, stopped at that moment, holds the whole image.
+start_sim --baud 38400 --stall-after-blocks 40 --stall-ms 3000 --save-image stalled.hc
+timeout 30 "$zorv" download --serial "$port" demo.hc >stalled.txt 2>&1 ||
+    { echo "download through a stall failed:" >&2; cat stalled.txt >&2; exit 1; }
+stop_sim
+tail -n 1 stalled.txt | grep -qxF "Interface data download: File download complete" ||
+    { echo "no completion after the stall:" >&2; cat stalled.txt >&2; exit 1; }
+cmp demo.hc stalled.hc
+
+# A panel that refuses every frame is named as refusing, not as silent.
+start_sim --nak-every 1
+fails "Ports tried: $port (refused)" "$zorv" download --serial "$port" demo.hc
+stop_sim
+
 # An image over 56 KB and a missing image are refused before any transfer.
 head -c 57345 /dev/zero >big.hc
 fails "Download file more than 56k!" "$zorv" download --serial /dev/null big.hc

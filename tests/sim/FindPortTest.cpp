@@ -1,8 +1,8 @@
 // Guards against: a port search that keeps a port which does not answer, forgets the one that
 // does, leaves a handle after failing, or opens a new port when one is already open; a chosen
 // port that is not the only one tried, or whose path loses its own colons; a failed search that
-// does not name every port it tried and why; and a port list that offers the standard ttyS lines
-// without a UART.
+// does not name every port it tried and why, or names a panel that refused the probe as giving no
+// answer; and a port list that offers the standard ttyS lines without a UART.
 
 #include <fstream>
 
@@ -101,6 +101,26 @@ TEST(FindPort, ChosenPortAloneIsTriedAndFailuresNameEveryPort) {
     CComm nothing(none);
     EXPECT_FALSE(nothing.FindPort());
     EXPECT_EQ(portsTriedText(nothing.portsTried()), "No serial port was found.");
+}
+
+TEST(FindPort, RefusingPanelIsToldFromSilentOne) {
+    TwoPanels two;
+    ServedPanel refusing(sim::FaultPlan{0, 1, 0, {}});
+    PosixSerialPortSystem ports(
+        std::vector{two.quietLink.devicePath(), refusing.link.devicePath()});
+    CComm comm(ports);
+    comm.setTimeouts({std::chrono::milliseconds(1), std::chrono::milliseconds(40)});
+    EXPECT_FALSE(comm.FindPort());
+    EXPECT_EQ(portsTriedText(comm.portsTried()), "Ports tried: " + two.quietLink.devicePath() +
+                                                     " (no answer), " + refusing.link.devicePath() +
+                                                     " (refused)");
+
+    // An open port re-probed: answered first, refused the second time.
+    ServedPanel everyOther(sim::FaultPlan{0, 2, 0, {}});
+    ASSERT_TRUE(everyOther.comm.FindPort());
+    EXPECT_FALSE(everyOther.comm.FindPort());
+    EXPECT_EQ(portsTriedText(everyOther.comm.portsTried()),
+              "Ports tried: " + everyOther.link.devicePath() + " (refused)");
 }
 
 TEST(FindPort, PortListLeavesOutTtyLinesWithoutUart) {

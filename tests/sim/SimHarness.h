@@ -33,15 +33,20 @@ struct RecordingObserver : TransferObserver {
 
 struct ServedPanel {
     // `baud` emulates the line's speed (0: none), for transfers that must last a moment.
-    explicit ServedPanel(sim::FaultPlan faults = {}, bool running = false, int baud = 0)
+    explicit ServedPanel(sim::FaultPlan faults = {}, bool running = false, int baud = 0,
+                         sim::Stall stall = {})
         : device(faults, running), ports(std::vector<std::string>{link.devicePath()}), comm(ports) {
         comm.setTimeouts({std::chrono::milliseconds(1), std::chrono::milliseconds(40)});
         link.setBaud(baud);
+        link.setStall(stall);
         thread = std::thread([this] { link.serve(device, stop); });
     }
-    ~ServedPanel() {
+    ~ServedPanel() { halt(); }
+    // Stops the panel where it is, so that what it holds can be looked at.
+    void halt() {
         stop = true;
-        thread.join();
+        if (thread.joinable())
+            thread.join();
     }
     sim::PanelDevice device;
     sim::PtyLink link;
