@@ -27,6 +27,16 @@ fs::path modbusTableOf(const fs::path& project) {
     return mdt.replace_extension(".mdt");
 }
 
+// The plain stream through its temporary file: written, read back and removed; a failure names
+// the system's reason.
+FileContents throughTempFile(const fs::path& temp, std::span<const uint8_t> plain) {
+    FileContents reread;
+    if (fileops::writeFile(temp, plain, &reread.failure))
+        reread = readWholeFile(temp);
+    fileops::removeFile(temp);
+    return reread;
+}
+
 } // namespace
 
 CZorvEditorDoc::CZorvEditorDoc(Prompt& prompt, const Paths& paths, DocumentHooks hooks)
@@ -115,13 +125,7 @@ std::unique_ptr<CHCData> CZorvEditorDoc::readProjectSource(ByteSource& file, con
         return nullptr;
     }
     // The plain stream lives in the temporary file for the length of the open only.
-    std::string failure;
-    FileContents reread;
-    if (fileops::writeFile(*temp, plain, &failure))
-        reread = readWholeFile(*temp);
-    else
-        reread.failure = failure;
-    fileops::removeFile(*temp);
+    const FileContents reread = throughTempFile(*temp, plain);
     if (!reread) {
         prompt_.message(openFailureMessage(docmsg::kTargetOpenFailed, *temp, reread.failure));
         return nullptr;
@@ -190,20 +194,19 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path) {
         prompt_.message(docmsg::kTargetOpenFailed);
         return false;
     }
-    const bool written = fileops::writeFile(*temp, projectStream(*project_));
-    const auto reread = written ? fileops::readFile(*temp) : std::nullopt;
-    fileops::removeFile(*temp);
+    const FileContents reread = throughTempFile(*temp, projectStream(*project_));
     if (!reread) {
-        prompt_.message(docmsg::kTargetOpenFailed);
+        prompt_.message(openFailureMessage(docmsg::kTargetOpenFailed, *temp, reread.failure));
         return false;
     }
-    const std::vector<uint8_t> file = encipherProject(*reread);
+    const std::vector<uint8_t> file = encipherProject(reread.bytes);
     // The version this save replaces goes into the history first; a failure there never stops
     // the save.
     keepReplacedVersion(paths_.workFolder(), path, modbusTableOf(path), file);
     // The project file is replaced only once the whole new file is on disk.
-    if (!fileops::replaceFile(path, file)) {
-        prompt_.message(docmsg::kTargetOpenFailed);
+    std::string failure;
+    if (!fileops::replaceFile(path, file, &failure)) {
+        prompt_.message(openFailureMessage(docmsg::kTargetOpenFailed, path, failure));
         return false;
     }
     modified_ = false;

@@ -181,6 +181,46 @@ TEST_F(DocumentTest, FailedSaveKeepsThePreviousFile) {
               1);
 }
 
+// A disk that is full stands behind every temporary file: each is a link to /dev/full.
+class FullDiskPaths : public FixedPaths {
+public:
+    using FixedPaths::FixedPaths;
+    std::optional<fs::path> makeTempFile(const fs::path& folder,
+                                         const std::string& prefix) const override {
+        const fs::path link = folder / (prefix + "full");
+        std::error_code ec;
+        fs::create_symlink("/dev/full", link, ec);
+        return ec ? std::nullopt : std::optional(link);
+    }
+};
+
+// A save the disk refuses keeps the system's first line and names the file and the reason.
+TEST_F(DocumentTest, FailedSaveNamesTheReason) {
+    const fs::path file = root / "projects" / "p.zvd";
+    write(file, "previous");
+    FullDiskPaths full(root / "program", root / "work", root / "temp");
+    ScriptedPrompt prompt;
+    CZorvEditorDoc doc(prompt, full);
+    doc.setModified();
+    EXPECT_FALSE(doc.save(file));
+    EXPECT_EQ(prompt.texts.back(), std::string(docmsg::kTargetOpenFailed) + "\n" +
+                                       (root / "temp" / "zvdfull").string() +
+                                       "\nNo space left on device");
+    EXPECT_EQ(read(file), "previous");
+    EXPECT_TRUE(doc.modified());
+    EXPECT_EQ(tempFiles(), 0);
+    EXPECT_TRUE(fs::exists("/dev/full"));
+
+    // The project file's own place is taken by a folder.
+    const fs::path folder = root / "projects" / "folder.zvd";
+    fs::create_directories(folder);
+    ScriptedPrompt second;
+    CZorvEditorDoc doc2(second, *paths);
+    EXPECT_FALSE(doc2.save(folder));
+    EXPECT_EQ(second.texts.back(),
+              std::string(docmsg::kTargetOpenFailed) + "\n" + folder.string() + "\nIs a directory");
+}
+
 TEST_F(DocumentTest, FailedOpensKeepTheOpenProject) {
     struct Case {
         const char* what;
