@@ -87,6 +87,7 @@ std::optional<fs::path> CZorvEditorDoc::makePlainTempFile(const char* fallback) 
 
 void CZorvEditorDoc::becomeUntitled() {
     path_.clear();
+    noteDiskState();
     title_ = kNoTitle;
     setModified(false);
 }
@@ -140,8 +141,12 @@ std::unique_ptr<CHCData> CZorvEditorDoc::readProjectSource(ByteSource& file, con
 }
 
 bool CZorvEditorDoc::open(const fs::path& path) {
-    if (!saveModified())
-        return false;
+    return saveModified() && openFile(path);
+}
+
+bool CZorvEditorDoc::openFile(const fs::path& path) {
+    // Taken before the read: a change in between is asked about later rather than missed.
+    const DiskFingerprint seen = DiskFingerprint::of(path);
     // An unreadable file leaves the open project as it was, with its file and modified mark.
     auto project = readProjectFile(path);
     if (!project)
@@ -150,6 +155,7 @@ bool CZorvEditorDoc::open(const fs::path& path) {
     replaceProject(std::move(project));
     path_ = path;
     title_ = titleOf(path);
+    diskState_ = seen;
     setModified(false);
     if (!modbusCopy_.empty()) {
         const fs::path mdt = modbusTableOf(path);
@@ -173,6 +179,7 @@ bool CZorvEditorDoc::openKept(std::span<const uint8_t> projectFile, const fs::pa
     replaceProject(std::move(project));
     path_ = path;
     title_ = path.empty() ? kNoTitle : titleOf(path);
+    noteDiskState();
     if (!modbusCopy_.empty())
         fileops::writeFile(modbusCopy_, modbusTable);
     // The kept version exists nowhere as the project file: it is unsaved work.
@@ -229,12 +236,48 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path) {
     if (hooks_.addRecentFile)
         hooks_.addRecentFile(path);
     path_ = path;
+    // The editor's own bytes: a program that writes the file after them is still noticed.
+    diskState_ = DiskFingerprint::written(path, file);
     notifyState();
     return true;
 }
 
 bool CZorvEditorDoc::save(const fs::path& path) {
+    // A save over the project's own file never overwrites another program's change unasked.
+    std::error_code ec;
+    if (!path_.empty() && fs::equivalent(path, path_, ec) && !settleDiskChange())
+        return false;
     return writeProjectFile(path);
+}
+
+bool CZorvEditorDoc::changedOnDisk() const {
+    if (path_.empty())
+        return false;
+    const DiskFingerprint now = DiskFingerprint::of(path_);
+    return now.exists && !sameVersion(now, diskState_);
+}
+
+void CZorvEditorDoc::noteDiskState() {
+    diskState_ = path_.empty() ? DiskFingerprint{} : DiskFingerprint::of(path_);
+}
+
+bool CZorvEditorDoc::settleDiskChange() {
+    if (!changedOnDisk())
+        return true;
+    const bool reload = prompt_.choose(docmsg::kChangedOnDisk, docmsg::kReload, docmsg::kKeepMine);
+    // The user gave up the edits in memory: no save question comes first.
+    if (reload && openFile(fs::path(path_))) {
+        if (hooks_.diskChangeSettled)
+            hooks_.diskChangeSettled(true);
+        return false;
+    }
+    // Kept, or a reload that failed and has said why: the project in memory is what the next
+    // save writes, over the version seen now.
+    noteDiskState();
+    setModified(true);
+    if (hooks_.diskChangeSettled)
+        hooks_.diskChangeSettled(false);
+    return !reload;
 }
 
 bool CZorvEditorDoc::saveAs(const SaveTarget& target) {

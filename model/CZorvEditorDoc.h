@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/CHCData.h"
+#include "model/DiskFingerprint.h"
 #include "platform/FileRead.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
@@ -28,6 +29,10 @@ inline constexpr const char* kSaveChanges = "Save changes in the current project
 inline constexpr const char* kSaveUntitledChanges = "Save the changes made by the project";
 inline constexpr const char* kImportFailed = "Failed to recognize the file format, import failed!";
 inline constexpr const char* kReportFailed = " Failed to Create Report!";
+inline constexpr const char* kChangedOnDisk =
+    "The project file was changed by another program since it was opened.";
+inline constexpr const char* kReload = "Reload";
+inline constexpr const char* kKeepMine = "Keep mine";
 } // namespace docmsg
 
 // Where the save dialog puts a project: the save folder and the project name (without ".zvd").
@@ -55,6 +60,10 @@ struct DocumentHooks {
     std::function<void(const std::filesystem::path&)> openFile;
     // The title or the modified flag may have changed (the window's caption follows).
     std::function<void()> stateChanged;
+    // The project file changed on disk and the user chose: `reloaded`, the editing view shows
+    // the project anew and its undo history starts afresh; kept, no undo leads back to a state
+    // that matches the file any more.
+    std::function<void(bool reloaded)> diskChangeSettled;
 };
 
 class CZorvEditorDoc {
@@ -102,6 +111,18 @@ public:
     bool modified() const { return modified_; }
     void setModified(bool on = true);
     const std::filesystem::path& modbusWorkingCopy() const { return modbusCopy_; }
+    // Whether another program changed the project file since the editor last read or wrote it
+    // (or kept its own project over that version). A file deleted or moved away is no change:
+    // the next save writes it again.
+    bool changedOnDisk() const;
+    // The project file as it is now is the version the project in memory stands for.
+    void noteDiskState();
+    // Asks "Reload" or "Keep mine" when the project file changed on disk. Reload reads it again
+    // (the project in memory and its edits are gone); Keep mine keeps the project, marked
+    // modified, and that version is not asked about again, so the next save writes over it.
+    // True when nothing changed or the project was kept: a pending save may go on. False when
+    // the file was reloaded, or a reload failed (it has said why, and the project is kept).
+    bool settleDiskChange();
     // A project without a file keeps its pictures in the "pic" folder of this folder of its own
     // in the work folder until its first save, apart from the pictures of any project saved in
     // the work folder itself.
@@ -112,6 +133,8 @@ public:
 
 private:
     void replaceProject(std::unique_ptr<CHCData> project);
+    // Open without the save question.
+    bool openFile(const std::filesystem::path& path);
     void makeModbusWorkingCopy();
     // Open steps: read, decipher through the temporary plain file, read the stream.
     std::unique_ptr<CHCData> readProjectFile(const std::filesystem::path& path);
@@ -133,6 +156,7 @@ private:
     std::string title_ = kNoTitle;
     bool modified_ = false;
     std::filesystem::path modbusCopy_;
+    DiskFingerprint diskState_;
 };
 
 } // namespace zorv

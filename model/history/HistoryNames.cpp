@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <ctime>
 
+#include "model/ByteHash.h"
+
 namespace fs = std::filesystem;
 
 namespace zorv {
@@ -14,11 +16,7 @@ constexpr std::size_t kNumberDigits = 6;
 
 // FNV-1a over the path's bytes, folded to 32 bits.
 uint32_t pathHash(const std::string& path) {
-    uint64_t h = 14695981039346656037ull;
-    for (unsigned char c : path) {
-        h ^= c;
-        h *= 1099511628211ull;
-    }
+    const uint64_t h = fnv1a(path);
     return uint32_t(h ^ (h >> 32));
 }
 
