@@ -83,9 +83,9 @@ std::string problems(const Findings& findings) {
     return html + "</table>\n";
 }
 
-std::string pageMap(const std::string& svg) {
+std::string pageMap(const std::string& svg, const std::string& note) {
     if (svg.empty())
-        return "<p>No page map.</p>\n";
+        return "<p>" + (note.empty() ? std::string("No page map.") : note) + "</p>\n";
     // Inline SVG goes without its XML prolog and document type.
     const std::size_t at = svg.find("<svg");
     std::string html = "<div class=\"map\">" +
@@ -183,8 +183,8 @@ std::string htmlReport(const HtmlReportInput& in) {
     return "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>" +
            title + " - project report</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" +
            "<h1>" + title + "</h1>\n" + figures(in) + "<h2>Problems</h2>\n" +
-           problems(in.findings) + "<h2>Page map</h2>\n" + pageMap(in.mapSvg) + reportPart(in) +
-           "<h2>Registers</h2>\n" + registers(in.uses) + "</body>\n</html>\n";
+           problems(in.findings) + "<h2>Page map</h2>\n" + pageMap(in.mapSvg, in.mapNote) +
+           reportPart(in) + "<h2>Registers</h2>\n" + registers(in.uses) + "</body>\n</html>\n";
 }
 
 namespace {
@@ -233,8 +233,10 @@ std::string projectHtmlReport(const CheckInput& input, const std::string& title,
     report.stats = input.stats;
     report.findings = runChecks(input);
     report.uses = registerUses(input.project, input.modbus);
+    const PageGraph graph = pageGraph(input.project);
+    report.mapNote = pageMapTooLarge(graph);
     std::vector<uint8_t> svg;
-    if (renderPageMap(pageMapDot(pageGraph(input.project)), MapFormat::Svg, svg))
+    if (report.mapNote.empty() && renderPageMap(pageMapDot(graph), MapFormat::Svg, svg))
         report.mapSvg.assign(svg.begin(), svg.end());
     report.pagePicture = pagePicture ? std::move(pagePicture) : panelPictures(input.image);
     return htmlReport(report);

@@ -55,7 +55,46 @@ GVC_t* graphvizContext() {
     return context;
 }
 
+// What the map draws: one arrow per pair of pages and kind of jump (none for an Up or Down key
+// that stays on its page), and a box for every page the arrows reach that does not exist.
+struct MapShape {
+    std::vector<const PageJump*> jumps;
+    std::set<int> missing;
+};
+
+MapShape mapShape(const PageGraph& graph) {
+    MapShape shape;
+    std::set<int> numbers;
+    for (const PageNode& page : graph.pages)
+        numbers.insert(page.number);
+    std::set<std::tuple<int, int, JumpKind>> drawn;
+    for (const PageJump& j : graph.jumps) {
+        if ((j.kind == JumpKind::UpDown && j.target == *j.from) ||
+            !drawn.insert({*j.from, j.target, j.kind}).second)
+            continue;
+        shape.jumps.push_back(&j);
+        if (!numbers.contains(j.target))
+            shape.missing.insert(j.target);
+    }
+    for (const PageJump& root : graph.roots) {
+        if (!numbers.contains(root.target))
+            shape.missing.insert(root.target);
+    }
+    return shape;
+}
+
 } // namespace
+
+std::string pageMapTooLarge(const PageGraph& graph) {
+    const MapShape shape = mapShape(graph);
+    const std::size_t pages = graph.pages.size() + shape.missing.size();
+    const std::size_t jumps = shape.jumps.size() + graph.roots.size();
+    if (pages <= kMaxMapPages && jumps <= kMaxMapJumps)
+        return {};
+    return "The page map is too large to draw: it has " + std::to_string(pages) + " pages and " +
+           std::to_string(jumps) + " jumps, and a map shows at most " +
+           std::to_string(kMaxMapPages) + " pages and " + std::to_string(kMaxMapJumps) + " jumps.";
+}
 
 JumpStyle jumpStyle(JumpKind kind) {
     switch (kind) {
@@ -81,34 +120,23 @@ std::string pageMapDot(const PageGraph& graph) {
                       "  node [shape=box, style=filled, fillcolor=\"#f5f5f5\", "
                       "fontname=\"Liberation Sans\", fontsize=11];\n"
                       "  edge [fontname=\"Liberation Sans\", fontsize=9, arrowsize=0.7];\n";
-    std::set<int> numbers;
-    for (const PageNode& page : graph.pages) {
-        numbers.insert(page.number);
+    for (const PageNode& page : graph.pages)
         writeNode(page, dot);
-    }
-    std::set<int> missing;
-    std::set<std::tuple<int, int, JumpKind>> drawn; // one arrow per pair and kind
-    for (const PageJump& j : graph.jumps) {
-        if ((j.kind == JumpKind::UpDown && j.target == *j.from) ||
-            !drawn.insert({*j.from, j.target, j.kind}).second)
-            continue;
-        if (!numbers.contains(j.target))
-            missing.insert(j.target);
-        const JumpStyle style = jumpStyle(j.kind);
-        dot += "  " + nodeName(*j.from) + " -> " + nodeName(j.target) + " [color=\"" +
-               style.colour + "\", style=" + style.line + ", tooltip=\"" + jumpKindName(j.kind) +
+    const MapShape shape = mapShape(graph);
+    for (const PageJump* j : shape.jumps) {
+        const JumpStyle style = jumpStyle(j->kind);
+        dot += "  " + nodeName(*j->from) + " -> " + nodeName(j->target) + " [color=\"" +
+               style.colour + "\", style=" + style.line + ", tooltip=\"" + jumpKindName(j->kind) +
                "\"];\n";
     }
     // The pages the panel shows by itself hang from one point, labelled with their role.
     dot += "  panel [label=\"Panel\", shape=circle, fillcolor=\"#e8f5e9\", fontsize=9];\n";
     for (const PageJump& root : graph.roots) {
-        if (!numbers.contains(root.target))
-            missing.insert(root.target);
         const JumpStyle style = jumpStyle(root.kind);
         dot += "  panel -> " + nodeName(root.target) + " [color=\"" + style.colour +
                "\", style=" + style.line + ", label=\"" + root.role + "\"];\n";
     }
-    for (int number : missing)
+    for (int number : shape.missing)
         dot += "  " + nodeName(number) + " [label=\"Page " + std::to_string(number) +
                "\\n(missing)\", shape=octagon, color=\"#c62828\", fontcolor=\"#c62828\", "
                "fillcolor=white];\n";

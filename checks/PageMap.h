@@ -3,6 +3,7 @@
 // "dot" layout. Unreachable pages are drawn red and dashed, jumps to pages that do not exist end
 // in a red octagon.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -12,6 +13,14 @@
 namespace zorv {
 
 enum class MapFormat { Svg, Png };
+
+// The most pages (boxes, missing pages included) and arrows a map is drawn with: Graphviz's
+// layout grows far faster than the graph (a map of 65,535 pages took more than ten minutes), and
+// a picture of more boxes cannot be read anyway.
+inline constexpr std::size_t kMaxMapPages = 150;
+inline constexpr std::size_t kMaxMapJumps = 300;
+// Why the graph is not drawn, naming its size and the limits; empty when it can be drawn.
+std::string pageMapTooLarge(const PageGraph& graph);
 
 // The graph in Graphviz's DOT language (UTF-8).
 std::string pageMapDot(const PageGraph& graph);

@@ -26,9 +26,12 @@ int runMap(const QStringList& args) {
     std::string message;
     if (!loadProject(args[0], project, message))
         return fail(message);
+    const PageGraph graph = pageGraph(project);
+    if (const std::string tooLarge = pageMapTooLarge(graph); !tooLarge.empty())
+        return fail(tooLarge);
     std::vector<uint8_t> picture;
     const MapFormat format = out.endsWith(".svg") ? MapFormat::Svg : MapFormat::Png;
-    if (!renderPageMap(pageMapDot(pageGraph(project)), format, picture))
+    if (!renderPageMap(pageMapDot(graph), format, picture))
         return fail("Graphviz could not draw the page map!");
     if (!writeFileAtomically(args[1], picture))
         return fail("Failed to open the target file!");

@@ -66,11 +66,14 @@ CPageMapView::CPageMapView(QWidget* parent) : QWidget(parent) {
 }
 
 bool CPageMapView::setGraph(const PageGraph& graph) {
+    const std::string tooLarge = pageMapTooLarge(graph);
     std::vector<uint8_t> png;
-    if (renderPageMap(pageMapDot(graph), MapFormat::Png, png) && setPicture(png))
+    if (tooLarge.empty() && renderPageMap(pageMapDot(graph), MapFormat::Png, png) &&
+        setPicture(png))
         return true;
     original_ = QPixmap();
-    picture_->setText("Graphviz could not draw the page map.");
+    picture_->setText(tooLarge.empty() ? QString("Graphviz could not draw the page map.")
+                                       : QString::fromStdString(tooLarge));
     picture_->adjustSize();
     return false;
 }

@@ -57,6 +57,36 @@ TEST(PageMap, GraphvizRendersSvgAndPng) {
     EXPECT_TRUE(none.empty());
 }
 
+// Graphviz's layout grows far faster than the graph (a map of 65,535 pages ran for more than ten
+// minutes): a map past its limits is refused with its size named, and the report says so in
+// the map's place.
+TEST(PageMap, MapsPastTheLimitsAreRefusedWithTheirSize) {
+    PageGraph graph;
+    for (int n = 1; n <= int(kMaxMapPages); ++n)
+        graph.pages.push_back({n});
+    EXPECT_EQ(pageMapTooLarge(graph), "");
+    // A jump to a page that does not exist adds its box.
+    graph.jumps.push_back({JumpKind::Key, 1, std::nullopt, 9999});
+    EXPECT_EQ(pageMapTooLarge(graph), "The page map is too large to draw: it has 151 pages and 1 "
+                                      "jumps, and a map shows at most 150 pages and 300 jumps.");
+
+    // Arrows count once per pair of pages and kind; an Up or Down key onto its own page draws
+    // none.
+    PageGraph jumps;
+    jumps.pages = {{1}, {2}};
+    for (int i = 0; i < int(kMaxMapJumps); ++i)
+        jumps.jumps.push_back({JumpKind::Key, i % 150 + 1, std::nullopt, i / 150 + 1});
+    jumps.jumps.push_back({JumpKind::Key, 1, std::nullopt, 1});
+    jumps.jumps.push_back({JumpKind::UpDown, 2, std::nullopt, 2});
+    EXPECT_EQ(pageMapTooLarge(jumps), "");
+    jumps.roots.push_back({JumpKind::System, std::nullopt, std::nullopt, 1, "start page"});
+    EXPECT_NE(pageMapTooLarge(jumps), "");
+
+    const std::string html = projectHtmlReport(CheckInput{ringProject(200)}, "P");
+    EXPECT_THAT(html, HasSubstr("<p>The page map is too large to draw: it has 200 pages"));
+    EXPECT_THAT(html, Not(HasSubstr("<div class=\"map\">")));
+}
+
 TEST(HtmlReport, SelfContainedWithEverySection) {
     const CHCData project = mapProject();
     const std::string html = projectHtmlReport(CheckInput{project}, "Demo <1>");
