@@ -95,10 +95,11 @@ void ProjectCommands::importOld() {
         services_.files.openFile(&view_, tr("Open"), QString(), qtFileFilter(kImportFilter));
     if (file.isEmpty())
         return;
-    // The save question is answered: the import does not ask it again.
-    doc.setModified(false);
-    doc.importOld(file.toStdString());
-    view_.initialUpdate();
+    // The save question is answered: the import does not ask it again. A file that cannot be
+    // read leaves the project with its edits and their undo history as they were; a failed
+    // translation leaves a new, empty project, which the view shows anew as a new project.
+    if (doc.importOld(file.toStdString(), true) || doc.project().pageCount() == 0)
+        view_.initialUpdate();
 }
 
 void ProjectCommands::recordProjectEdit(const char* name, ProjectState before) {

@@ -311,27 +311,32 @@ bool CZorvEditorDoc::saveUntitled() {
 bool CZorvEditorDoc::newProject() {
     if (!saveModified())
         return false;
+    resetToNewProject();
+    return true;
+}
+
+void CZorvEditorDoc::resetToNewProject() {
     becomeUntitled();
     replaceProject(nullptr);
     makeModbusWorkingCopy();
     // Pictures left by an earlier project without a file must not reach this one's first save.
     clearUnsavedPictures();
-    return true;
 }
 
 std::optional<SaveTarget> CZorvEditorDoc::askSaveTarget() {
     return hooks_.askSaveTarget ? hooks_.askSaveTarget() : std::nullopt;
 }
 
-bool CZorvEditorDoc::importOld(const fs::path& path) {
+bool CZorvEditorDoc::importOld(const fs::path& path, bool saveAsked) {
     // A file that cannot be read leaves the open project as it was, as Open does.
     const FileContents file = readWholeFile(path);
     if (!file) {
         prompt_.message(openFailureMessage(docmsg::kOpenFailed, path, file.failure));
         return false;
     }
-    if (!newProject())
+    if (!saveAsked && !saveModified())
         return false;
+    resetToNewProject();
     // The translation fills a project of its own, so a failure leaves the new, empty one.
     auto project = std::make_unique<CHCData>();
     if (!hooks_.translate || hooks_.translate(file.bytes, *project) < 0) {

@@ -97,7 +97,9 @@ public:
     // as its working Modbus table; asks about pending changes first, as Open does.
     bool openKept(std::span<const uint8_t> projectFile, const std::filesystem::path& path,
                   std::span<const uint8_t> modbusTable);
-    bool importOld(const std::filesystem::path& path);
+    // Reads the older project first, so that a file that cannot be read leaves the open project
+    // as it was; `saveAsked`: the save question was answered before the file was chosen.
+    bool importOld(const std::filesystem::path& path, bool saveAsked = false);
     void close();
     // Makes the statistical report and opens it.
     bool openReport();
@@ -145,6 +147,8 @@ private:
     std::optional<std::filesystem::path> makePlainTempFile(const char* fallback) const;
     bool writeProjectFile(const std::filesystem::path& path);
     void becomeUntitled();
+    // A new, empty project without a file, as New makes it once the save question is answered.
+    void resetToNewProject();
     void clearUnsavedPictures();
     void notifyState();
 

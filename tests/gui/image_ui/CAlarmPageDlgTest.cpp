@@ -176,7 +176,8 @@ void CAlarmPageDlgTest::wrongHeadLeavesOneEmptyRow() {
     QCOMPARE(o.list.rowCount(), 1);
     QCOMPARE(o.list.cellText(0, 1), QString());
     dialogkit::click(o.dialog, "import");
-    QCOMPARE(o.prompt.texts.back(), std::string("Import failure!"));
+    const std::string missing = dir_.filePath("missing.txt").toStdString();
+    QCOMPARE(o.prompt.texts.back(), "Import failure!\n" + missing + "\nNo such file or directory");
     QCOMPARE(o.record.text(1, 0).str(), std::string("Pump"));
 }
 
