@@ -1,9 +1,10 @@
 #include "app/CTrueColorToolBar.h"
 
 #include <QBitmap>
-#include <QFile>
 #include <QImage>
 #include <QtEndian>
+
+#include "platform/FileRead.h"
 
 namespace zorv {
 
@@ -23,10 +24,13 @@ QPoint firstStoredPixel(const QByteArray& bytes, const QImage& image) {
 } // namespace
 
 QList<QPixmap> cutTrueColorStrip(const QString& file, int width) {
-    QFile f(file);
-    if (width <= 0 || !f.open(QIODevice::ReadOnly))
+    if (width <= 0)
         return {};
-    const QByteArray bytes = f.readAll();
+    const FileContents contents = readWholeFile(file.toStdString());
+    if (!contents)
+        return {};
+    const QByteArray bytes(reinterpret_cast<const char*>(contents.bytes.data()),
+                           qsizetype(contents.bytes.size()));
     QImage strip;
     if (!strip.loadFromData(bytes) || strip.width() < width)
         return {};

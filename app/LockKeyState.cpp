@@ -1,7 +1,8 @@
 #include "app/LockKeyState.h"
 
-#include <fstream>
 #include <string>
+
+#include "platform/FileRead.h"
 
 namespace zorv {
 
@@ -16,11 +17,10 @@ std::optional<bool> lockKeyState(LockKey key, const std::filesystem::path& leds)
         const std::string name = entry.path().filename().string();
         if (!name.ends_with(suffix))
             continue;
-        std::ifstream in(entry.path() / "brightness");
-        int brightness = 0;
-        if (!(in >> brightness))
+        const std::optional<long> brightness = readNumberFile(entry.path() / "brightness");
+        if (!brightness)
             continue;
-        on = on.value_or(false) || brightness > 0;
+        on = on.value_or(false) || *brightness > 0;
     }
     return on;
 }

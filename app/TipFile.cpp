@@ -4,6 +4,7 @@
 #include <ctime>
 #include <system_error>
 
+#include "platform/FileRead.h"
 #include "platform/Registry.h"
 
 namespace fs = std::filesystem;
@@ -57,48 +58,46 @@ bool tipAtStartUp(const Registry& registry) {
 }
 
 TipFile::TipFile(Registry& registry, const fs::path& file) : registry_(registry) {
-    file_.reset(std::fopen(file.c_str(), "rb"));
-    if (!file_) {
-        fail(State::Missing, kTipsMissingMessage);
+    FileContents contents = readWholeFile(file);
+    if (!contents) {
+        fail(contents.missing ? State::Missing : State::Trouble,
+             contents.missing ? kTipsMissingMessage : kTipsTroubleMessage);
         return;
     }
+    bytes_ = std::move(contents.bytes);
     const std::string stamp = fileTimeText(file);
     long start = 0;
     if (registry_.value(kTipTimeStampKey) == stamp)
         start = registry_.intValue(kTipFilePosKey, 0);
     else
         registry_.setValue(kTipTimeStampKey, stamp);
-    if (start < 0 || std::fseek(file_.get(), start, SEEK_SET) != 0) {
+    if (start < 0) {
         fail(State::Trouble, kTipsTroubleMessage);
         return;
     }
+    next_ = std::size_t(start);
     readTip();
 }
 
 void TipFile::next() {
-    if (file_)
+    if (bytes_)
         readTip();
 }
 
 void TipFile::storePosition() {
-    if (!file_)
-        return;
-    const long position = std::ftell(file_.get());
-    if (position >= 0)
-        registry_.setValue(kTipFilePosKey, std::to_string(position));
+    if (bytes_)
+        registry_.setValue(kTipFilePosKey, std::to_string(next_));
 }
 
-TipFile::Line TipFile::readLine(std::string& line) {
+bool TipFile::readLine(std::string& line) {
     line.clear();
-    int c = 0;
-    while (line.size() < kLineLimit && (c = std::getc(file_.get())) != EOF) {
-        line.push_back(char(c));
+    while (line.size() < kLineLimit && next_ < bytes_->size()) {
+        const char c = char((*bytes_)[next_++]);
+        line.push_back(c);
         if (c == '\n')
             break;
     }
-    if (!line.empty())
-        return Line::Read;
-    return std::ferror(file_.get()) ? Line::Failed : Line::End;
+    return !line.empty();
 }
 
 void TipFile::readTip() {
@@ -107,8 +106,7 @@ void TipFile::readTip() {
     bool rewound = false;
     std::string line;
     for (;;) {
-        switch (readLine(line)) {
-        case Line::Read:
+        if (readLine(line)) {
             if (!isTipLine(line))
                 continue;
             while (!line.empty() && (line.back() == '\n' || line.back() == '\r'))
@@ -116,22 +114,14 @@ void TipFile::readTip() {
             state_ = State::Ready;
             text_ = line;
             return;
-        case Line::End:
-            if (rewound) {
-                state_ = State::Ready;
-                text_.clear();
-                return;
-            }
-            if (std::fseek(file_.get(), 0, SEEK_SET) != 0) {
-                fail(State::Trouble, kTipsTroubleMessage);
-                return;
-            }
-            rewound = true;
-            continue;
-        case Line::Failed:
-            fail(State::Trouble, kTipsTroubleMessage);
+        }
+        if (rewound) {
+            state_ = State::Ready;
+            text_.clear();
             return;
         }
+        next_ = 0;
+        rewound = true;
     }
 }
 

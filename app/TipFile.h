@@ -3,10 +3,11 @@
 // read. The reading position and the file's time stamp are kept in the settings, so each start
 // shows the tip after the last one seen, and a replaced file starts again at its first tip.
 
-#include <cstdio>
+#include <cstdint>
 #include <filesystem>
-#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace zorv {
 
@@ -40,7 +41,7 @@ public:
     State state() const { return state_; }
     // The tip, or the message of a missing or unreadable file.
     const std::string& text() const { return text_; }
-    bool canGoOn() const { return file_ != nullptr; }
+    bool canGoOn() const { return bytes_.has_value(); }
 
     // Reads the tip after the current one.
     void next();
@@ -48,17 +49,15 @@ public:
     void storePosition();
 
 private:
-    struct Closer {
-        void operator()(std::FILE* f) const { std::fclose(f); }
-    };
-    enum class Line { Read, End, Failed };
-
-    Line readLine(std::string& line);
+    // A line of at most kLineLimit characters from the reading place, with its line end; false
+    // at the end of the file.
+    bool readLine(std::string& line);
     void readTip();
     void fail(State state, const char* message);
 
     Registry& registry_;
-    std::unique_ptr<std::FILE, Closer> file_;
+    std::optional<std::vector<uint8_t>> bytes_; // the file, read whole
+    std::size_t next_ = 0;                      // where the next line starts; may lie past the end
     State state_ = State::Ready;
     std::string text_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <charconv>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <system_error>
@@ -128,6 +129,22 @@ FileContents readWholeFile(const std::filesystem::path& path, std::uintmax_t max
     FileContents contents = readRest(file, maxSize);
     contents.missing = file.missing();
     return contents;
+}
+
+std::optional<long> readNumberFile(const std::filesystem::path& path) {
+    constexpr std::uintmax_t kNumberFileLimit = 4096;
+    const FileContents file = readWholeFile(path, kNumberFileLimit);
+    if (!file)
+        return std::nullopt;
+    const char* first = reinterpret_cast<const char*>(file.bytes.data());
+    const char* last = first + file.bytes.size();
+    while (first != last && (*first == ' ' || *first == '\t' || *first == '\n'))
+        ++first;
+    long value = 0;
+    const auto [end, error] = std::from_chars(first, last, value);
+    if (error != std::errc() || end == first)
+        return std::nullopt;
+    return value;
 }
 
 } // namespace zorv

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,5 +64,8 @@ FileContents readRest(ByteSource& source, std::uintmax_t maxSize = kAnyFileSize)
 // The whole file at `path`.
 FileContents readWholeFile(const std::filesystem::path& path,
                            std::uintmax_t maxSize = kAnyFileSize);
+// The decimal number a small text file begins with (after blanks), as the files of /sys hold
+// one; nothing when the file cannot be read or holds none.
+std::optional<long> readNumberFile(const std::filesystem::path& path);
 
 } // namespace zorv

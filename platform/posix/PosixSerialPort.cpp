@@ -6,7 +6,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <filesystem>
-#include <fstream>
 #include <poll.h>
 #include <sstream>
 #include <sys/ioctl.h>
@@ -14,6 +13,8 @@
 #include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
+
+#include "platform/FileRead.h"
 
 namespace zorv {
 
@@ -111,9 +112,7 @@ private:
 
 // A standard ttyS line whose UART type is 0: the kernel keeps it, but no chip answers there.
 bool withoutUart(const std::filesystem::path& ttyClass, const std::string& name) {
-    std::ifstream type(ttyClass / name / "type");
-    int value = -1;
-    return type >> value && value == 0;
+    return readNumberFile(ttyClass / name / "type") == 0;
 }
 
 } // namespace

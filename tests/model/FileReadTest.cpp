@@ -105,6 +105,18 @@ TEST_F(FileReadTest, PlacesThatAreNoReadableFileSayWhy) {
     ::close(sock);
 }
 
+TEST_F(FileReadTest, NumberFilesGiveTheirLeadingNumber) {
+    const auto number = [&](const std::string& text) {
+        return readNumberFile(write("n", std::vector<uint8_t>(text.begin(), text.end())));
+    };
+    EXPECT_EQ(number("1\n"), 1);
+    EXPECT_EQ(number(" 255 x"), 255);
+    EXPECT_EQ(number("-3"), -3);
+    EXPECT_EQ(number("x1"), std::nullopt);
+    EXPECT_EQ(number(""), std::nullopt);
+    EXPECT_EQ(readNumberFile(root), std::nullopt);
+}
+
 TEST_F(FileReadTest, AReadThatFailsPartWayGivesNoBytesAndTheReason) {
     const std::vector<uint8_t> bytes(5000, 3);
     MemorySource source(bytes, 4096);

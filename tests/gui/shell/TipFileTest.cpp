@@ -8,6 +8,7 @@
 #include <QTest>
 #include <chrono>
 #include <fstream>
+#include <sys/stat.h>
 
 #include "app/TipFile.h"
 #include "platform/Registry.h"
@@ -145,6 +146,14 @@ private slots:
         fs::create_directory(file_);
         TipFile reader(registry_, file_);
         QVERIFY(reader.state() != TipFile::State::Ready);
+    }
+
+    // A named pipe would hold the start of the editor for ever.
+    void namedPipeInPlaceOfFileIsTroubleReading() {
+        QCOMPARE(::mkfifo(file_.c_str(), 0644), 0);
+        TipFile reader(registry_, file_);
+        QCOMPARE(reader.state(), TipFile::State::Trouble);
+        QVERIFY(!reader.canGoOn());
     }
 
 private:
