@@ -15,12 +15,14 @@
 #include "app/CRecoveryDlg.h"
 #include "app/CSaveDlg.h"
 #include "app/CTipDlg.h"
+#include "app/DiskChangeWatch.h"
 #include "app/PanelPreview.h"
 #include "app/ProjectOverviews.h"
 #include "app/RecoveryKeeper.h"
 #include "app/meter/CMemoryMeter.h"
 #include "comm/ProjectReport.h"
 #include "editor/CZorvEditorView.h"
+#include "editor/undo/EditHistory.h"
 #include "image/ImageCompiler.h"
 #include "image/Translator.h"
 
@@ -56,6 +58,14 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
         return dialog.target();
     };
     hooks.stateChanged = [this] { documentChanged(); };
+    hooks.diskChangeSettled = [this](bool reloaded) {
+        if (!view_)
+            return;
+        if (reloaded)
+            view_->initialUpdate();
+        else
+            view_->history().forgetSavedState();
+    };
     // An imported project is unsaved: its pictures go where an unsaved project keeps them.
     hooks.translate = [this](std::span<const uint8_t> file, CHCData& project) {
         std::vector<RenumberedPage> renumbered;
@@ -93,6 +103,7 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
     connect(meter_, &CMemoryMeter::pageRequested, view_, &CZorvEditorView::selectPage);
     frame_->setRecentFiles(recent_.paths());
     frame_->setCloseCheck([this] { return view_->closeRequested(); });
+    new DiskChangeWatch(*frame_, *document_, this);
     connectOverviews();
     connectCommands();
     // Said once: editing goes on without snapshots.

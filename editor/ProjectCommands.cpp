@@ -168,7 +168,9 @@ void ProjectCommands::download() {
     if (doc.path().empty()) {
         if (!saveUntitled())
             return;
-    } else if (!doc.saveModified()) {
+    } else if (!doc.settleDiskChange() || !doc.saveModified()) {
+        // Another program's change of the file is settled first, even when nothing is to be
+        // saved; a reloaded project is shown before it goes to the panel.
         return;
     }
 

@@ -1,8 +1,8 @@
 // The real message boxes, file dialog and file viewer behind the prompt, the file chooser and the
 // report's viewer, which the other tests replace by scripts. Guards against: an OK answer read as
 // Cancel (Delete Page never deleting), a close box answering Yes, filters that Qt cannot read, so
-// that the Import dialog hides the older projects it is meant to open, and a desktop without a
-// viewer taken for one that showed the report.
+// that the Import dialog hides the older projects it is meant to open, a desktop without a
+// viewer taken for one that showed the report, and a question's own words lost from its buttons.
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -73,6 +73,49 @@ private slots:
         QCOMPARE(prompt.ask("Are you sure to delete the current page?", buttons), answer);
         QVERIFY(ran);
         QCOMPARE(shownText, QString("Are you sure to delete the current page?"));
+    }
+
+    // The buttons carry the question's own words, and the close box or Esc answers as the
+    // second, so that nothing is thrown away without the first button's word being pressed.
+    void chooseShowsItsWordsAndAnswersByThem_data() {
+        QTest::addColumn<QString>("pressed"); // the button's word, or empty for Esc
+        QTest::addColumn<bool>("first");
+        QTest::newRow("Reload") << "Reload" << true;
+        QTest::newRow("Keep mine") << "Keep mine" << false;
+        QTest::newRow("Esc") << QString() << false;
+    }
+    void chooseShowsItsWordsAndAnswersByThem() {
+        QFETCH(QString, pressed);
+        QFETCH(bool, first);
+        QWidget owner;
+        owner.show();
+        QtPrompt prompt(&owner);
+        QString shownText;
+        QStringList words;
+        bool ran = false;
+        whenModal<QMessageBox>(
+            [&](QMessageBox& box) {
+                shownText = box.text();
+                QAbstractButton* chosen = nullptr;
+                for (QAbstractButton* button : box.buttons()) {
+                    words << button->text();
+                    if (button->text() == pressed)
+                        chosen = button;
+                }
+                if (pressed.isEmpty())
+                    QTest::keyClick(&box, Qt::Key_Escape);
+                else if (chosen)
+                    QTest::mouseClick(chosen, Qt::LeftButton);
+                else
+                    box.reject();
+            },
+            &ran);
+        const char* text = "The project file was changed by another program since it was opened.";
+        QCOMPARE(prompt.choose(text, "Reload", "Keep mine"), first);
+        QVERIFY(ran);
+        QCOMPARE(shownText, QString(text));
+        words.sort();
+        QCOMPARE(words, (QStringList{"Keep mine", "Reload"}));
     }
 
     void importFilterShowsOlderProjectsInTheRealDialog() {
