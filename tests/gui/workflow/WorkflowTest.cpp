@@ -4,8 +4,9 @@
 // compile` makes of the saved project. Guards against records lost between pane, page, file
 // and image, a download of a never-saved project that goes ahead without a file, a missing
 // Export copy, a Modbus table the dialog refused that the next Save puts beside the project, an
-// import whose renumbered pages go unsaid, and an Exit that throws away or keeps a project
-// against the user's answer.
+// import whose renumbered pages go unsaid, a download that sends a project whose file another
+// program changed without asking, and an Exit that throws away or keeps a project against the
+// user's answer.
 
 #include <QAction>
 #include <QComboBox>
@@ -30,6 +31,8 @@
 #include "image/ui/CSettingDlg.h"
 #include "model/Bytes.h"
 #include "model/CZorvEditorDoc.h"
+#include "model/ProjectCipher.h"
+#include "model/ProjectStream.h"
 #include "model/records/RegisterRecord.h"
 #include "panes/PropertyPane.h"
 #include "tests/TestBitmaps.h"
@@ -70,6 +73,7 @@ private slots:
     void downloadOfANeverSavedProjectCancelledDownloadsNothing();
     void exportLeavesTheImageBesideTheProject();
     void downloadAnsweredNoKeepsTheEdits();
+    void downloadOfAFileChangedOnDiskAsksFirst();
     void modbusTableOpensFromTheMenu();
     void aRefusedModbusTableNeverReachesTheProjectFolder();
     void importTellsOfRenumberedPages();
@@ -305,6 +309,43 @@ void WorkflowTest::downloadAsksBeforeAProjectWithErrors() {
     QCOMPARE(rig_->prompt.texts.size(), std::size_t(1));
     QVERIFY(QString::fromStdString(rig_->prompt.texts[0]).startsWith("The checks find "));
     QVERIFY(rig_->panel.device.interfaceImage().empty());
+}
+
+// Asked even when nothing is to be saved: Keep mine sends the project on screen (and, unsaved,
+// asks to save it first); Reload sends nothing and shows the file's pages.
+void WorkflowTest::downloadOfAFileChangedOnDiskAsksFirst() {
+    place(CommandId::WidgetStaticText, 0, 0);
+    saveAs("Disk");
+    // Another program writes a project of that many pages over the file.
+    const auto writeTheirs = [&](int pages) {
+        CHCData theirs;
+        for (int number = 1; number <= pages; ++number)
+            theirs.addPage(uint16_t(number), PlaceMode::Insert);
+        const std::vector<uint8_t> bytes = encipherProject(projectStream(theirs));
+        std::ofstream(document().path(), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    };
+    writeTheirs(2);
+    rig_->prompt = ScriptedPrompt({PromptAnswer::No, PromptAnswer::No}); // Keep mine, don't save
+    bool toolOpened = false;
+    whenModal<CDownloadDlg>([](CDownloadDlg& tool) { tool.reject(); }, &toolOpened);
+    trigger(CommandId::ToolDownload);
+    QVERIFY(toolOpened);
+    QCOMPARE(rig_->prompt.texts,
+             (std::vector<std::string>{docmsg::kChangedOnDisk, docmsg::kSaveChanges}));
+    QCOMPARE(document().project().pageCount(), 1);
+    QVERIFY(document().modified());
+
+    writeTheirs(3);
+    rig_->prompt = ScriptedPrompt({PromptAnswer::Yes}); // Reload
+    toolOpened = false;
+    whenModal<CDownloadDlg>([](CDownloadDlg& tool) { tool.reject(); }, &toolOpened);
+    trigger(CommandId::ToolDownload);
+    QCoreApplication::processEvents();
+    QVERIFY(!toolOpened);
+    QCOMPARE(rig_->prompt.texts, std::vector<std::string>{docmsg::kChangedOnDisk});
+    QCOMPARE(document().project().pageCount(), 3);
+    QVERIFY(!document().modified());
 }
 
 void WorkflowTest::modbusTableOpensFromTheMenu() {
