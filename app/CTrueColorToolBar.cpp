@@ -1,10 +1,9 @@
 #include "app/CTrueColorToolBar.h"
 
 #include <QBitmap>
+#include <QFile>
 #include <QImage>
 #include <QtEndian>
-
-#include "platform/FileRead.h"
 
 namespace zorv {
 
@@ -24,13 +23,10 @@ QPoint firstStoredPixel(const QByteArray& bytes, const QImage& image) {
 } // namespace
 
 QList<QPixmap> cutTrueColorStrip(const QString& file, int width) {
-    if (width <= 0)
+    QFile f(file);
+    if (width <= 0 || !f.open(QIODevice::ReadOnly))
         return {};
-    const FileContents contents = readWholeFile(file.toStdString());
-    if (!contents)
-        return {};
-    const QByteArray bytes(reinterpret_cast<const char*>(contents.bytes.data()),
-                           qsizetype(contents.bytes.size()));
+    const QByteArray bytes = f.readAll();
     QImage strip;
     if (!strip.loadFromData(bytes) || strip.width() < width)
         return {};
