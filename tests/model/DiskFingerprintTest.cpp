@@ -9,6 +9,7 @@
 
 #include "model/ByteHash.h"
 #include "model/DiskFingerprint.h"
+#include "tests/model/DocumentFolders.h"
 
 using namespace zorv;
 namespace fs = std::filesystem;
@@ -18,11 +19,7 @@ namespace {
 class DiskFingerprintTest : public testing::Test {
 protected:
     void SetUp() override {
-        root = fs::path(testing::TempDir()) /
-               ("zorv_print_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root);
-        fs::create_directories(root);
+        root = test::freshTestFolder("zorv_print_");
         file = root / "Press.zvd";
     }
     void TearDown() override { fs::remove_all(root); }

@@ -11,26 +11,20 @@
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
 #include "platform/ScriptedPrompt.h"
+#include "tests/model/DocumentFolders.h"
 
 using namespace zorv;
 namespace fs = std::filesystem;
 
 namespace {
 
-class DocumentDiskChangeTest : public testing::Test {
+class DocumentDiskChangeTest : public test::DocumentFolders {
 protected:
     void SetUp() override {
-        root = fs::path(testing::TempDir()) /
-               ("zorv_disk_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root);
-        for (const char* d : {"program", "work", "temp", "projects"})
-            fs::create_directories(root / d);
-        paths = std::make_unique<FixedPaths>(root / "program", root / "work", root / "temp");
+        DocumentFolders::SetUp();
         file = root / "projects" / "Press.zvd";
         writeProject({1}, "first table");
     }
-    void TearDown() override { fs::remove_all(root); }
 
     std::string read(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
@@ -60,9 +54,7 @@ protected:
         return pagesOf(reader);
     }
 
-    fs::path root;
     fs::path file;
-    std::unique_ptr<FixedPaths> paths;
 };
 
 const std::vector<std::string> kAskedOnce{docmsg::kChangedOnDisk};

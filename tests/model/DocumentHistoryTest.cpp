@@ -7,25 +7,19 @@
 #include "model/FileOps.h"
 #include "model/history/ProjectHistory.h"
 #include "platform/ScriptedPrompt.h"
+#include "tests/model/DocumentFolders.h"
 
 using namespace zorv;
 namespace fs = std::filesystem;
 
 namespace {
 
-class DocumentHistoryTest : public testing::Test {
+class DocumentHistoryTest : public test::DocumentFolders {
 protected:
     void SetUp() override {
-        root = fs::path(testing::TempDir()) /
-               ("zorv_dochistory_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root);
-        for (const char* d : {"program", "work", "temp", "projects"})
-            fs::create_directories(root / d);
-        paths = std::make_unique<FixedPaths>(root / "program", root / "work", root / "temp");
+        DocumentFolders::SetUp();
         file = root / "projects" / "Press.zvd";
     }
-    void TearDown() override { fs::remove_all(root); }
 
     std::vector<uint8_t> bytes(const fs::path& p) {
         return fileops::readFile(p).value_or(std::vector<uint8_t>{});
@@ -35,9 +29,7 @@ protected:
                                        std::vector<uint8_t>(text.begin(), text.end())));
     }
 
-    fs::path root;
     fs::path file;
-    std::unique_ptr<FixedPaths> paths;
     ScriptedPrompt prompt;
 };
 

@@ -14,24 +14,16 @@
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
 #include "platform/ScriptedPrompt.h"
+#include "tests/model/DocumentFolders.h"
 
 using namespace zorv;
 namespace fs = std::filesystem;
 
 namespace {
 
-class DocumentTest : public testing::Test {
+class DocumentTest : public test::DocumentFolders {
 protected:
-    void SetUp() override {
-        root = fs::path(testing::TempDir()) /
-               ("zorv_doc_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root);
-        for (const char* d : {"program", "work", "temp", "projects"})
-            fs::create_directories(root / d);
-        paths = std::make_unique<FixedPaths>(root / "program", root / "work", root / "temp");
-    }
-    void TearDown() override { fs::remove_all(root); }
+    void SetUp() override { DocumentFolders::SetUp(); }
 
     std::string read(const fs::path& p) {
         std::ifstream in(p, std::ios::binary);
@@ -50,9 +42,6 @@ protected:
         EXPECT_TRUE(doc.save(file));
         return read(file).substr(0, size);
     }
-
-    fs::path root;
-    std::unique_ptr<FixedPaths> paths;
 };
 
 } // namespace
