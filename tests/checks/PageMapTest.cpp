@@ -12,6 +12,7 @@
 #include "checks/PageMap.h"
 #include "image/ImageCompiler.h"
 #include "platform/Paths.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 using namespace zorv::test;
@@ -136,9 +137,7 @@ TEST(HtmlReport, PagesAsThePanelDrawsThemFromTheImage) {
 }
 
 TEST(HtmlReport, StoredBesideTheTextReports) {
-    const std::filesystem::path work = std::filesystem::path(testing::TempDir()) / "html-report";
-    std::filesystem::remove_all(work);
-    std::filesystem::create_directories(work);
+    const std::filesystem::path work = test::freshTestFolder("zorv_html_report_");
     const CHCData project = ringProject(1);
     std::tm time{};
     time.tm_year = 126, time.tm_mon = 11, time.tm_mday = 9, time.tm_hour = 18;

@@ -10,14 +10,13 @@
 #include "comm/ModbusTableModel.h"
 #include "comm/ModbusTableReport.h"
 #include "platform/ScriptedPrompt.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 
 namespace {
 std::filesystem::path dir() {
-    auto d = std::filesystem::path(testing::TempDir()) / "modbus-test";
-    std::filesystem::create_directories(d);
-    return d;
+    return zorv::test::testFolder("zorv_modbus_");
 }
 std::vector<uint8_t> readBytes(const std::filesystem::path& p) {
     std::ifstream in(p, std::ios::binary);

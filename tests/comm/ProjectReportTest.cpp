@@ -8,15 +8,13 @@
 #include "comm/ModbusTableReport.h"
 #include "comm/ProjectReport.h"
 #include "image/Report.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 
 namespace {
 std::filesystem::path freshDir(const char* name) {
-    const auto dir = std::filesystem::path(testing::TempDir()) / name;
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
+    return zorv::test::freshTestFolder(std::string("zorv_") + name + "_");
 }
 std::string readAll(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);

@@ -8,6 +8,7 @@
 
 #include "image/AlarmList.h"
 #include "platform/ScriptedPrompt.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 
@@ -125,8 +126,7 @@ TEST(AlarmList, CellCutKeepsDoubleByteCharactersWhole) {
 }
 
 TEST(AlarmList, FileRoundTripAndFailures) {
-    const auto dir = std::filesystem::path(testing::TempDir()) / "alarm-list-test";
-    std::filesystem::create_directories(dir);
+    const auto dir = test::freshTestFolder("zorv_alarm_list_");
     AlarmListModel m = withRows(3);
     m.setText(1, 0, "middle");
     ScriptedPrompt prompt;

@@ -7,14 +7,13 @@
 
 #include "image/IniFile.h"
 #include "image/IniFileProfile.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 
 namespace {
 std::filesystem::path dir() {
-    auto d = std::filesystem::path(testing::TempDir()) / "ini-test";
-    std::filesystem::create_directories(d);
-    return d;
+    return zorv::test::testFolder("zorv_ini_");
 }
 void writeText(const std::filesystem::path& p, std::string_view text) {
     std::ofstream(p, std::ios::binary) << text;

@@ -9,6 +9,7 @@
 #include "image/Report.h"
 #include "model/WidgetRecords.h"
 #include "platform/ScriptedPrompt.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 
@@ -162,9 +163,7 @@ TEST(Report, LettersFileNameAndTextMode) {
     t.tm_sec = 9;
     EXPECT_EQ(reportFileName("Demo", t), "Demo 2016-03-01,14-05-09.txt");
 
-    const auto work = std::filesystem::path(testing::TempDir()) / "report-test";
-    std::filesystem::remove_all(work);
-    std::filesystem::create_directories(work);
+    const auto work = test::freshTestFolder("zorv_report_");
     FixedPaths paths(work, work, work);
     ScriptedPrompt prompt;
     const auto file = saveReport(paths, "Demo", t, "a\nb\n", prompt);

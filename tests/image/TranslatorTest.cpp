@@ -16,6 +16,7 @@
 #include "image/Translator.h"
 #include "model/ProjectStream.h"
 #include "model/WidgetRecords.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 using zorv::test::Fields;
@@ -24,9 +25,7 @@ using zorv::test::OlderProjectWriter;
 namespace {
 
 std::filesystem::path folder() {
-    auto dir = std::filesystem::path(testing::TempDir()) / "translator-test";
-    std::filesystem::create_directories(dir);
-    return dir;
+    return test::testFolder("zorv_translator_");
 }
 
 bool translate(const std::vector<uint8_t>& file, CHCData& project) {

@@ -16,6 +16,7 @@
 #include "image/UserLibrary.h"
 #include "model/Bytes.h"
 #include "model/FileOps.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 namespace fs = std::filesystem;
@@ -37,10 +38,7 @@ uint32_t countOf(const std::vector<uint8_t>& file) {
 }
 
 fs::path freshFolder(const std::string& name) {
-    const fs::path folder = fs::path(testing::TempDir()) / ("user-library-" + name);
-    fs::remove_all(folder);
-    fs::create_directories(folder);
-    return folder;
+    return test::freshTestFolder("zorv_user_library_" + name + "_");
 }
 
 TEST(UserLibrary, BothCopiesOfEveryRecordShowOnePicture) {

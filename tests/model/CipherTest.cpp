@@ -10,6 +10,7 @@
 
 #include "model/Des.h"
 #include "model/ProjectCipher.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 
@@ -111,7 +112,7 @@ TEST(Cipher, AgreesWithOpenSsl) {
     std::vector<uint8_t> data(4096);
     for (auto& b : data)
         b = uint8_t(rng());
-    const std::string dir = testing::TempDir();
+    const std::string dir = test::freshTestFolder("zorv_cipher_").string();
     const std::string in = dir + "/zorv_cipher_in.bin", out = dir + "/zorv_cipher_out.bin";
     std::ofstream(in, std::ios::binary)
         .write(reinterpret_cast<const char*>(data.data()), data.size());

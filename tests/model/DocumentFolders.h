@@ -9,17 +9,9 @@
 #include <string>
 
 #include "platform/Paths.h"
+#include "tests/TestFolder.h"
 
 namespace zorv::test {
-
-inline std::filesystem::path freshTestFolder(const std::string& prefix) {
-    const std::filesystem::path folder =
-        std::filesystem::path(testing::TempDir()) /
-        (prefix + testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
-    return folder;
-}
 
 class DocumentFolders : public testing::Test {
 protected:

@@ -13,6 +13,7 @@
 
 #include "platform/FileRead.h"
 #include "platform/MemorySource.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 namespace fs = std::filesystem;
@@ -21,11 +22,7 @@ namespace {
 
 class FileReadTest : public testing::Test {
 protected:
-    void SetUp() override {
-        root = fs::path(testing::TempDir()) / "zorv_file_read";
-        fs::remove_all(root);
-        fs::create_directories(root);
-    }
+    void SetUp() override { root = test::freshTestFolder("zorv_file_read_"); }
     void TearDown() override { fs::remove_all(root); }
 
     fs::path write(const std::string& name, const std::vector<uint8_t>& bytes) {

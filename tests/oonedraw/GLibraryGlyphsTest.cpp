@@ -3,6 +3,7 @@
 // count larger than the file, a missing library reported on every paint or never retried, and
 // a library edited on disk drawn from stale bytes.
 #include "oonedraw/GLibraryGlyphs.h"
+#include "tests/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -50,14 +51,7 @@ int InkCount(const GBitmap& b) {
 class LibraryGlyphs : public ::testing::Test {
 protected:
     // A fresh folder per test, made before the glyph source that keeps its path.
-    static fs::path FreshFolder() {
-        const fs::path folder = fs::path(testing::TempDir()) /
-                                (std::string("library-glyphs-") +
-                                 testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-        return folder;
-    }
+    static fs::path FreshFolder() { return zorv::test::freshTestFolder("zorv_library_glyphs_"); }
     void TearDown() override { fs::remove_all(folder); }
     Status Glyph(uint8_t code) { return glyphs.Glyph(code, out); }
 

@@ -7,6 +7,7 @@
 #include "oonedraw/GCanvas.h"
 #include "oonedraw/GLibraryGlyphs.h"
 #include "oonedraw/GText.h"
+#include "tests/TestFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -90,9 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                    "bitmap 16x16 42 20 106 84 #16777215", "text b 106 20"}}));
 
 TEST(TextDraw, MissingLibraryStopsTheObjectAndIsReportedOnce) {
-    const auto folder = std::filesystem::path(testing::TempDir()) / "text-draw-no-library";
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    const auto folder = zorv::test::freshTestFolder("zorv_text_draw_");
     Strings messages;
     GLibraryGlyphs library(folder, [&](const std::string& m) { messages.push_back(m); });
     Scene scene;

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "SimHarness.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 using namespace zorv::test;
@@ -82,7 +83,7 @@ TEST(FindPort, ChosenPortAloneIsTriedAndFailuresNameEveryPort) {
     // A chosen port is the only one tried, even one the system does not list; a path with colons
     // of its own (as /dev/serial/by-path names have) is kept whole.
     const std::filesystem::path byPath =
-        std::filesystem::path(testing::TempDir()) / "pci-0000:00:14.0-usb-0:2:1.0-port0";
+        test::freshTestFolder("zorv_by_path_") / "pci-0000:00:14.0-usb-0:2:1.0-port0";
     std::filesystem::remove(byPath);
     std::filesystem::create_symlink(two.answeringLink.devicePath(), byPath);
     comm.setPort(byPath.string());
@@ -124,8 +125,7 @@ TEST(FindPort, RefusingPanelIsToldFromSilentOne) {
 }
 
 TEST(FindPort, PortListLeavesOutTtyLinesWithoutUart) {
-    const std::filesystem::path root = std::filesystem::path(testing::TempDir()) / "zorv_ports";
-    std::filesystem::remove_all(root);
+    const std::filesystem::path root = test::freshTestFolder("zorv_ports_");
     std::filesystem::create_directories(root / "dev");
     for (const char* name :
          {"ttyS0", "ttyS1", "ttyS10", "ttyS2", "ttyUSB0", "ttyACM3", "tty5", "ttySX", "ttyUSB"})

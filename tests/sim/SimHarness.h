@@ -12,6 +12,7 @@
 #include "platform/posix/PosixSerialPort.h"
 #include "sim/PanelDevice.h"
 #include "sim/PtyLink.h"
+#include "tests/TestFolder.h"
 
 namespace zorv::test {
 
@@ -64,7 +65,7 @@ inline std::vector<uint8_t> patternBytes(std::size_t n, unsigned salt = 0) {
 }
 
 inline std::filesystem::path writeTemp(const std::string& name, const std::vector<uint8_t>& b) {
-    const auto path = std::filesystem::temp_directory_path() / name;
+    const auto path = testFolder("zorv_sim_") / name;
     std::ofstream(path, std::ios::binary)
         .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
     return path;

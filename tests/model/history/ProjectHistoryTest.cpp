@@ -11,6 +11,7 @@
 #include "model/ProjectStream.h"
 #include "model/history/HistoryNames.h"
 #include "model/history/ProjectHistory.h"
+#include "tests/TestFolder.h"
 
 using namespace zorv;
 namespace fs = std::filesystem;
@@ -32,10 +33,7 @@ std::vector<uint8_t> bytesOf(const std::string& text) {
 class ProjectHistoryTest : public testing::Test {
 protected:
     void SetUp() override {
-        root = fs::path(testing::TempDir()) /
-               ("zorv_history_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(root);
+        root = test::freshTestFolder("zorv_history_");
         fs::create_directories(root / "work");
         fs::create_directories(root / "projects");
         project = root / "projects" / "Press.zvd";

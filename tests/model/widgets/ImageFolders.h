@@ -12,14 +12,12 @@
 #include <vector>
 
 #include "model/widgets/WidgetBitmaps.h"
+#include "tests/TestFolder.h"
 
 class ImageFolders : public testing::Test {
 protected:
     void SetUp() override {
-        root = std::filesystem::path(testing::TempDir()) /
-               ("zorv_widgets_" +
-                std::string(testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::remove_all(root);
+        root = zorv::test::freshTestFolder("zorv_widgets_");
         std::filesystem::create_directories(program() / "icon2");
         std::filesystem::create_directories(project() / "pic");
         bitmaps.setProgramFolder(program());
