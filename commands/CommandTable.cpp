@@ -66,7 +66,7 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::ToolSimulate, "&Simulate\tF5", "F5", "Operate the project on an offline panel", "Simulate"},
     {C::ToolReport, "Statistical &Report", "", "Write the statistical report of the project",
      "Statistical Report"},
-    {C::ToolReportHtml, "Report with &pictures", "",
+    {C::ToolReportHtml, "Report &with pictures", "",
      "Write the report as a page with every page as the panel shows it, the page map and the "
      "problems",
      "Report with pictures"},

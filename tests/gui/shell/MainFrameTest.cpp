@@ -33,6 +33,7 @@ private slots:
     void menuEntries();
     void commandsWithoutHandlerStayDisabled_data();
     void commandsWithoutHandlerStayDisabled();
+    void mnemonicsUniqueInEachMenu();
     void toolbarOrder();
     void sizeLimits();
     void viewToggles();
@@ -90,7 +91,7 @@ void MainFrameTest::menuEntries_data() {
                                              "&Simulate|F5",
                                              "-",
                                              "Statistical &Report|",
-                                             "Report with &pictures|",
+                                             "Report &with pictures|",
                                              "&Customize character|",
                                              "-",
                                              "&Gridlines|"};
@@ -130,6 +131,59 @@ void MainFrameTest::commandsWithoutHandlerStayDisabled() {
     // Neither the shortcut nor the toolbar may reach it.
     QTest::keySequence(&fixture_->app.frame(), a->shortcut());
     QVERIFY(!a->isEnabled());
+}
+
+namespace {
+// The letter after a single '&' of a menu text, in upper case; nothing for none.
+QChar mnemonic(std::string_view menuText) {
+    for (std::size_t i = 0; i + 1 < menuText.size(); ++i) {
+        if (menuText[i] != '&')
+            continue;
+        if (menuText[i + 1] != '&')
+            return QChar(menuText[i + 1]).toUpper();
+        ++i; // "&&" shows an ampersand
+    }
+    return {};
+}
+using Mnemonics = QList<std::pair<QChar, QString>>;
+void add(Mnemonics& items, std::string_view menuText) {
+    items.append({mnemonic(menuText), QString::fromUtf8(menuText.data(), menuText.size())});
+}
+void addCommands(Mnemonics& items, std::span<const LayoutEntry> entries) {
+    for (const LayoutEntry& entry : entries) {
+        if (entry.item == LayoutItem::Command)
+            add(items, commandInfo(entry.id).menuText);
+    }
+}
+QString clashes(const Mnemonics& items) {
+    QString out;
+    for (qsizetype i = 0; i < items.size(); ++i) {
+        for (qsizetype j = i + 1; j < items.size(); ++j) {
+            if (!items[i].first.isNull() && items[i].first == items[j].first)
+                out += QString(" '%1' and '%2' share %3;")
+                           .arg(items[i].second, items[j].second, items[i].first);
+        }
+    }
+    return out;
+}
+} // namespace
+
+// A key of an open menu that two entries share runs the first of them, never the second.
+void MainFrameTest::mnemonicsUniqueInEachMenu() {
+    Mnemonics titles;
+    QString found;
+    for (const MenuLayout& menu : menuBarLayout()) {
+        add(titles, menu.title);
+        Mnemonics items;
+        addCommands(items, menu.entries);
+        found += clashes(items);
+    }
+    Mnemonics popup;
+    addCommands(popup, pagePopupLayout());
+    found += clashes(titles) + clashes(popup);
+    QVERIFY2(found.isEmpty(), qPrintable(found));
+    QCOMPARE(mnemonic("Report &with pictures"), QChar('W'));
+    QCOMPARE(mnemonic("R&&D &notes"), QChar('N'));
 }
 
 void MainFrameTest::toolbarOrder() {
