@@ -175,6 +175,14 @@ void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
+// A double click on a widget with the select tool gives its pane the keyboard.
+void CZorvEditorView::mouseDoubleClickEvent(QMouseEvent* event) {
+    QWidget::mouseDoubleClickEvent(event);
+    if (event->button() == Qt::LeftButton && currentToolName() == "select" &&
+        objectAt(viewPointOf(event->position().toPoint())) && firstSelected())
+        focusPane();
+}
+
 void CZorvEditorView::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && pressedInDisplay_) {
         pressedInDisplay_ = false;

@@ -172,11 +172,4 @@ void CZorvEditorView::contextMenuEvent(QContextMenuEvent* event) {
         menu.exec(event->globalPos());
 }
 
-void CZorvEditorView::mouseDoubleClickEvent(QMouseEvent* event) {
-    QWidget::mouseDoubleClickEvent(event);
-    if (event->button() == Qt::LeftButton && currentToolName() == "select" &&
-        objectAt(viewPointOf(event->position().toPoint())) && firstSelected())
-        focusPane();
-}
-
 } // namespace zorv
