@@ -34,6 +34,15 @@ std::string missingJumpMessage(const PageJump& j) {
     return target;
 }
 
+// A new page n shows n - 1 on Up and n + 1 on Down; where that page is missing the panel stays
+// on the page, as the key does on the first and last page of any project.
+bool isNewPageUpDown(const PageJump& j) {
+    if (j.kind != JumpKind::UpDown || !j.from)
+        return false;
+    const PageHead fresh = PageHead::makeDefault(uint16_t(*j.from));
+    return j.target == (j.role == kUpKeyRole ? fresh.upPage() : fresh.downPage());
+}
+
 } // namespace
 
 void checkMissingPages(const CheckContext& context, Findings& out) {
@@ -41,9 +50,8 @@ void checkMissingPages(const CheckContext& context, Findings& out) {
     for (const PageNode& node : context.graph.pages)
         numbers.insert(node.number);
     auto report = [&](const PageJump& j) {
-        if (numbers.contains(j.target))
+        if (numbers.contains(j.target) || isNewPageUpDown(j))
             return;
-        // Up and Down pages of the first and last page point past the ends by default.
         const Severity severity = j.kind == JumpKind::UpDown ? Severity::Warning : Severity::Error;
         out.push_back({severity, "jump-to-missing-page", j.from, j.widget, missingJumpMessage(j)});
     };

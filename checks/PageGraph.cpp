@@ -121,7 +121,8 @@ PageGraph pageGraph(const CHCData& project) {
     for (const auto& page : project.pages()) {
         const int number = page->number();
         graph.pages.push_back({number, page->description(), false, number == h.startPage()});
-        graph.jumps.push_back({JumpKind::UpDown, number, {}, page->head.upPage(), "Up key"});
+        graph.jumps.push_back(
+            {JumpKind::UpDown, number, {}, page->head.upPage(), std::string(kUpKeyRole)});
         graph.jumps.push_back({JumpKind::UpDown, number, {}, page->head.downPage(), "Down key"});
         for (const WidgetNode& node : page->widgets)
             addWidgetJumps(project, *page, node, graph.jumps);

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "checks/Finding.h"
@@ -15,6 +16,9 @@ namespace zorv {
 enum class JumpKind { Key, Menu, UpDown, Password, Alarm, System };
 
 const char* jumpKindName(JumpKind kind); // "key", "menu", "up/down", ...
+
+// The role of a page's Up key jump.
+inline constexpr std::string_view kUpKeyRole = "Up key";
 
 struct PageJump {
     JumpKind kind = JumpKind::Key;

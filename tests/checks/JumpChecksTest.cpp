@@ -71,9 +71,12 @@ TEST(JumpChecks, PasswordSuccessAndFailurePages) {
                             "not exist"));
 }
 
-TEST(JumpChecks, MissingUpAndDownPagesAreWarnings) {
+TEST(JumpChecks, MissingUpAndDownPagesAreWarningsUnlessANewPageHasThem) {
     CHCData project;
-    project.addPage(1, PlaceMode::Insert); // Up 0 and Down 2 by default, neither exists
+    CPage* page = project.addPage(1, PlaceMode::Insert); // Up 0 and Down 2, neither exists
+    EXPECT_THAT(linesOf(check(project)), IsEmpty());
+    page->head.setUpPage(9);
+    page->head.setDownPage(0); // page 0's Up default, not page 1's Down
     const Findings findings = check(project);
     ASSERT_EQ(findings.size(), 2u);
     for (const Finding& f : findings) {
@@ -81,8 +84,13 @@ TEST(JumpChecks, MissingUpAndDownPagesAreWarnings) {
         EXPECT_EQ(f.code, "jump-to-missing-page");
         EXPECT_FALSE(f.widget);
     }
-    EXPECT_EQ(findings[0].message, "the Up key shows page 0, which does not exist; the key does "
+    EXPECT_EQ(findings[0].message, "the Up key shows page 9, which does not exist; the key does "
                                    "nothing");
+    // At the ends of the page numbers the defaults wrap round as the page head holds them.
+    project.addPage(65535, PlaceMode::Insert);
+    page->head.setUpPage(0);
+    page->head.setDownPage(2);
+    EXPECT_THAT(codesOf(check(project)), ElementsAre("unreachable-page"));
 }
 
 TEST(JumpChecks, SystemParameterPages) {
