@@ -137,13 +137,18 @@ void CAlarmPageDlg::cellChanged(int row, int column) {
 }
 
 void CAlarmPageDlg::addRow() {
+    // A cell still open is stored in its own row before the rows move.
+    list_->endEdit(true);
     const int selected = list_->selectedRow();
     const int row = model_.addRow(selected >= 0 ? std::optional<int>(selected) : std::nullopt);
     showRows();
-    list_->selectRow(row);
+    // The new row opens for typing its language 1 text, so that the keys reach the row rather
+    // than the button.
+    list_->openEditor(row, 1);
 }
 
 void CAlarmPageDlg::deleteRow() {
+    list_->endEdit(true);
     const int selected = list_->selectedRow();
     if (selected < 0)
         return;

@@ -3,6 +3,7 @@
 // an export that does not import back to the same rows, a one-tab row filling the wrong cell, a
 // typed character GB2312 cannot hold or a pasted control character reaching the record, and a
 // UTF-8 file imported as mojibake, without telling, or with characters the panel cannot show.
+#include <QApplication>
 #include <QComboBox>
 #include <QTest>
 #include <functional>
@@ -58,6 +59,7 @@ private slots:
     void exportImportRoundTrip();
     void importedRowWithOneTab();
     void wrongHeadLeavesOneEmptyRow();
+    void addedRowTakesTheTyping();
     void typedTexts();
     void pastedControlCharacter();
     void utf8FileIsConvertedAndTold();
@@ -179,6 +181,24 @@ void CAlarmPageDlgTest::wrongHeadLeavesOneEmptyRow() {
     const std::string missing = dir_.filePath("missing.txt").toStdString();
     QCOMPARE(o.prompt.texts.back(), "Import failure!\n" + missing + "\nNo such file or directory");
     QCOMPARE(o.record.text(1, 0).str(), std::string("Pump"));
+}
+
+// The keys typed after "Add" fill the new row; Enter stores them and adds no second row.
+void CAlarmPageDlgTest::addedRowTakesTheTyping() {
+    Open o(alarmsAt(uint8_t(RegisterType::M), 0, {"Pump", "Fan"}));
+    QVERIFY(QTest::qWaitForWindowActive(&o.dialog));
+    o.list.selectRow(0);
+    dialogkit::click(o.dialog, "add");
+    QTest::keyClicks(QApplication::focusWidget(), "Mixer");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(column(o.list, 1), (QStringList{"Pump", "Mixer", "Fan"}));
+    dialogkit::click(o.dialog, "add"); // after the row just typed, which stays selected
+    QTest::keyClicks(QApplication::focusWidget(), "Valve");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Enter);
+    QCOMPARE(column(o.list, 1), (QStringList{"Pump", "Mixer", "Valve", "Fan"}));
+    dialogkit::click(o.dialog, "ok");
+    QCOMPARE(int(o.record.entryCount()), 5);
+    QCOMPARE(o.record.text(2, 0).str(), std::string("Mixer"));
 }
 
 void CAlarmPageDlgTest::typedTexts() {
