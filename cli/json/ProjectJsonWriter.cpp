@@ -1,6 +1,7 @@
 #include <algorithm>
 
 #include "cli/json/ProjectJson.h"
+#include "cli/json/ProjectJsonTree.h"
 #include "cli/json/RecordLayouts.h"
 #include "cli/json/WidgetParts.h"
 
@@ -120,7 +121,7 @@ Json pageJson(const CPage& page) {
 
 } // namespace
 
-std::string exportProjectJson(const CHCData& project) {
+Json projectJsonTree(const CHCData& project) {
     Json root;
     root["format"] = "zorv-project";
     root["version"] = 1;
@@ -133,8 +134,12 @@ std::string exportProjectJson(const CHCData& project) {
     for (const auto& page : project.pages())
         pages.push_back(pageJson(*page));
     root["pages"] = std::move(pages);
+    return root;
+}
+
+std::string exportProjectJson(const CHCData& project) {
     // Every string is UTF-8 converted by the code-page check or plain hexadecimal.
-    return root.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+    return projectJsonTree(project).dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
 }
 
 } // namespace zorv::json
