@@ -31,5 +31,7 @@ void checkModbusOverwrites(const CheckContext& context, Findings& out);
 void checkAlarmLanguages(const CheckContext& context, Findings& out);
 void checkImageLimits(const CheckContext& context, Findings& out);
 void checkOverlaps(const CheckContext& context, Findings& out);
+void checkUnusedTags(const CheckContext& context, Findings& out);
+void checkSharedTagRegisters(const CheckContext& context, Findings& out);
 
 } // namespace zorv

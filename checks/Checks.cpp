@@ -32,9 +32,10 @@ std::vector<ModbusRow> modbusRowsOrNone(const std::filesystem::path& table) {
 
 Findings checkProject(const CHCData& project, std::span<const uint8_t> image,
                       const CompileStats& stats, std::span<const ModbusRow> modbus,
-                      const GlyphSources& fonts) {
+                      const GlyphSources& fonts, const TagTable* tags) {
     CheckInput in{project, &stats, modbus, image};
     setLibrarySizes(in, fonts);
+    in.tags = tags;
     return runChecks(in);
 }
 
@@ -46,6 +47,7 @@ Findings runChecks(const CheckInput& input) {
         checkSystemRegisters,  checkWriteMeanings,
         checkModbusOverwrites, checkAlarmLanguages,
         checkImageLimits,      checkOverlaps,
+        checkUnusedTags,       checkSharedTagRegisters,
     };
     const CheckContext context{input, pageGraph(input.project),
                                registerUses(input.project, input.modbus)};

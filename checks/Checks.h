@@ -14,6 +14,7 @@
 #include "image/CompileStats.h"
 #include "image/GlyphFiles.h"
 #include "model/CHCData.h"
+#include "model/tags/TagTable.h"
 
 namespace zorv {
 
@@ -28,10 +29,12 @@ struct CheckInput {
     // The characters of UserLib.dat and Syslib1.dat; without them "&XY" library characters
     // are taken as shown.
     std::optional<uint32_t> userCharacters = {}, systemCharacters = {};
+    // The tags beside the project; without them the tags are not checked.
+    const TagTable* tags = nullptr;
 };
 
 // Every check, in a fixed order: jumps, display, registers, alarm texts, image, overlaps on the
-// panel's pixels; within a check
+// panel's pixels, tags; within a check
 // the project's own order (pages in number order, widgets in list order).
 Findings runChecks(const CheckInput& input);
 // Takes the character counts of the two libraries from the font files; a missing or damaged
@@ -45,6 +48,6 @@ std::vector<ModbusRow> modbusRowsOrNone(const std::filesystem::path& table);
 // the libraries of `fonts`: what the editor and the command-line tool both list.
 Findings checkProject(const CHCData& project, std::span<const uint8_t> image,
                       const CompileStats& stats, std::span<const ModbusRow> modbus,
-                      const GlyphSources& fonts);
+                      const GlyphSources& fonts, const TagTable* tags = nullptr);
 
 } // namespace zorv

@@ -5,7 +5,15 @@
 namespace zorv {
 
 const char* severityName(Severity severity) {
-    return severity == Severity::Error ? "error" : "warning";
+    switch (severity) {
+    case Severity::Error:
+        return "error";
+    case Severity::Warning:
+        return "warning";
+    case Severity::Information:
+        return "information";
+    }
+    return "";
 }
 
 std::string findingPlace(const Finding& finding) {

@@ -11,10 +11,11 @@
 
 namespace zorv {
 
-// Error: the panel will misbehave. Warning: probably a mistake.
-enum class Severity { Error, Warning };
+// Error: the panel will misbehave. Warning: probably a mistake. Information: worth a look,
+// such as a name that nothing uses.
+enum class Severity { Error, Warning, Information };
 
-const char* severityName(Severity severity); // "error", "warning"
+const char* severityName(Severity severity); // "error", "warning", "information"
 
 // The widget a finding is about, as the page's list holds it.
 struct FindingWidget {

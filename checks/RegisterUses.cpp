@@ -2,25 +2,11 @@
 
 #include <algorithm>
 
-#include "model/WidgetRecords.h"
+#include "checks/RegisterFields.h"
 
 namespace zorv {
 
 namespace {
-
-// How a value of `count` registers is read: "16-bit signed", "32-bit BCD" ...
-std::string valueMeaning(int count, bool isSigned, bool hexBcd) {
-    const std::string bits = count == 2 ? "32-bit" : "16-bit";
-    if (hexBcd)
-        return bits + " HEX/BCD";
-    return bits + (isSigned ? " signed" : " unsigned");
-}
-
-const char* coilOperation(uint16_t value) {
-    static const char* const texts[] = {"sets the coil on", "sets the coil off",
-                                        "reverses the coil", "turns the coil on for a moment"};
-    return value < 4 ? texts[value] : "operates the coil";
-}
 
 class UseCollector {
 public:
@@ -30,44 +16,7 @@ public:
         page_ = page.number();
         widget_ = FindingWidget{node.id, node.kind, le::u16(node.record.data() + 2),
                                 le::u16(node.record.data() + 4)};
-        switch (node.kind) {
-        case WidgetKind::Led:
-            add(node.get<LedRecord>().reg(), 1, RegisterUse::Read, "light", "bit");
-            break;
-        case WidgetKind::Register:
-            registerWidget(node.get<RegisterRecord>());
-            break;
-        case WidgetKind::DynamicText:
-            add(node.get<DynamicTextRecord>().reg(), 1, RegisterUse::Read, "state", "");
-            break;
-        case WidgetKind::Bar: {
-            const auto r = node.get<BarRecord>();
-            add(r.reg(), r.registerCount(), RegisterUse::Read, "bar value", "");
-            break;
-        }
-        case WidgetKind::Trend: {
-            const auto r = node.get<TrendRecord>();
-            add(r.reg(), r.registerCount(), RegisterUse::Read, "trend value", "");
-            break;
-        }
-        case WidgetKind::Menu: {
-            const auto r = node.get<MenuRecord>();
-            if (r.mode() == MenuRecord::kModeRegisterSetting)
-                add(r.reg(), r.registerLength(), RegisterUse::SetByMenu, "item values",
-                    valueMeaning(r.registerLength(), false, false));
-            break;
-        }
-        case WidgetKind::Key:
-            key(node.get<KeyRecord>());
-            break;
-        case WidgetKind::Alarm: {
-            const auto r = node.get<AlarmListRecord>();
-            alarmBits(r, RegisterUse::Read);
-            break;
-        }
-        default:
-            break;
-        }
+        visitRegisterFields(node, [this](const RegisterField& field) { add(field); });
     }
 
     void systemParameters(const ProjectHeader& h) {
@@ -96,7 +45,8 @@ public:
 
     void alarmList(const AlarmListRecord& list) {
         source_ = UseSource::AlarmList;
-        alarmBits(list, RegisterUse::Read);
+        if (auto field = alarmBitsField(list))
+            add(*field);
     }
 
     void modbus(std::span<const ModbusRow> rows) {
@@ -125,60 +75,15 @@ private:
                         widget_, std::move(detail), std::move(meaning)});
     }
 
-    void registerWidget(const RegisterRecord& r) {
-        const int n = r.registerCount();
-        add(r.reg(), n, RegisterUse::Read, "value", "");
-        if (r.option(RegisterRecord::kSettable))
-            add(r.reg(), n, RegisterUse::SetByEntry, "operator entry",
-                valueMeaning(n, r.option(RegisterRecord::kSigned),
-                             r.option(RegisterRecord::kHexBcd)));
-        const struct {
-            uint8_t bit;
-            std::size_t off;
-            const char* name;
-        } bounds[] = {
-            {RegisterRecord::kUpperFromRegister, RegisterRecord::kUpperOff, "upper bound"},
-            {RegisterRecord::kLowerFromRegister, RegisterRecord::kLowerOff, "lower bound"}};
-        for (const auto& b : bounds) {
-            if (!r.option(b.bit))
-                continue;
-            const BoundRegister bound = r.boundRegister(b.off);
-            add({bound.station, bound.type, bound.address}, bound.count, RegisterUse::BoundLimit,
-                b.name, "");
+    // A field's use; each alarm bit a use of its own.
+    void add(const RegisterField& field) {
+        if (!field.eachOwnUse) {
+            add(field.reg, field.width, field.use, field.detail, field.meaning);
+            return;
         }
-        if (r.relation())
-            add({r.reg().station, uint8_t(RegisterType::M), r.relatedAddress()}, 1,
-                RegisterUse::Read, "relation bit", "bit");
-    }
-
-    void key(const KeyRecord& k) {
-        const bool isSigned = k.actionByte() & KeyRecord::kSigned;
-        switch (k.action()) {
-        case KeyRecord::SetCoil:
-            add(k.reg(), 1, RegisterUse::WrittenByKey, coilOperation(k.value()), "coil");
-            break;
-        case KeyRecord::SetRegister:
-            add(k.reg(), 1, RegisterUse::WrittenByKey,
-                "sets " + std::to_string(isSigned ? int16_t(k.value()) : k.value()),
-                valueMeaning(1, isSigned, false));
-            break;
-        case KeyRecord::RegisterStep: {
-            const bool down = k.actionByte() & KeyRecord::kDecrease;
-            add(k.reg(), 1, RegisterUse::WrittenByKey,
-                std::string(down ? "subtracts " : "adds ") + std::to_string(k.value()),
-                valueMeaning(1, isSigned, false));
-            break;
-        }
-        default:
-            break;
-        }
-    }
-
-    void alarmBits(const AlarmListRecord& list, RegisterUse use) {
-        const int alarms = std::clamp<int>(list.entryCount(), 1, AlarmListRecord::kCapacity) - 1;
-        for (int k = 1; k <= alarms; ++k)
-            add({list.station(), list.registerType(), uint16_t(list.start() + k - 1)}, 1, use,
-                "alarm " + std::to_string(k), "bit");
+        for (int k = 0; k < field.width; ++k)
+            add({field.reg.station, field.reg.type, uint16_t(field.reg.address + k)}, 1, field.use,
+                "alarm " + std::to_string(k + 1), field.meaning);
     }
 };
 

@@ -8,6 +8,7 @@
 #include "model/ProjectFileReader.h"
 #include "model/ProjectStream.h"
 #include "model/history/ProjectHistory.h"
+#include "model/tags/TagFile.h"
 #include "platform/MemorySource.h"
 
 namespace fs = std::filesystem;
@@ -153,6 +154,7 @@ bool CZorvEditorDoc::openFile(const fs::path& path) {
         return false;
     makeModbusWorkingCopy();
     replaceProject(std::move(project));
+    readTags(path);
     path_ = path;
     title_ = titleOf(path);
     diskState_ = seen;
@@ -177,6 +179,7 @@ bool CZorvEditorDoc::openKept(std::span<const uint8_t> projectFile, const fs::pa
         return false;
     makeModbusWorkingCopy();
     replaceProject(std::move(project));
+    readTags(path);
     path_ = path;
     title_ = path.empty() ? kNoTitle : titleOf(path);
     noteDiskState();
@@ -223,6 +226,7 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path) {
     std::error_code same;
     if (!fs::equivalent(pictures, pictureFolder(folder), same))
         fileops::copyFolderFiles(pictures, pictureFolder(folder));
+    writeTags(path);
     // A table too large for the panel (one read from an older save) does not go beside the
     // project: the table there stays as it was, and the project itself is saved.
     if (!modbusCopy_.empty()) {
@@ -318,6 +322,7 @@ bool CZorvEditorDoc::newProject() {
 void CZorvEditorDoc::resetToNewProject() {
     becomeUntitled();
     replaceProject(nullptr);
+    readTags({});
     makeModbusWorkingCopy();
     // Pictures left by an earlier project without a file must not reach this one's first save.
     clearUnsavedPictures();
@@ -357,6 +362,33 @@ void CZorvEditorDoc::clearUnsavedPictures() {
             fileops::clearReadOnly(entry.path());
         fs::remove_all(pictures, ec);
     }
+}
+
+void CZorvEditorDoc::setTags(TagTable tags) {
+    tags_ = std::move(tags);
+    tagFileUnread_ = false;
+    setModified(true);
+}
+
+void CZorvEditorDoc::readTags(const fs::path& project) {
+    tags_.clear();
+    tagFileUnread_ = false;
+    std::string message;
+    if (!project.empty() && !loadTagFile(tagFileOf(project), tags_, message)) {
+        tagFileUnread_ = true;
+        prompt_.message(std::string(docmsg::kTagFileUnreadable) + "\n" + message);
+    }
+}
+
+void CZorvEditorDoc::writeTags(const fs::path& project) {
+    const fs::path file = tagFileOf(project);
+    if (!tagFileUnread_) {
+        saveTagFile(file, tags_);
+        return;
+    }
+    std::error_code ec;
+    if (!path_.empty() && !fs::equivalent(tagFileOf(path_), file, ec))
+        fileops::copyOver(tagFileOf(path_), file);
 }
 
 void CZorvEditorDoc::close() {

@@ -11,6 +11,7 @@
 
 #include "model/CHCData.h"
 #include "model/DiskFingerprint.h"
+#include "model/tags/TagTable.h"
 #include "platform/FileRead.h"
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
@@ -33,6 +34,8 @@ inline constexpr const char* kChangedOnDisk =
     "The project file was changed by another program since it was opened.";
 inline constexpr const char* kReload = "Reload";
 inline constexpr const char* kKeepMine = "Keep mine";
+inline constexpr const char* kTagFileUnreadable =
+    "The tags beside the project cannot be read; the tag file is kept as it is.";
 } // namespace docmsg
 
 // Where the save dialog puts a project: the save folder and the project name (without ".zvd").
@@ -113,6 +116,11 @@ public:
     bool modified() const { return modified_; }
     void setModified(bool on = true);
     const std::filesystem::path& modbusWorkingCopy() const { return modbusCopy_; }
+    // The tags of the tag file beside the project: read on open, written beside the project
+    // file by every save (so they travel with Save As).
+    const TagTable& tags() const { return tags_; }
+    // The next save writes them, so the project counts as modified.
+    void setTags(TagTable tags);
     // Whether another program changed the project file since the editor last read or wrote it
     // (or kept its own project over that version). A file deleted or moved away is no change:
     // the next save writes it again.
@@ -151,6 +159,9 @@ private:
     void resetToNewProject();
     void clearUnsavedPictures();
     void notifyState();
+    // The tags beside `project` (none for a project without a file).
+    void readTags(const std::filesystem::path& project);
+    void writeTags(const std::filesystem::path& project);
 
     Prompt& prompt_;
     const Paths& paths_;
@@ -161,6 +172,9 @@ private:
     bool modified_ = false;
     std::filesystem::path modbusCopy_;
     DiskFingerprint diskState_;
+    TagTable tags_;
+    // The tag file could not be read: saves leave it as it is, and Save As copies it along.
+    bool tagFileUnread_ = false;
 };
 
 } // namespace zorv

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "model/RegisterRef.h"
+#include "model/RegisterName.h"
 #include "platform/CodePageText.h"
 
 namespace zorv::json {
@@ -159,24 +159,20 @@ Json registerValue(uint8_t type, uint16_t address) {
 namespace {
 RegisterValue readRegisterName(const std::string& s, const std::string& path) {
     const std::string quoted = "\"" + s + "\"";
-    auto type = s.empty() ? std::nullopt : registerTypeFromLetter(s[0]);
-    if (!type || s.size() < 2)
+    RegisterValue r;
+    const RegisterNameFault fault = parseRegisterName(s, r.type, r.address);
+    if (fault == RegisterNameFault::NoFamily)
         fail(path, "bad register " + quoted + " (expected D, M, X or Y and an address)");
-    const uint8_t code = uint8_t(*type);
-    const bool octal = isOctalAddressType(code);
-    uint32_t address = 0;
-    for (std::size_t i = 1; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c < '0' || c > (octal ? '7' : '9'))
-            fail(path, "bad register " + quoted +
-                           (octal ? " (X and Y addresses are octal)" : " (decimal address)"));
-        address = address * (octal ? 8 : 10) + uint32_t(c - '0');
-        if (address > maxAddress(code))
-            fail(path, "register " + quoted + " out of range (" + s.substr(0, 1) +
-                           formatAddress(code, 0) + ".." + s.substr(0, 1) +
-                           formatAddress(code, maxAddress(code)) + ")");
-    }
-    return {code, uint16_t(address)};
+    const uint8_t code = uint8_t(*registerTypeFromLetter(s[0]));
+    if (fault == RegisterNameFault::BadDigit)
+        fail(path, "bad register " + quoted +
+                       (isOctalAddressType(code) ? " (X and Y addresses are octal)"
+                                                 : " (decimal address)"));
+    if (fault == RegisterNameFault::OutOfRange)
+        fail(path, "register " + quoted + " out of range (" + s.substr(0, 1) +
+                       formatAddress(code, 0) + ".." + s.substr(0, 1) +
+                       formatAddress(code, maxAddress(code)) + ")");
+    return r;
 }
 } // namespace
 
