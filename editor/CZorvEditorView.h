@@ -12,8 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "editor/CanvasSnap.h"
 #include "editor/PageDialogs.h"
 #include "editor/ViewLayout.h"
+#include "editor/WidgetResize.h"
 #include "model/widgets/CSceneCanvas.h"
 #include "oonedraw/GLibraryGlyphs.h"
 #include "oonedraw/GToolMgr.h"
@@ -232,9 +234,37 @@ private:
     void importPicture();
 
     void leftPress(QPoint at, uint32_t keys);
-    void leftRelease(QPoint at, uint32_t keys);
+    // `snap`: the drag ends on the lines that catch it (Alt held: where the pointer is).
+    void leftRelease(QPoint at, uint32_t keys, bool snap);
     void placeWidget(uint32_t keys);
-    oonedraw::GPoint dragTopLeft(QPoint pointer);
+    // Where the dragged selection's corner lies for the pointer; `snap` lays it on the other
+    // widgets' lines or the text cell grid (Alt drags without).
+    oonedraw::GPoint dragTopLeft(QPoint pointer, bool snap);
+
+    // Resizing by a corner handle of a selected widget (CZorvEditorViewResize.cpp).
+    struct HandleHit {
+        oonedraw::GObject* object = nullptr;
+        Corner corner = Corner::TopLeft;
+        bool sized = false; // the widget's kind has a size: the handle resizes it
+    };
+    struct ResizeDrag {
+        int32_t id = 0;
+        WidgetKind kind = WidgetKind::None;
+        Corner corner = Corner::TopLeft;
+        DisplayBox start;
+        std::vector<uint8_t> before; // the record at the press
+        std::vector<uint8_t> shown;  // the record the widget and its pane show now
+        QPoint grab;                 // the pointer less the corner, in view units
+    };
+    std::optional<HandleHit> handleAt(QPoint at);
+    bool beginResize(const HandleHit& hit, QPoint at);
+    void dragResize(QPoint at, bool snap);
+    void endResize(QPoint at, bool snap);
+    DisplayBox displayBoxOf(const oonedraw::GObject& object) const;
+    // The boxes of the page's widgets a drag lines up with: all but the selected ones.
+    std::vector<DisplayBox> snapTargets() const;
+    void updateCursor(QPoint at);
+    void drawGuides(QPainter& painter);
     bool handleKey(int key);
     void deleteSelection(const char* editName = "Delete");
     void escape();
@@ -294,6 +324,8 @@ private:
     QPoint bandStart_, bandEnd_;
     QRect dragFrame_;
     bool moved_ = false;
+    std::optional<ResizeDrag> resize_;
+    Guides guides_; // the lines a drag snapped to, shown while it lasts
     oonedraw::GPoint downPoint_;
     QPoint grabOffset_;
     std::string pictureName_;

@@ -163,6 +163,23 @@ void CZorvEditorView::paintEvent(QPaintEvent* event) {
     painter.scale(layout_.step / 2.0, layout_.step / 2.0);
     painter.translate(-panelRect_.left, -panelRect_.top);
     drawFrames(painter);
+    drawGuides(painter);
+}
+
+// The lines a drag snapped to, across the whole display, one window pixel wide.
+void CZorvEditorView::drawGuides(QPainter& painter) {
+    if (!guides_.x && !guides_.y)
+        return;
+    painter.setPen(QPen(QColor(255, 0, 255), 0));
+    const QRect d = displayArea();
+    if (guides_.x) {
+        const int x = d.left() + 2 * *guides_.x;
+        painter.drawLine(x, d.top(), x, d.bottom());
+    }
+    if (guides_.y) {
+        const int y = d.top() + 2 * *guides_.y;
+        painter.drawLine(d.left(), y, d.right(), y);
+    }
 }
 
 QImage CZorvEditorView::picture() {

@@ -103,6 +103,19 @@ void CZorvEditorView::leftPress(QPoint at, uint32_t keys) {
         keySink_->setFocus();
         return;
     }
+    if (const std::optional<HandleHit> hit =
+            currentToolName() == "select" ? handleAt(at) : std::nullopt) {
+        if (hit->sized) {
+            pressedInDisplay_ = beginResize(*hit, at);
+            keySink_->setFocus();
+            return;
+        }
+        // The handles of a kind without a size take the press as the widget itself does.
+        const oonedraw::GRect r = oonedraw::BoundsOf(*hit->object);
+        at = QPoint(
+            std::clamp(at.x(), int(r.left + canvas_.originX), int(r.right + canvas_.originX) - 1),
+            std::clamp(at.y(), int(r.top + canvas_.originY), int(r.bottom + canvas_.originY) - 1));
+    }
     const SelectionKey previous = selectionKey();
     oonedraw::GPoint point{double(at.x()), double(at.y())};
     const std::string tool = currentToolName();
@@ -134,11 +147,22 @@ void CZorvEditorView::leftPress(QPoint at, uint32_t keys) {
     pressedInDisplay_ = true;
 }
 
-oonedraw::GPoint CZorvEditorView::dragTopLeft(QPoint pointer) {
+oonedraw::GPoint CZorvEditorView::dragTopLeft(QPoint pointer, bool snap) {
     const SelectionBox box = selectionBox();
     const Extent size{box.width, box.height};
-    return snappedTopLeft(pointer.x(), pointer.y(), grabOffset_.x(), grabOffset_.y(), size,
-                          displayRect_, kSnapStep);
+    // Whole display pixels on the display first, then onto the lines that catch it.
+    const oonedraw::GPoint free = snappedTopLeft(pointer.x(), pointer.y(), grabOffset_.x(),
+                                                 grabOffset_.y(), size, displayRect_, 1);
+    guides_ = {};
+    if (!snap)
+        return free;
+    const SnappedMove moved =
+        snapMove({int(free.x - displayRect_.left) / 2, int(free.y - displayRect_.top) / 2,
+                  (box.width + 1) / 2, (box.height + 1) / 2},
+                 snapTargets());
+    guides_ = moved.guides;
+    return {double(displayRect_.left + 2 * moved.box.x),
+            double(displayRect_.top + 2 * moved.box.y)};
 }
 
 void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
@@ -150,11 +174,15 @@ void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
         position += QString::asprintf("  (%d, %d)", int(pixel.x), int(pixel.y));
     }
     emit pointerTextChanged(position);
-    if (currentToolName() != "select" && inside(displayRect_, at))
-        setCursor(Qt::CrossCursor);
-    else
-        unsetCursor();
+    if (!pressedInDisplay_)
+        updateCursor(at);
     const uint32_t keys = keysOf(event->buttons(), event->modifiers());
+    const bool snap = !(event->modifiers() & Qt::AltModifier);
+    if (pressedInDisplay_ && resize_ && (keys & oonedraw::kLeftButton)) {
+        dragResize(at, snap);
+        QWidget::mouseMoveEvent(event);
+        return;
+    }
     if (pressedInDisplay_ && banding_ && (keys & oonedraw::kLeftButton)) {
         bandEnd_ = QPoint(std::clamp(at.x(), displayRect_.left, displayRect_.right - 1),
                           std::clamp(at.y(), displayRect_.top, displayRect_.bottom - 1));
@@ -163,7 +191,7 @@ void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
     if (pressedInDisplay_ && firstSelected() && (keys & oonedraw::kLeftButton) &&
         currentToolName() == "select") {
         moved_ = true;
-        const oonedraw::GPoint topLeft = dragTopLeft(at);
+        const oonedraw::GPoint topLeft = dragTopLeft(at, snap);
         const SelectionBox box = selectionBox();
         dragFrame_ = QRect(int(topLeft.x), int(topLeft.y), box.width, box.height);
         update();
@@ -188,13 +216,18 @@ void CZorvEditorView::mouseReleaseEvent(QMouseEvent* event) {
         pressedInDisplay_ = false;
         leftRelease(viewPointOf(event->position().toPoint()),
                     keysOf(event->buttons() | Qt::LeftButton, event->modifiers()) &
-                        ~uint32_t(oonedraw::kLeftButton));
+                        ~uint32_t(oonedraw::kLeftButton),
+                    !(event->modifiers() & Qt::AltModifier));
         endFeedback();
     }
     QWidget::mouseReleaseEvent(event);
 }
 
-void CZorvEditorView::leftRelease(QPoint at, uint32_t keys) {
+void CZorvEditorView::leftRelease(QPoint at, uint32_t keys, bool snap) {
+    if (resize_) {
+        endResize(at, snap);
+        return;
+    }
     oonedraw::GTool* tool = tools_.Current();
     dragFrame_ = QRect();
     if (banding_) {
@@ -206,7 +239,8 @@ void CZorvEditorView::leftRelease(QPoint at, uint32_t keys) {
         return;
     }
     if (moved_) {
-        const oonedraw::GPoint topLeft = dragTopLeft(at);
+        const oonedraw::GPoint topLeft = dragTopLeft(at, snap);
+        guides_ = {};
         postPosition(topLeft);
         if (tool)
             tool->OnButtonUp({topLeft.x + grabOffset_.x(), topLeft.y + grabOffset_.y(), keys});

@@ -157,7 +157,8 @@ void CanvasTest::zoomKeepsThePixelUnderThePointer() {
     send(view(), QEvent::MouseMove, windowPixel(90, 30), Qt::NoButton);
     QVERIFY(fixture_->app.frame().pointerPane()->text().endsWith("(90, 30)"));
 
-    // A press on the pixel hits the bar; a drag of 7 and 3 pixels snaps to 4 pixel steps.
+    // A press on the pixel hits the bar; a drag of 7 and 3 pixels snaps to the nearest
+    // 8-pixel text cell.
     view().canvas().ClearSelection();
     send(view(), QEvent::MouseButtonPress, windowPixel(90, 30), Qt::LeftButton);
     QCOMPARE(view().canvas().GetSelection()->children.size(), std::size_t(1));
@@ -166,7 +167,7 @@ void CanvasTest::zoomKeepsThePixelUnderThePointer() {
     send(view(), QEvent::MouseButtonRelease, windowPixel(97, 33), Qt::NoButton);
     QVERIFY(view().commitProperties());
     const WidgetNode& node = view().currentPage()->widgets.front();
-    QCOMPARE(int(le::u16(node.record.data() + 2)), 92);
+    QCOMPARE(int(le::u16(node.record.data() + 2)), 96);
     QCOMPARE(int(le::u16(node.record.data() + 4)), 8);
 }
 

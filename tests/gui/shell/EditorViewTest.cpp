@@ -214,8 +214,9 @@ void EditorViewTest::dragSnapsToTheGrid() {
     QTest::mouseClick(&view(), Qt::LeftButton, Qt::NoModifier, pixel(40, 20));
     document().setModified(false);
     view().canvas().GetCommands()->Clear();
-    // Grab 6 units right of and below the corner; move the corner to 13 units right of the
-    // display's left edge: it snaps back to 8.
+    // Grab 6 units right of and below the corner; move the corner to 13 units (6.5 pixels)
+    // right of the display's left edge and 15 pixels down: it snaps to the nearest text cell
+    // corner, 8 pixels right and 16 down.
     const QPoint grab = pixel(40, 20) + QPoint(6, 6);
     QTest::mousePress(&view(), Qt::LeftButton, Qt::NoModifier, grab);
     const QPoint target = at(290 + 13 + 6, 55 + 30 + 6);
@@ -224,13 +225,13 @@ void EditorViewTest::dragSnapsToTheGrid() {
     QTest::mouseRelease(&view(), Qt::LeftButton, Qt::NoModifier, target);
     oonedraw::GPoint topLeft;
     view().canvas().children.front()->TopLeft(topLeft);
-    QCOMPARE(topLeft.x + view().canvas().originX, double(at(298, 0).x()));
-    QCOMPARE(topLeft.y, 55.0 + 24);
+    QCOMPARE(topLeft.x + view().canvas().originX, double(at(306, 0).x()));
+    QCOMPARE(topLeft.y, 55.0 + 32);
     QCOMPARE(view().canvas().GetCommands()->count, 1);
     QVERIFY(document().modified());
     view().commitProperties();
-    QCOMPARE(recordX(page().widgets.front()), uint16_t(4));
-    QCOMPARE(recordY(page().widgets.front()), uint16_t(12));
+    QCOMPARE(recordX(page().widgets.front()), uint16_t(8));
+    QCOMPARE(recordY(page().widgets.front()), uint16_t(16));
 }
 
 void EditorViewTest::nudgeStopsAtTheEdges() {
