@@ -31,6 +31,26 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::EditDelete, "&Delete\tDel", "", "Delete the selected widgets", "Delete"},
     {C::EditSelectAll, "Select &All\tCtrl+A", "Ctrl+A", "Select every widget of the page",
      "Select All"},
+    {C::EditAlignLeft, "Align &Left\tCtrl+Shift+L", "Ctrl+Shift+L",
+     "Line up the left edges of the selected widgets", "Align Left"},
+    {C::EditAlignRight, "Align Ri&ght\tCtrl+Shift+R", "Ctrl+Shift+R",
+     "Line up the right edges of the selected widgets", "Align Right"},
+    {C::EditAlignTop, "Align T&op\tCtrl+Shift+T", "Ctrl+Shift+T",
+     "Line up the top edges of the selected widgets", "Align Top"},
+    {C::EditAlignBottom, "Align &Bottom\tCtrl+Shift+B", "Ctrl+Shift+B",
+     "Line up the bottom edges of the selected widgets", "Align Bottom"},
+    {C::EditAlignCentres, "Align Ce&ntres\tCtrl+Shift+C", "Ctrl+Shift+C",
+     "Line up the centres of the selected widgets one above the other", "Align Centres"},
+    {C::EditAlignMiddles, "Align &Middles\tCtrl+Shift+M", "Ctrl+Shift+M",
+     "Line up the middles of the selected widgets side by side", "Align Middles"},
+    {C::EditDistributeAcross, "Distribute Acro&ss\tCtrl+Shift+H", "Ctrl+Shift+H",
+     "Give the selected widgets equal spaces from left to right", "Distribute Across"},
+    {C::EditDistributeDown, "Distribute Do&wn\tCtrl+Shift+D", "Ctrl+Shift+D",
+     "Give the selected widgets equal spaces from top to bottom", "Distribute Down"},
+    {C::EditSameWidth, "Same W&idth\tCtrl+Shift+W", "Ctrl+Shift+W",
+     "Make the selected bar graphs and trend charts as wide as the first", "Same Width"},
+    {C::EditSameHeight, "Same &Height\tCtrl+Shift+E", "Ctrl+Shift+E",
+     "Make the selected bar graphs and trend charts as high as the first", "Same Height"},
     {C::ViewToolbar, "&Toolbar", "", "Show or hide the toolbar", "Toggle ToolBar", true},
     {C::ViewStatusBar, "&Status Bar", "", "Show or hide the status bar", "Toggle StatusBar", true},
     {C::ViewPanelPixels, "Panel &pixels", "",
@@ -112,9 +132,28 @@ constexpr std::array kFileMenu{cmd(C::FileNew),
                                LayoutEntry{LayoutItem::RecentFiles},
                                kSep,
                                cmd(C::AppExit)};
-constexpr std::array kEditMenu{
-    cmd(C::EditUndo),  cmd(C::EditRedo),   kSep, cmd(C::EditCut),      cmd(C::EditCopy),
-    cmd(C::EditPaste), cmd(C::EditDelete), kSep, cmd(C::EditSelectAll)};
+constexpr std::array kEditMenu{cmd(C::EditUndo),
+                               cmd(C::EditRedo),
+                               kSep,
+                               cmd(C::EditCut),
+                               cmd(C::EditCopy),
+                               cmd(C::EditPaste),
+                               cmd(C::EditDelete),
+                               kSep,
+                               cmd(C::EditSelectAll),
+                               kSep,
+                               cmd(C::EditAlignLeft),
+                               cmd(C::EditAlignRight),
+                               cmd(C::EditAlignTop),
+                               cmd(C::EditAlignBottom),
+                               cmd(C::EditAlignCentres),
+                               cmd(C::EditAlignMiddles),
+                               kSep,
+                               cmd(C::EditDistributeAcross),
+                               cmd(C::EditDistributeDown),
+                               kSep,
+                               cmd(C::EditSameWidth),
+                               cmd(C::EditSameHeight)};
 constexpr std::array kViewMenu{cmd(C::ViewToolbar),
                                cmd(C::ViewStatusBar),
                                kSep,
@@ -177,6 +216,19 @@ constexpr std::array kToolbar{cmd(C::FileNew),          cmd(C::FileOpen),
                               cmd(C::ToolDownload),     cmd(C::ToolModbus),
                               cmd(C::ToolSimulate)};
 
+constexpr std::array kLayoutToolbar{cmd(C::EditAlignLeft),
+                                    cmd(C::EditAlignCentres),
+                                    cmd(C::EditAlignRight),
+                                    cmd(C::EditAlignTop),
+                                    cmd(C::EditAlignMiddles),
+                                    cmd(C::EditAlignBottom),
+                                    kSep,
+                                    cmd(C::EditDistributeAcross),
+                                    cmd(C::EditDistributeDown),
+                                    kSep,
+                                    cmd(C::EditSameWidth),
+                                    cmd(C::EditSameHeight)};
+
 constexpr std::array kPagePopup{cmd(C::PageNew), cmd(C::PageCopy), cmd(C::PageDelete)};
 
 } // namespace
@@ -190,6 +242,9 @@ std::span<const MenuLayout> menuBarLayout() {
 }
 std::span<const LayoutEntry> toolbarLayout() {
     return kToolbar;
+}
+std::span<const LayoutEntry> layoutToolbarLayout() {
+    return kLayoutToolbar;
 }
 std::span<const LayoutEntry> pagePopupLayout() {
     return kPagePopup;

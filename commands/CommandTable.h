@@ -35,6 +35,8 @@ struct MenuLayout {
 
 std::span<const MenuLayout> menuBarLayout();
 std::span<const LayoutEntry> toolbarLayout();
+// The layout toolbar: aligning, distributing and sizing the selected widgets.
+std::span<const LayoutEntry> layoutToolbarLayout();
 // The page tree's pop-up menu.
 std::span<const LayoutEntry> pagePopupLayout();
 

@@ -60,10 +60,28 @@ void MainFrameTest::menuEntries_data() {
                                          "-",
                                          "E&xit|"};
     QTest::newRow("Edit") << "&Edit"
-                          << QStringList{
-                                 "&Undo|Ctrl+Z",      "&Redo|Ctrl+Y",  "-",        "Cu&t|Ctrl+X",
-                                 "&Copy|Ctrl+C",      "&Paste|Ctrl+V", "&Delete|", "-",
-                                 "Select &All|Ctrl+A"};
+                          << QStringList{"&Undo|Ctrl+Z",
+                                         "&Redo|Ctrl+Y",
+                                         "-",
+                                         "Cu&t|Ctrl+X",
+                                         "&Copy|Ctrl+C",
+                                         "&Paste|Ctrl+V",
+                                         "&Delete|",
+                                         "-",
+                                         "Select &All|Ctrl+A",
+                                         "-",
+                                         "Align &Left|Ctrl+Shift+L",
+                                         "Align Ri&ght|Ctrl+Shift+R",
+                                         "Align T&op|Ctrl+Shift+T",
+                                         "Align &Bottom|Ctrl+Shift+B",
+                                         "Align Ce&ntres|Ctrl+Shift+C",
+                                         "Align &Middles|Ctrl+Shift+M",
+                                         "-",
+                                         "Distribute Acro&ss|Ctrl+Shift+H",
+                                         "Distribute Do&wn|Ctrl+Shift+D",
+                                         "-",
+                                         "Same W&idth|Ctrl+Shift+W",
+                                         "Same &Height|Ctrl+Shift+E"};
     QTest::newRow("View") << "&View" << QStringList{"&Toolbar|",
                                                     "&Status Bar|",
                                                     "-",
