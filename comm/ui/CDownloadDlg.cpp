@@ -176,6 +176,8 @@ void CDownloadDlg::showRate(const QString& text) {
 void CDownloadDlg::transferEnded() {
     rate_.reset();
     showRate({});
+    // Once a transfer has ended, well or not, there is nothing left to cancel.
+    cancelButton_->setText("Close");
 }
 
 void CDownloadDlg::reject() {

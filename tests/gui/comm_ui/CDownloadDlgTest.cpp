@@ -4,7 +4,7 @@
 // that a button sends anyway, worker questions asked off the window's thread, a dialog whose
 // closing hangs on a worker waiting for an answer, converter choosers that forget their
 // choice, a port choice that offers no "Automatic", forgets a typed port or does not send to
-// it, and a failed search that names no port.
+// it, a failed search that names no port, and a transfer ended that still offers only "Cancel".
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -153,8 +153,9 @@ void CDownloadDlgTest::busyIgnoresSecondPressAndClosing() {
     QCOMPARE(rig.panel.device.interfaceImage(), image);
     QVERIFY(rig.panel.device.problems().empty());
 
-    // Idle again: Cancel closes.
-    QTest::mouseClick(button(dialog, "Cancel"), Qt::LeftButton);
+    // Idle again after a transfer: the button says Close, and closes.
+    QVERIFY(!button(dialog, "Cancel"));
+    QTest::mouseClick(button(dialog, "Close"), Qt::LeftButton);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(dialog.result(), int(QDialog::Rejected));
 }
@@ -302,7 +303,7 @@ void CDownloadDlgTest::typedPortIsUsedAndRemembered() {
         QTRY_COMPARE_WITH_TIMEOUT(recorder.endings, 1, 20000);
         QVERIFY(recorder.lastResult);
         QCOMPARE(rig.panel.device.interfaceImage(), image);
-        QTest::mouseClick(button(dialog, "Cancel"), Qt::LeftButton);
+        QTest::mouseClick(button(dialog, "Close"), Qt::LeftButton);
     }
     QCOMPARE(rig.registry.value("Download/Port"), pty.toStdString());
 
@@ -339,6 +340,7 @@ void CDownloadDlgTest::failedSearchNamesThePortsTried() {
     QTRY_VERIFY(line->height() >= line->heightForWidth(line->width()));
     QPushButton* modbus = button(dialog, "...");
     QVERIFY(modbus->height() >= modbus->sizeHint().height());
+    QVERIFY(button(dialog, "Close")); // a failed transfer has ended too
 
     // A typed port is the only one tried.
     typePort(dialog, "/dev/null");
