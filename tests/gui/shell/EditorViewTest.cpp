@@ -1,5 +1,5 @@
 // The editing view in the real main window, driven by mouse and key events: guards against
-// widgets placed across the display's edges or at the wrong pixel, drags that leave the 8-unit
+// widgets placed across the display's edges or at the wrong pixel, drags that leave the text cell
 // grid, nudges past an edge, a deleted picture that takes its twin's file along or leaves its
 // own behind, imports that overwrite an earlier copy or accept a bitmap the panel cannot show,
 // page commands that ask the wrong question or lose a page, and a layout that breaks when the
