@@ -3,6 +3,9 @@
 // modal window.
 
 #include <QApplication>
+#include <QDialog>
+#include <QPointer>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -20,7 +23,8 @@ inline void dropPendingModalSteps() {
 }
 
 // Runs `step` on the next modal dialog of type D as soon as it is shown; `ran` tells whether it
-// came at all.
+// came at all. A check that fails inside the step ends it early: the dialog is then closed, so
+// that the test fails at once instead of waiting on it for ever.
 template <class D> void whenModal(std::function<void(D&)> step, bool* ran = nullptr) {
     auto* timer = new QTimer(&pendingModalSteps());
     timer->setInterval(10);
@@ -32,7 +36,10 @@ template <class D> void whenModal(std::function<void(D&)> step, bool* ran = null
         timer->deleteLater();
         if (ran)
             *ran = true;
+        const QPointer<D> shown(dialog);
         step(*dialog);
+        if (QTest::currentTestFailed() && shown && shown->isVisible())
+            shown->reject();
     });
     timer->start();
 }

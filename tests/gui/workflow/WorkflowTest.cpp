@@ -223,6 +223,8 @@ void WorkflowTest::fromNewProjectToThePanel() {
         [](CDownloadDlg& tool) {
             QTest::mouseClick(pushButton(tool, "Serial Download"), Qt::LeftButton);
             QTRY_VERIFY_WITH_TIMEOUT(!tool.busy(), 30000);
+            // The transfer's last reports were posted before it ended: let them arrive.
+            QCoreApplication::processEvents();
             QCOMPARE(tool.findChild<QProgressBar*>()->value(), 100);
             tool.reject();
         },
