@@ -1,7 +1,10 @@
 #include "cli/CheckedProject.h"
 
+#include <cstdio>
+
 #include "cli/ProjectFiles.h"
 #include "image/ImageCompiler.h"
+#include "model/tags/TagFile.h"
 #include "platform/Paths.h"
 
 namespace zorv::cli {
@@ -9,6 +12,7 @@ namespace zorv::cli {
 CheckInput CheckedProject::input() const {
     CheckInput in{project, &stats, modbus, image};
     setLibrarySizes(in, fonts);
+    in.tags = &tags;
     return in;
 }
 
@@ -16,6 +20,9 @@ bool loadCheckedProject(const QString& path, CheckedProject& out, std::string& m
     if (!loadProject(path, out.project, message))
         return false;
     out.modbus = modbusRowsOrNone(modbusFileBeside(path).toStdString());
+    std::string tagFault;
+    if (!loadTagFile(tagFileOf(path.toStdString()), out.tags, tagFault))
+        std::fprintf(stderr, "zorv: %s\n", tagFault.c_str());
     out.fonts = readGlyphSources(SystemPaths(currentExecutable()));
     const CompileResult compiled = compileImage(out.project, out.fonts);
     out.image = compiled.image;

@@ -1,6 +1,7 @@
 // zorv check IN.zvd [--json]: the problems of a project, one a line, or as a JSON array; exit
 // status 0 without errors, 1 with one, 2 when the file cannot be read.
-// zorv xref IN.zvd [--csv]: every register and coil the project uses, with where and how.
+// zorv xref IN.zvd [--csv]: every register and coil the project uses, with where and how, and
+// its tag when the project has tags.
 
 #include <QFileInfo>
 #include <cstdio>
@@ -9,6 +10,7 @@
 #include "checks/RegisterUses.h"
 #include "cli/CheckedProject.h"
 #include "cli/Command.h"
+#include "model/tags/CsvText.h"
 
 namespace zorv::cli {
 
@@ -75,17 +77,11 @@ int runCheck(const QStringList& args) {
     return errorCount(findings) > 0 ? 1 : 0;
 }
 
-// A CSV field, quoted when it holds a comma, a quote or a line end.
-std::string csvField(const std::string& text) {
-    if (text.find_first_of(",\"\n") == std::string::npos)
-        return text;
-    std::string out = "\"";
-    for (char c : text) {
-        if (c == '"')
-            out.push_back('"');
-        out.push_back(c);
-    }
-    return out + "\"";
+// The name of the register an entry starts at; the Modbus table's rows (station 0) take the
+// tags of the first station.
+std::string tagName(const TagTable& tags, const RegisterUseEntry& u) {
+    const Tag* tag = tags.tagOf({u.station == 0 ? uint8_t(1) : u.station, u.type, u.address});
+    return tag ? tag->name : std::string();
 }
 
 int runXref(const QStringList& args) {
@@ -98,14 +94,21 @@ int runXref(const QStringList& args) {
     if (!loadCheckedProject(file, checked, message))
         return fail(message);
     const auto uses = registerUses(checked.project, checked.modbus);
+    // The tag column shows only when the project has tags.
+    const bool tagged = !checked.tags.empty();
     if (csv)
-        std::printf("register,area,address,width,station,use,where,detail\n");
+        std::printf("register,%sarea,address,width,station,use,where,detail\n",
+                    tagged ? "tag," : "");
     for (const RegisterUseEntry& u : uses) {
+        const std::string tag = tagged ? tagName(checked.tags, u) : std::string();
         if (csv)
-            std::printf("%s,%s,%u,%d,%u,%s,%s,%s\n", registerSpan(u).c_str(),
-                        registerLetter(u.type), u.address, u.width, u.station,
-                        registerUseName(u.use), csvField(useWhere(u)).c_str(),
-                        csvField(u.detail).c_str());
+            std::printf("%s,%s%s,%u,%d,%u,%s,%s,%s\n", registerSpan(u).c_str(),
+                        tagged ? (csvField(tag) + ",").c_str() : "", registerLetter(u.type),
+                        u.address, u.width, u.station, registerUseName(u.use),
+                        csvField(useWhere(u)).c_str(), csvField(u.detail).c_str());
+        else if (tagged)
+            std::printf("%-11s %-20s %-18s %-32s %s\n", registerSpan(u).c_str(), tag.c_str(),
+                        registerUseName(u.use), useWhere(u).c_str(), u.detail.c_str());
         else
             std::printf("%-11s %-18s %-32s %s\n", registerSpan(u).c_str(), registerUseName(u.use),
                         useWhere(u).c_str(), u.detail.c_str());

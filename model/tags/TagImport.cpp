@@ -29,7 +29,8 @@ bool columnIndex(const CsvColumn& column, const std::vector<std::string>* header
         }
     }
     fault = "the header has no column " + quoted(column.name);
-    return false;
+    index = -1;
+    return !column.required;
 }
 
 std::string fieldAt(const CsvRow& row, int index) {

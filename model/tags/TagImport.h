@@ -16,10 +16,11 @@ namespace zorv {
 struct CsvColumn {
     std::string name;
     int index = -1;
+    bool required = true; // false: a header without the named column leaves it unread
 };
 
 struct TagImportOptions {
-    CsvColumn name{"name"}, reg{"register"}, comment{"comment"};
+    CsvColumn name{"name"}, reg{"register"}, comment{"comment", -1, false};
     // The first row names the columns (and is no tag); columns by name need it.
     bool header = true;
     char separator = ',';

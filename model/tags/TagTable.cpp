@@ -25,12 +25,13 @@ std::string trimmedName(std::string_view name) {
     return std::string(name);
 }
 
-// Well-formed UTF-8 without control characters.
-bool isUtf8Text(std::string_view text) {
+// Well-formed UTF-8 without control characters; a comment may hold tabs and line ends.
+bool isUtf8Text(std::string_view text, bool comment) {
     for (std::size_t i = 0; i < text.size();) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x80) {
-            if (c < 0x20 || c == 0x7F)
+            const bool allowed = comment && (c == '\t' || c == '\n' || c == '\r');
+            if ((c < 0x20 || c == 0x7F) && !allowed)
                 return false;
             ++i;
             continue;
@@ -83,7 +84,7 @@ TagFault TagTable::checkExcept(const Tag& tag, const Tag* except) const {
         return TagFault::NameTooLong;
     if (tag.comment.size() > kMaxTagCommentBytes)
         return TagFault::CommentTooLong;
-    if (!isUtf8Text(name) || !isUtf8Text(tag.comment))
+    if (!isUtf8Text(name, false) || !isUtf8Text(tag.comment, true))
         return TagFault::NotUtf8;
     if (parseRegisterText(name))
         return TagFault::NameIsRegister;
