@@ -1,6 +1,7 @@
 #include "cli/diff/FormMatch.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace zorv::diff {
@@ -21,8 +22,9 @@ bool samePage(const Json& a, const Json& b) {
 }
 
 bool sameDescription(const Json& a, const Json& b) {
-    const Json& da = a.contains("description") ? a.at("description") : Json();
-    return !da.is_null() && da != "" && b.contains("description") && b.at("description") == da;
+    const Json description = a.value("description", Json());
+    return !description.is_null() && description != "" &&
+           b.value("description", Json()) == description;
 }
 
 // Pairs every unpaired earlier item with the first unpaired later one that `alike` accepts.
