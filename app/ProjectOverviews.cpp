@@ -41,6 +41,8 @@ ProjectOverviews::ProjectOverviews(QMainWindow& frame, const Paths& paths,
             emit widgetRequested(page, widget);
     });
     connect(registers_, &CRegistersList::useActivated, this, &ProjectOverviews::widgetRequested);
+    connect(map_, &CPageMapView::pageRequested, this,
+            [this](int page) { emit widgetRequested(page, 0); });
     connect(problems_, &CProblemsList::countsChanged, this, &ProjectOverviews::showCounts);
     // The map is laid out only when it is looked at.
     connect(mapDock_, &QDockWidget::visibilityChanged, this, [this](bool visible) {

@@ -2,7 +2,7 @@
 // The overviews of the open project beside the editing view: the "Problems" list of the project
 // checks with its count in the status bar, the "Registers" cross-reference and the "Page Map".
 // They follow each background compile of the memory meter; a double-click on a problem or a
-// register use shows its page and selects its widget.
+// register use shows its page and selects its widget, one on a page of the map shows the page.
 
 #include <QObject>
 #include <functional>

@@ -3,6 +3,7 @@
 #include <graphviz/cgraph.h>
 #include <graphviz/gvc.h>
 
+#include <charconv>
 #include <set>
 
 #include "platform/CodePageText.h"
@@ -144,8 +145,44 @@ std::string pageMapDot(const PageGraph& graph) {
     return dot;
 }
 
-bool renderPageMap(const std::string& dot, MapFormat format, std::vector<uint8_t>& out) {
+namespace {
+
+// Graphviz leaves this many points round the drawing (its default pad).
+constexpr double kMapPad = 4;
+
+// The laid-out boxes of the nodes named after a page, "p3".
+std::vector<MapBox> pageBoxes(Agraph_t* graph) {
+    std::vector<MapBox> boxes;
+    const boxf bb = GD_bb(graph);
+    const double width = bb.UR.x - bb.LL.x + 2 * kMapPad;
+    const double height = bb.UR.y - bb.LL.y + 2 * kMapPad;
+    if (width <= 0 || height <= 0)
+        return boxes;
+    for (Agnode_t* n = agfstnode(graph); n; n = agnxtnode(graph, n)) {
+        const std::string_view name = agnameof(n);
+        int page = 0;
+        if (name.size() < 2 || name[0] != 'p' ||
+            std::from_chars(name.data() + 1, name.data() + name.size(), page).ptr !=
+                name.data() + name.size())
+            continue;
+        // Node sizes are in inches, positions in points with y upwards.
+        const pointf at = ND_coord(n);
+        const double halfW = ND_width(n) * 36, halfH = ND_height(n) * 36;
+        boxes.push_back({page, (at.x - halfW - bb.LL.x + kMapPad) / width,
+                         (bb.UR.y - at.y - halfH + kMapPad) / height,
+                         (at.x + halfW - bb.LL.x + kMapPad) / width,
+                         (bb.UR.y - at.y + halfH + kMapPad) / height});
+    }
+    return boxes;
+}
+
+} // namespace
+
+bool renderPageMap(const std::string& dot, MapFormat format, std::vector<uint8_t>& out,
+                   std::vector<MapBox>* boxes) {
     out.clear();
+    if (boxes)
+        boxes->clear();
     agseterrf(ignoreGraphvizError);
     GVC_t* gvc = graphvizContext();
     Agraph_t* graph = agmemread(dot.c_str());
@@ -158,6 +195,8 @@ bool renderPageMap(const std::string& dot, MapFormat format, std::vector<uint8_t
             data) {
             out.assign(data, data + length);
             ok = true;
+            if (boxes)
+                *boxes = pageBoxes(graph);
         }
         gvFreeRenderData(data);
         gvFreeLayout(gvc, graph);

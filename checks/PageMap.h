@@ -24,8 +24,16 @@ std::string pageMapTooLarge(const PageGraph& graph);
 
 // The graph in Graphviz's DOT language (UTF-8).
 std::string pageMapDot(const PageGraph& graph);
-// Lays the DOT text out and renders it; false, leaving `out` empty, when Graphviz refuses.
-bool renderPageMap(const std::string& dot, MapFormat format, std::vector<uint8_t>& out);
+// Where a page's box lies on the rendered map, as fractions of the picture's width and height
+// from its top left corner.
+struct MapBox {
+    int page = 0;
+    double left = 0, top = 0, right = 0, bottom = 0;
+};
+// Lays the DOT text out and renders it; false, leaving `out` empty, when Graphviz refuses. With
+// `boxes`, the boxes of the pages (the missing ones too) are listed as laid out.
+bool renderPageMap(const std::string& dot, MapFormat format, std::vector<uint8_t>& out,
+                   std::vector<MapBox>* boxes = nullptr);
 // The colour and line style of each kind of jump, for the legends beside a map.
 struct JumpStyle {
     const char* colour; // "#1f4e9c"

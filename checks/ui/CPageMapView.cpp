@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -63,15 +64,25 @@ CPageMapView::CPageMapView(QWidget* parent) : QWidget(parent) {
     layout->addWidget(scroll_, 1);
     layout->addLayout(bottom);
     connect(zoom_, &QSlider::valueChanged, this, [this] { applyZoom(); });
+    picture_->installEventFilter(this);
 }
 
 bool CPageMapView::setGraph(const PageGraph& graph) {
     const std::string tooLarge = pageMapTooLarge(graph);
     std::vector<uint8_t> png;
-    if (tooLarge.empty() && renderPageMap(pageMapDot(graph), MapFormat::Png, png) &&
-        setPicture(png))
+    std::vector<MapBox> boxes;
+    if (tooLarge.empty() && renderPageMap(pageMapDot(graph), MapFormat::Png, png, &boxes) &&
+        setPicture(png)) {
+        // A missing page's octagon has nothing to show.
+        std::erase_if(boxes, [&graph](const MapBox& box) {
+            return std::none_of(graph.pages.begin(), graph.pages.end(),
+                                [&box](const PageNode& page) { return page.number == box.page; });
+        });
+        boxes_ = std::move(boxes);
         return true;
+    }
     original_ = QPixmap();
+    boxes_.clear();
     picture_->setText(tooLarge.empty() ? QString("Graphviz could not draw the page map.")
                                        : QString::fromStdString(tooLarge));
     picture_->adjustSize();
@@ -92,6 +103,33 @@ bool CPageMapView::setPicture(const std::vector<uint8_t>& png) {
     }
     applyZoom();
     return true;
+}
+
+std::optional<int> CPageMapView::pageAt(QPoint onPicture) const {
+    const QPixmap shown = picture_->pixmap();
+    if (shown.isNull())
+        return std::nullopt;
+    // The label centres the picture in itself.
+    const QPoint origin((picture_->width() - shown.width()) / 2,
+                        (picture_->height() - shown.height()) / 2);
+    const QPointF at = onPicture - origin;
+    const double x = at.x() / shown.width(), y = at.y() / shown.height();
+    for (const MapBox& box : boxes_) {
+        if (x >= box.left && x <= box.right && y >= box.top && y <= box.bottom)
+            return box.page;
+    }
+    return std::nullopt;
+}
+
+bool CPageMapView::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == picture_ && event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (const std::optional<int> page = pageAt(mouse->position().toPoint())) {
+            emit pageRequested(*page);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CPageMapView::applyZoom() {

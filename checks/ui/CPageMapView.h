@@ -4,9 +4,11 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <optional>
 #include <vector>
 
 #include "checks/PageGraph.h"
+#include "checks/PageMap.h"
 
 class QLabel;
 class QScrollArea;
@@ -25,12 +27,23 @@ public:
     bool setPicture(const std::vector<uint8_t>& png);
     QLabel* picture() const { return picture_; }
     QSlider* zoom() const { return zoom_; }
+    const std::vector<MapBox>& boxes() const { return boxes_; }
+    // The page whose box lies under a point of the picture, or nothing.
+    std::optional<int> pageAt(QPoint onPicture) const;
+
+signals:
+    // A page of the project was double-clicked.
+    void pageRequested(int page);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QLabel* picture_;
     QScrollArea* scroll_;
     QSlider* zoom_;
     QPixmap original_;
+    std::vector<MapBox> boxes_; // of the pages that exist
     bool fitted_ = false;
 
     void applyZoom();

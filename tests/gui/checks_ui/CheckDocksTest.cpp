@@ -135,6 +135,20 @@ private slots:
         QVERIFY(map.setGraph(pageGraph(faultyProject())));
         const QSize full = map.picture()->pixmap().size();
         QVERIFY(full.width() > 50 && full.height() > 50);
+        // Each page's box lies where the picture shows it: just inside its corner the box's
+        // fill, just outside it the white ground.
+        const QImage picture = map.picture()->pixmap().toImage();
+        QCOMPARE(map.boxes().size(), pageGraph(faultyProject()).pages.size());
+        const QPoint origin = map.picture()->rect().center() - picture.rect().center();
+        for (const MapBox& box : map.boxes()) {
+            const QPoint corner(int(box.left * picture.width()), int(box.top * picture.height()));
+            const QPoint inside = corner + QPoint(3, 3), outside = corner - QPoint(3, 3);
+            QVERIFY2(picture.pixel(inside) != qRgb(255, 255, 255),
+                     qPrintable(QString::number(box.page)));
+            QCOMPARE(picture.pixel(outside), qRgb(255, 255, 255));
+            QCOMPARE(map.pageAt(inside + origin), std::optional<int>(box.page));
+            QCOMPARE(map.pageAt(outside + origin), std::optional<int>());
+        }
         map.zoom()->setValue(50);
         const int half = map.picture()->pixmap().width();
         QVERIFY(qAbs(half - full.width() / 2) <= 1);

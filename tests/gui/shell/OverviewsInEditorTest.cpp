@@ -2,10 +2,12 @@
 // opens no panel or one on another project; panel pixels that do not follow the project (or
 // stay after being switched off); a problem the checks find that never reaches the Problems
 // list, its count or the page and widget a double-click should show; overview entries of the
-// View menu that do not show their windows.
+// View menu that do not show their windows; a double-click on a page of the map that does not
+// show the page.
 
 #include <QAction>
 #include <QDockWidget>
+#include <QLabel>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -15,6 +17,7 @@
 #include "app/PanelPreview.h"
 #include "app/ProjectOverviews.h"
 #include "app/meter/CMemoryMeter.h"
+#include "checks/ui/CPageMapView.h"
 #include "checks/ui/CProblemsList.h"
 #include "commands/ActionRegistry.h"
 #include "editor/CZorvEditorView.h"
@@ -94,6 +97,24 @@ private slots:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(view.currentPage()->number(), page);
         QCOMPARE(view.shownPane()->widgetId(), id);
+    }
+
+    void doubleClickOnTheMapShowsThePage() {
+        trigger(CommandId::ViewPageMap);
+        CPageMapView* map = fixture_->app.overviews().pageMap();
+        QTRY_VERIFY(map->boxes().size() == fixture_->app.document().project().pages().size());
+        const QPixmap shown = map->picture()->pixmap();
+        const QPoint origin = QPoint((map->picture()->width() - shown.width()) / 2,
+                                     (map->picture()->height() - shown.height()) / 2);
+        for (const MapBox& box : map->boxes()) {
+            if (box.page != 4)
+                continue;
+            const QPoint centre = origin + QPoint(int((box.left + box.right) / 2 * shown.width()),
+                                                  int((box.top + box.bottom) / 2 * shown.height()));
+            QTest::mouseDClick(map->picture(), Qt::LeftButton, {}, centre);
+        }
+        QCOMPARE(fixture_->app.view().currentPage()->number(), 4);
+        QCOMPARE(fixture_->app.view().shownPane()->widgetId(), 0);
     }
 
     void viewMenuShowsAndHidesTheOverviews_data() {
