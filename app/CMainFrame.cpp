@@ -13,6 +13,7 @@
 #include <algorithm>
 
 #include "app/CTrueColorToolBar.h"
+#include "app/LayoutToolBar.h"
 #include "app/LockKeyState.h"
 #include "commands/ActionRegistry.h"
 #include "commands/CommandTable.h"
@@ -108,6 +109,7 @@ void CMainFrame::buildToolBar() {
         toolBar_->addAction(a);
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
+    addToolBar(Qt::TopToolBarArea, makeLayoutToolBar(actions_, this));
 
     QAction* toggle = actions_.action(CommandId::ViewToolbar);
     toggle->setChecked(true);
@@ -123,6 +125,11 @@ void CMainFrame::buildToolBar() {
 void CMainFrame::buildStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setAccessibleName(tr("Status bar"));
+    // The message pane: "Ready" and the panes added beside it give way to a prompt, which then
+    // has the width of the bar up to the pointer position.
+    idlePane_ = new QLabel(tr(kIdleMessage), bar);
+    idlePane_->setAccessibleName(tr("Message"));
+    bar->addWidget(idlePane_, 1);
     pointerPane_ = new QLabel(" ", bar);
     // 50 pixels hold "%4d,%4d" in a small system font; the display pixel after it and a larger
     // font widen the pane so that the position is never cut off.
@@ -141,7 +148,6 @@ void CMainFrame::buildStatusBar() {
         bar->addPermanentWidget(label);
     }
     refreshLockIndicators();
-    bar->showMessage(tr(kIdleMessage));
 
     QAction* toggle = actions_.action(CommandId::ViewStatusBar);
     toggle->setChecked(true);
@@ -196,6 +202,15 @@ void CMainFrame::setRecentFiles(const std::vector<std::string>& paths) {
         a->setEnabled(!a->data().toString().isEmpty());
 }
 
+void CMainFrame::addMessagePane(QWidget* pane) {
+    statusBar()->addWidget(pane);
+}
+
+int CMainFrame::promptWidth() const {
+    // The bar writes its message from 6 pixels in to 2 pixels before the first permanent pane.
+    return pointerPane_->x() - 2 - 6;
+}
+
 void CMainFrame::setPointerText(const QString& text) {
     pointerPane_->setText(text);
 }
@@ -212,7 +227,7 @@ bool CMainFrame::event(QEvent* event) {
     // The message pane goes back to its idle text when a menu or button stops prompting.
     if (event->type() == QEvent::StatusTip &&
         static_cast<QStatusTipEvent*>(event)->tip().isEmpty()) {
-        statusBar()->showMessage(tr(kIdleMessage));
+        statusBar()->clearMessage();
         return true;
     }
     if (event->type() == QEvent::WindowActivate)

@@ -31,6 +31,10 @@ public:
     // The pane of at least 50 pixels beside the message pane (the pointer's position on the
     // page).
     void setPointerText(const QString& text);
+    // A pane beside "Ready" (the memory meter, the problem count) that a prompt covers.
+    void addMessagePane(QWidget* pane);
+    // The width a prompt has in the status bar.
+    int promptWidth() const;
     // Asked before the window closes; false keeps it open.
     void setCloseCheck(std::function<bool()> check) { closeCheck_ = std::move(check); }
 
@@ -57,6 +61,7 @@ private:
 
     ActionRegistry& actions_;
     CTrueColorToolBar* toolBar_ = nullptr;
+    QLabel* idlePane_ = nullptr;
     QLabel* pointerPane_ = nullptr;
     QList<QLabel*> lockPanes_;
     QList<QAction*> recentActions_;

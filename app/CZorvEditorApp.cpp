@@ -98,7 +98,7 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
     connect(view_, &CZorvEditorView::pointerTextChanged, frame_.get(), &CMainFrame::setPointerText);
     meter_ = new CMemoryMeter([this] { return &document_->project(); }, services_.paths,
                               frame_->statusBar());
-    frame_->statusBar()->insertPermanentWidget(0, meter_);
+    frame_->addMessagePane(meter_);
     // A click on a refusal shows the page at fault.
     connect(meter_, &CMemoryMeter::pageRequested, view_, &CZorvEditorView::selectPage);
     frame_->setRecentFiles(recent_.paths());
@@ -118,7 +118,7 @@ CZorvEditorApp::CZorvEditorApp(const AppServices& services, QObject* parent)
 void CZorvEditorApp::connectOverviews() {
     overviews_ = new ProjectOverviews(
         *frame_, services_.paths, [this] { return document_->modbusWorkingCopy().string(); }, this);
-    frame_->statusBar()->insertPermanentWidget(1, overviews_->countButton());
+    frame_->addMessagePane(overviews_->countButton());
     preview_ = new PanelPreview(*view_, services_.paths, services_.prompt, this);
     // The checks and the panel pixels follow each background compile.
     connect(meter_, &CMemoryMeter::statsShown, this, [this] {

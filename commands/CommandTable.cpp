@@ -87,9 +87,7 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::ToolReport, "Statistical &Report", "", "Write the statistical report of the project",
      "Statistical Report"},
     {C::ToolReportHtml, "Report &with pictures", "",
-     "Write the report as a page with every page as the panel shows it, the page map and the "
-     "problems",
-     "Report with pictures"},
+     "Write the report as a web page with pictures of every page", "Report with pictures"},
     {C::ToolCustomizeCharacter, "&Customize character", "",
      "Edit the user-defined characters with the character tool", "Customize character"},
     {C::ToolGridlines, "&Gridlines", "", "Show or hide the grid of the display area", "Gridlines",

@@ -5,10 +5,12 @@
 // layout.
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 #include <QTest>
 #include <QToolTip>
 
@@ -38,6 +40,7 @@ private slots:
     void sizeLimits();
     void viewToggles();
     void statusPanes();
+    void promptsShownWhole();
     void meterTipShowsOnHover();
 
 private:
@@ -301,6 +304,37 @@ void MainFrameTest::statusPanes() {
              QString("Download current file"));
     QCOMPARE(fixture_->app.actions().action(CommandId::ToolModbus)->statusTip(),
              QString("Edit modbus protocol"));
+}
+
+// A prompt cut short ("Open an existing proj") tells nothing; the meter and the problem count
+// make way for it and come back after it.
+void MainFrameTest::promptsShownWhole() {
+    QVERIFY(fixture_->app.start({}, false));
+    CMainFrame& frame = fixture_->app.frame();
+    frame.resize(CMainFrame::kMinimumSize);
+    frame.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&frame));
+    CMemoryMeter& meter = fixture_->app.memoryMeter();
+    QTRY_VERIFY(meter.isVisible());
+    const QFontMetrics metrics = frame.statusBar()->fontMetrics();
+    QStringList cut;
+    for (int id = 0; id < kCommandCount; ++id) {
+        const QString prompt = fixture_->app.actions().action(CommandId(id))->statusTip();
+        if (metrics.horizontalAdvance(prompt) > frame.promptWidth())
+            cut << prompt;
+    }
+    QVERIFY2(cut.isEmpty(), qPrintable(cut.join(" | ")));
+    QVERIFY(frame.promptWidth() > frame.width() / 2);
+
+    QAction* open = fixture_->app.actions().action(CommandId::FileOpen);
+    open->showStatusText(&frame);
+    QCOMPARE(frame.statusBar()->currentMessage(), QString("Open an existing project"));
+    QVERIFY(!meter.isVisible());
+    QStatusTipEvent none{QString()};
+    QApplication::sendEvent(&frame, &none);
+    QVERIFY(frame.statusBar()->currentMessage().isEmpty());
+    QVERIFY(meter.isVisible());
+    QVERIFY(frame.statusBar()->findChild<QLabel*>()->isVisible());
 }
 
 void MainFrameTest::meterTipShowsOnHover() {
