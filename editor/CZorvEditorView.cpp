@@ -148,6 +148,7 @@ CZorvEditorView::CZorvEditorView(const EditorServices& services, QWidget* parent
     takeEditCommands();
     takeClipboardCommands();
     takeSelectionCommands();
+    takeLayoutCommands();
     commands_ = new ProjectCommands(services_, *this);
     backing_ = QImage(qrect(panelRect_).size(), QImage::Format_RGB32);
     dirty_ = QRegion(qrect(panelRect_));

@@ -33,6 +33,7 @@ class PanelImage;
 } // namespace panel
 
 class ActionRegistry;
+class CanvasTextEditor;
 class CHCData;
 class CPage;
 class CPageProperty;
@@ -50,6 +51,8 @@ class PropertyPane;
 class Prompt;
 class Registry;
 enum class CommandId;
+enum class Arrange;
+struct LayoutBox;
 
 // What the view works with; all of it outlives the view.
 struct EditorServices {
@@ -171,6 +174,15 @@ private:
     void takeEditCommands();
     void takeClipboardCommands();
     void takeSelectionCommands();
+    // Align, distribute and same size of the selected widgets (CZorvEditorViewAlign.cpp).
+    void takeLayoutCommands();
+    std::vector<LayoutBox> selectedBoxes();
+    void updateLayoutActions();
+    void arrangeSelection(Arrange how, const char* editName);
+    // A static text's text edited over it on the canvas (CZorvEditorViewText.cpp): false when
+    // the selection is no single static text.
+    bool editTextInPlace();
+    void storeCanvasText(const QString& typed);
     // The box the selected widgets span, in view units.
     struct SelectionBox {
         oonedraw::GPoint topLeft;
@@ -295,6 +307,7 @@ private:
     QScrollBar* hScroll_ = nullptr;
     QScrollBar* vScroll_ = nullptr;
     QLineEdit* keySink_ = nullptr;
+    CanvasTextEditor* textEditor_ = nullptr;
     QtPageDialogs qtDialogs_;
     PageDialogs* pageDialogs_ = &qtDialogs_;
     std::function<void(QMenu&, const QPoint&)> popup_;

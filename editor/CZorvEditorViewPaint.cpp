@@ -46,6 +46,8 @@ constexpr uint32_t kGreyDisplay = 0x808080;
 } // namespace
 
 void CZorvEditorView::InvalidateArea(const oonedraw::GIntRect& area) {
+    // Every change of the selection repaints its handles.
+    updateLayoutActions();
     const QRect r = QRect(QPoint(area.left, area.top), QPoint(area.right - 1, area.bottom - 1))
                         .intersected(panelArea());
     if (r.isEmpty())

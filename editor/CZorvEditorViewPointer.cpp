@@ -203,11 +203,13 @@ void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
     QWidget::mouseMoveEvent(event);
 }
 
-// A double click on a widget with the select tool gives its pane the keyboard.
+// A double click on a widget with the select tool edits a static text on the canvas, and gives
+// the pane of any other widget the keyboard.
 void CZorvEditorView::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && currentToolName() == "select" &&
-        objectAt(viewPointOf(event->position().toPoint())) && firstSelected())
+        objectAt(viewPointOf(event->position().toPoint())) && firstSelected() &&
+        !editTextInPlace())
         focusPane();
 }
 
@@ -343,6 +345,8 @@ bool CZorvEditorView::handleKey(int key) {
     case Qt::Key_Escape:
         escape();
         return true;
+    case Qt::Key_F2:
+        return editTextInPlace();
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
