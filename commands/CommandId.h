@@ -76,6 +76,8 @@ enum class CommandId {
     Language3,
     Language4,
     Language5,
+    LanguageExportTexts,
+    LanguageImportTexts,
     // Help
     HelpTopics,
     HelpTipOfTheDay,

@@ -97,6 +97,10 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::Language3, "language3", "", "Show the texts of language 3", "Language 3", true},
     {C::Language4, "language4", "", "Show the texts of language 4", "Language 4", true},
     {C::Language5, "language5", "", "Show the texts of language 5", "Language 5", true},
+    {C::LanguageExportTexts, "&Export Texts...", "",
+     "Write the texts of the project to a file for translation", "Export Texts"},
+    {C::LanguageImportTexts, "&Import Texts...", "",
+     "Take the texts of a translated file into the project", "Import Texts"},
     {C::HelpTopics, "&Help Topics", "F1", "List Help topics", "Help Topics"},
     {C::HelpTipOfTheDay, "&Tip of the Day  ", "", "Show a tip about using the editor",
      "Tip of the Day"},
@@ -181,8 +185,10 @@ constexpr std::array kToolbarsMenu{cmd(C::ToolParameter),
                                    cmd(C::ToolCustomizeCharacter),
                                    kSep,
                                    cmd(C::ToolGridlines)};
-constexpr std::array kLanguageMenu{cmd(C::Language1), cmd(C::Language2), cmd(C::Language3),
-                                   cmd(C::Language4), cmd(C::Language5)};
+constexpr std::array kLanguageMenu{cmd(C::Language1),           cmd(C::Language2),
+                                   cmd(C::Language3),           cmd(C::Language4),
+                                   cmd(C::Language5),           kSep,
+                                   cmd(C::LanguageExportTexts), cmd(C::LanguageImportTexts)};
 constexpr std::array kHelpMenu{cmd(C::HelpTopics), cmd(C::HelpTipOfTheDay), kSep,
                                cmd(C::HelpAbout)};
 

@@ -97,6 +97,9 @@ public:
     EditHistory& history() { return *history_; }
     // Runs an edit of the project through the history; false when it could not run.
     bool pushEdit(std::unique_ptr<ProjectEdit> edit);
+    // The same for an edit made outside the page (an import): the page it acts on is shown
+    // afresh, as after Redo.
+    bool pushAndShowEdit(std::unique_ptr<ProjectEdit> edit);
     // Edit > Undo and Redo: the pane is left first, then the page the edit acts on is shown with
     // its widgets selected.
     void undo();

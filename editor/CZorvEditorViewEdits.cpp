@@ -39,6 +39,14 @@ bool CZorvEditorView::pushEdit(std::unique_ptr<ProjectEdit> edit) {
     return history_->push(std::move(edit));
 }
 
+bool CZorvEditorView::pushAndShowEdit(std::unique_ptr<ProjectEdit> edit) {
+    const EditPlace place = edit->place(true);
+    if (!pushEdit(std::move(edit)))
+        return false;
+    showEdit(place);
+    return true;
+}
+
 void CZorvEditorView::undo() {
     stepHistory(false);
 }

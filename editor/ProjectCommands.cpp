@@ -6,6 +6,7 @@
 #include "comm/ui/CModbusDlg.h"
 #include "comm/ui/DeviceServices.h"
 #include "commands/ActionRegistry.h"
+#include "editor/TextFileCommands.h"
 #include "editor/undo/EditHistory.h"
 #include "editor/undo/ReplaceProjectCmd.h"
 #include "image/ImageCompiler.h"
@@ -48,6 +49,7 @@ ProjectCommands::ProjectCommands(const EditorServices& services, CZorvEditorView
         actions.handle(CommandId::ToolDownload, this, [this] { download(); });
         actions.handle(CommandId::ToolModbus, this, [this] { modbusTable(); });
     }
+    new TextFileCommands(services_, view_);
 }
 
 bool ProjectCommands::saveTo(const SaveTarget& target) {

@@ -118,7 +118,8 @@ void MainFrameTest::menuEntries_data() {
                                              "&Gridlines|"};
     QTest::newRow("Language") << "&Language"
                               << QStringList{"language1|", "language2|", "language3|", "language4|",
-                                             "language5|"};
+                                             "language5|", "-", "&Export Texts...|",
+                                             "&Import Texts...|"};
     QTest::newRow("Help") << "&Help"
                           << QStringList{"&Help Topics|F1", "&Tip of the Day  |", "-",
                                          "&About ZorvEditor...|"};
