@@ -6,6 +6,7 @@
 #include "checks/Checks.h"
 #include "image/ImageCompiler.h"
 #include "image/TextCell.h"
+#include "model/Bytes.h"
 #include "platform/CodePageText.h"
 
 namespace zorv {
@@ -56,10 +57,32 @@ bool sameFinding(const Finding& a, const Finding& b) {
     return a.code == b.code && a.page == b.page && a.widget == b.widget && a.message == b.message;
 }
 
-bool findingIsOn(const Finding& f, const TextPlace& place) {
+// "StaticText 3 (96,16)", as the overlap check names the widget a finding runs into.
+std::string widgetLabel(const CHCData& project, const TextPlace& place) {
+    const CPage* page = place.page ? project.pageByNumber(*place.page) : nullptr;
+    const WidgetNode* node = page ? page->findWidget(place.widget) : nullptr;
+    if (!node || node->record.size() < 6)
+        return {};
+    return std::string(typeName(node->kind)) + " " + std::to_string(node->id) + " (" +
+           std::to_string(le::u16(node->record.data() + 2)) + "," +
+           std::to_string(le::u16(node->record.data() + 4)) + ")";
+}
+
+// What a finding tells of the text at `place`, or nothing when it is about another: a finding
+// on its widget as it stands, one on a widget that runs into it with that widget named first.
+std::optional<std::string> findingAbout(const Finding& f, const TextPlace& place,
+                                        const std::string& label) {
     if (!place.page)
-        return !f.page;
-    return f.page == int(*place.page) && f.widget && f.widget->id == place.widget;
+        return f.page ? std::nullopt : std::optional(f.message);
+    if (f.page != int(*place.page) || !f.widget)
+        return std::nullopt;
+    if (f.widget->id == place.widget)
+        return f.message;
+    if (f.code == "widgets-overlap" && !label.empty() &&
+        f.message.find("runs into " + label + " ") != std::string::npos)
+        return std::string(typeName(f.widget->kind)) + " " + std::to_string(f.widget->id) + " (" +
+               std::to_string(f.widget->x) + "," + std::to_string(f.widget->y) + ") " + f.message;
+    return std::nullopt;
 }
 
 // The faults of the changed texts on the display: each finding the changes bring, named on the
@@ -72,6 +95,9 @@ void roomFaults(const CHCData& project, const std::vector<TextChange>& changes,
     CHCData changed = copyOf(project);
     applyTextChanges(changed, changes);
     const Findings after = roomFindings(changed, fonts, compiledAfter);
+    std::vector<std::string> labels;
+    for (const TextChange& c : changes)
+        labels.push_back(widgetLabel(project, c.place));
     if (compiledBefore.ok && !compiledAfter.ok)
         faults.push_back(
             {0, "with these texts the project does not compile: " + compiledAfter.message});
@@ -80,12 +106,14 @@ void roomFaults(const CHCData& project, const std::vector<TextChange>& changes,
                         [&](const Finding& b) { return sameFinding(b, f); }))
             continue;
         for (std::size_t i = 0; i < changes.size(); ++i) {
-            const std::string text = changes[i].id + ": " + f.message;
-            const bool named = std::any_of(faults.begin(), faults.end(), [&](const Fault& x) {
-                return x.line == lines[i] && x.text.ends_with(text);
-            });
-            if (findingIsOn(f, changes[i].place) && !named)
-                faults.push_back({lines[i], "line " + std::to_string(lines[i]) + ": " + text});
+            const auto about = findingAbout(f, changes[i].place, labels[i]);
+            if (!about)
+                continue;
+            const std::string text =
+                "line " + std::to_string(lines[i]) + ": " + changes[i].id + ": " + *about;
+            if (std::none_of(faults.begin(), faults.end(),
+                             [&](const Fault& x) { return x.text == text; }))
+                faults.push_back({lines[i], text});
         }
     }
 }
@@ -143,7 +171,7 @@ TextImportPlan planTextImport(const CHCData& project, std::span<const Translated
             changeLines.push_back(t.line);
         }
     }
-    if (faults.empty() && !plan.changes.empty())
+    if (!plan.changes.empty()) // the texts that fit their bytes, on the display
         roomFaults(project, plan.changes, changeLines, fonts, faults);
     std::stable_sort(faults.begin(), faults.end(),
                      [](const Fault& a, const Fault& b) { return a.line < b.line; });
