@@ -132,10 +132,14 @@ void WorkflowTest::saveAs(const QString& name) {
 
 void WorkflowTest::everyCommandWithAHandlerIsEnabled() {
     // Undo and Redo wait for an edit, Paste for widgets on the clipboard, Zoom Out for a zoom
-    // above 100 %.
+    // above 100 %, the layout commands for a selection of several widgets.
     const std::set<CommandId> without{
-        CommandId::EditUndo,   CommandId::EditRedo,  CommandId::EditPaste, CommandId::ViewZoomOut,
-        CommandId::HelpTopics, CommandId::Language3, CommandId::Language4, CommandId::Language5};
+        CommandId::EditUndo,           CommandId::EditRedo,         CommandId::EditPaste,
+        CommandId::ViewZoomOut,        CommandId::HelpTopics,       CommandId::Language3,
+        CommandId::Language4,          CommandId::Language5,        CommandId::EditAlignLeft,
+        CommandId::EditAlignRight,     CommandId::EditAlignTop,     CommandId::EditAlignBottom,
+        CommandId::EditAlignCentres,   CommandId::EditAlignMiddles, CommandId::EditDistributeAcross,
+        CommandId::EditDistributeDown, CommandId::EditSameWidth,    CommandId::EditSameHeight};
     const std::set<CommandId> recent{CommandId::FileRecent1, CommandId::FileRecent2,
                                      CommandId::FileRecent3, CommandId::FileRecent4};
     for (int i = 0; i < kCommandCount; ++i) {
