@@ -182,7 +182,11 @@ void CZorvEditorView::createPanes() {
             if (const WidgetNode* stored = currentPage_->findWidget(pane->widgetId()))
                 showOnCanvas(WidgetNode{stored->id, stored->kind, pane->workingRecord()});
         });
-        connect(pane, &PropertyPane::recordApplied, this, [this, pane] { storePane(*pane); });
+        // Only the pane on show speaks for the selection; one the view has left was stored.
+        connect(pane, &PropertyPane::recordApplied, this, [this, pane] {
+            if (pane == shown_)
+                storePane(*pane);
+        });
         if (!pagePane_)
             pagePane_ = qobject_cast<CPageProperty*>(pane);
         panes_.push_back(pane);

@@ -82,6 +82,9 @@ void CZorvEditorView::storePane(PropertyPane& pane) {
         return;
     after.setWidgetRecord(pane.widgetId(), typeName, record);
     changePage(onlyPositionDiffers(*stored, record) ? "Move" : "Properties", after);
+    // What is stored now is the pane's new starting point: a later edit back to the record as
+    // first shown is an edit too.
+    paneBaseline_ = record;
     // The widget's object on the canvas follows its record at once.
     if (const WidgetNode* node = currentPage_->findWidget(pane.widgetId()))
         showOnCanvas(*node);
@@ -93,7 +96,9 @@ void CZorvEditorView::showOnCanvas(const WidgetNode& node) {
             continue;
         if (auto* rect = dynamic_cast<oonedraw::GRectangle*>(object))
             rect->FitToContent();
-        InvalidateArea(displayRect_);
+        // The whole panel, not only the display: a text made shorter or a bar made narrower
+        // leaves nothing of its old extent or its handles behind, even past the display's edge.
+        InvalidateArea(panelRect_);
     }
 }
 

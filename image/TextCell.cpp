@@ -73,13 +73,17 @@ std::string cellTextOfBytes(std::string_view bytes) {
 }
 
 CellBytes cellBytesOfText(std::string_view utf8) {
-    if (const auto unshowable = firstUnshowable(utf8))
-        return {std::nullopt, unshowableMessage(*unshowable) + kCellKeepsItsTextMessage};
+    if (const auto unshowable = firstUnshowable(utf8)) {
+        const std::string reason = unshowableMessage(*unshowable);
+        return {std::nullopt, reason + kCellKeepsItsTextMessage, reason};
+    }
     // Every character has a code, so the whole text converts.
     std::string bytes = utf8ToCodePage(utf8).value_or(std::string());
     if (bytes.size() > kCellCapacity)
-        return {std::nullopt, kCellTooLongMessage};
-    return {std::move(bytes), {}};
+        return {std::nullopt, kCellTooLongMessage,
+                "The text takes " + std::to_string(bytes.size()) + " bytes; at most " +
+                    std::to_string(kCellCapacity) + " fit (a Chinese character takes 2)"};
+    return {std::move(bytes), {}, {}};
 }
 
 } // namespace zorv

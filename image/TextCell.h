@@ -33,10 +33,13 @@ std::string unshowableMessage(const Unshowable& c);
 // instead of silently storing other bytes.
 std::string cellTextOfBytes(std::string_view bytes);
 
-// The bytes of a typed cell text, or nothing with the message that tells why it is refused.
+// The bytes of a typed cell text, or nothing with the message that tells why it is refused:
+// `refusal` for a list that gives the cell its old text back, `reason` alone for one that keeps
+// the typed text for mending ("The text takes 31 bytes; at most 24 fit ...").
 struct CellBytes {
     std::optional<std::string> bytes;
     std::string refusal;
+    std::string reason;
 };
 CellBytes cellBytesOfText(std::string_view utf8);
 

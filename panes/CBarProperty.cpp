@@ -11,6 +11,7 @@ CBarProperty::CBarProperty(QWidget* parent) : ChartPane(tr("Bar Chart Attribute"
     scaleLine_->addWidget(buddyLabel(tr("Direction:"), direction_, display_));
     scaleLine_->addWidget(direction_);
     scaleLine_->addStretch();
+    fields_->describeSizes(tr("A bar graph"));
     showRecord();
 }
 

@@ -9,6 +9,7 @@
 
 #include "model/EditorViewRules.h"
 #include "model/PagePropertiesRecord.h"
+#include "panes/PaneFields.h"
 #include "platform/CodePageText.h"
 #include "platform/Prompt.h"
 
@@ -16,8 +17,8 @@ namespace zorv {
 
 namespace {
 
-QSpinBox* pageBox(QWidget* parent, int maximum) {
-    auto* box = new QSpinBox(parent);
+SpinField* pageBox(QWidget* parent, int maximum) {
+    auto* box = new SpinField(parent);
     box->setRange(0, maximum);
     return box;
 }
@@ -56,6 +57,11 @@ CPageProperty::CPageProperty(QWidget* parent) : PropertyPane(parent) {
     connect(description_, &QLineEdit::textEdited, this, &CPageProperty::descriptionEdited);
     for (QSpinBox* box : {upPage_, downPage_, level_})
         connect(box, &QSpinBox::valueChanged, this, &CPageProperty::numberEdited);
+    // A field given its value is stored at once, so that the checks follow it.
+    watchAccepted(*this, accepting_, [this] {
+        if (!loading_ && isVisible())
+            emit recordApplied();
+    });
 }
 
 void CPageProperty::setContext(const PaneContext& context) {

@@ -40,6 +40,7 @@ private:
     QSpinBox* upPage_;
     QSpinBox* downPage_;
     QSpinBox* level_;
+    QObject accepting_; // the context of the fields' acceptance, gone before the fields
 };
 
 } // namespace zorv

@@ -8,6 +8,7 @@
 #include "model/widgets/WidgetTexts.h"
 #include "panes/LanguageTextList.h"
 #include "panes/TextAttributesBox.h"
+#include "panes/TypedCellText.h"
 
 namespace zorv {
 
@@ -79,16 +80,17 @@ void CStaticTextProperty::showTexts() {
     }
     for (int lang = 0; lang < 2; ++lang)
         showTextCell(*texts_, 0, lang, text_[lang]);
+    showRefusedCell(*texts_, *this, refused_);
 }
 
 void CStaticTextProperty::cellChanged(int row, int column) {
     if (row != 0 || column < 0 || column > 1)
         return;
-    Prompt* prompt = context().prompt;
-    const auto bytes = prompt ? takeCellText(texts_->cellText(row, column), *prompt) : std::nullopt;
-    const bool changed = bytes && *bytes != text_[column];
-    if (bytes)
-        text_[column] = *bytes;
+    const auto bytes = takeTypedCell(*texts_, row, column, *this, refused_);
+    if (!bytes)
+        return; // the typed text stays in the cell, the hint says why it is not stored
+    const bool changed = *bytes != text_[column];
+    text_[column] = *bytes;
     showTextCell(*texts_, row, column, text_[column]);
     if (changed) {
         markEdited();

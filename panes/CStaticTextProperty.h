@@ -1,7 +1,8 @@
 #pragma once
 // The static text pane "Static Text  Attribute": the five characteristics and one list row with
 // the texts of both languages. A text edit shows on the canvas at once; double size with a text
-// above 12 cells is refused on confirming and the box is switched off again.
+// above 12 cells is refused on confirming and the box is switched off again. A typed text the
+// panel cannot hold stays in its cell, not stored, with the reason beside the list.
 
 #include <QString>
 #include <string>
@@ -9,6 +10,7 @@
 #include "model/records/StaticTextRecord.h"
 #include "model/rules/StaticTextRules.h"
 #include "panes/RecordPane.h"
+#include "panes/TypedCellText.h"
 
 namespace zorv {
 
@@ -35,6 +37,7 @@ private:
     void cellChanged(int row, int column);
 
     std::string text_[2]; // code-page bytes of the list row
+    RefusedCell refused_; // a text typed but not stored, kept in its cell
     TextAttributesBox* attributes_;
     CEditListCtrl* texts_;
 };

@@ -25,6 +25,7 @@ CTrendProperty::CTrendProperty(QWidget* parent) : ChartPane(tr("Trend Chart Attr
     }
     sampling->addStretch();
     displayColumn_->addLayout(sampling);
+    fields_->describeSizes(tr("A trend chart"));
     showRecord();
 }
 

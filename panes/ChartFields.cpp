@@ -1,5 +1,6 @@
 #include "panes/ChartFields.h"
 
+#include "panes/FieldHint.h"
 #include "panes/PaneFields.h"
 
 namespace zorv {
@@ -70,6 +71,19 @@ rules::ScaleForm ChartFields::scale() const {
 void ChartFields::showSize(const std::string& width, const std::string& height) {
     width_->setText(QString::fromStdString(width));
     height_->setText(QString::fromStdString(height));
+}
+
+void ChartFields::describeSizes(const QString& kind) {
+    // A size is raised to 16 pixels, else cut where the display ends.
+    const auto sizeText = [kind](const QString& extent, const QString& edge) {
+        return [kind, extent, edge](const QString& typed, const QString& shown) {
+            if (typed.toLongLong() < shown.toLongLong())
+                return tr("%1 is at least 16 pixels %2: set to %3").arg(kind, extent, shown);
+            return tr("%1 ends at the display's %2 edge: set to %3").arg(kind, edge, shown);
+        };
+    };
+    describeCorrection(*width_, sizeText(tr("wide"), tr("right")));
+    describeCorrection(*height_, sizeText(tr("high"), tr("bottom")));
 }
 
 } // namespace zorv

@@ -40,6 +40,8 @@ public:
     void showScale(const rules::ScaleForm& form);
     rules::ScaleForm scale() const;
     void showSize(const std::string& width, const std::string& height);
+    // Names the corrections of "Wide:" and "High:" for the kind, "A bar graph" or "A trend chart".
+    void describeSizes(const QString& kind);
 
 private:
     RegisterRefRow* reg_;

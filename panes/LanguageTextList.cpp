@@ -7,6 +7,7 @@
 #include "controls/CEditListCtrl.h"
 #include "image/ui/CMultiLanDlg.h"
 #include "image/ui/TextRowsList.h"
+#include "panes/FieldHint.h"
 #include "panes/PropertyPane.h"
 
 namespace zorv {
@@ -24,7 +25,7 @@ bool runMultiLanDlg(LanguageTable& table, LanguageTableKind kind, Prompt& prompt
 } // namespace
 
 LanguageTextList::LanguageTextList(const QString& valueTitle, const QString& textTitle,
-                                   const PropertyPane& pane, QWidget* parent)
+                                   PropertyPane& pane, QWidget* parent)
     : QWidget(parent), pane_(pane), runner_(runMultiLanDlg) {
     tabs_ = new QTabBar(this);
     tabs_->setObjectName("languageTabs");
@@ -61,12 +62,14 @@ LanguageTextList::LanguageTextList(const QString& valueTitle, const QString& tex
     connect(list_, &QTableWidget::cellChanged, this, &LanguageTextList::cellChanged);
     connect(list_, &CEditListCtrl::rowInserted, this, [this](int row) {
         rows_.insert(rows_.begin() + std::clamp(row, 0, int(rows_.size())), rules::ChoiceRow{});
+        forgetRefused();
         showAll();
         emit rowsEdited();
     });
     connect(list_, &CEditListCtrl::rowDeleted, this, [this](int row, int) {
         if (row >= 0 && row < int(rows_.size()))
             rows_.erase(rows_.begin() + row);
+        forgetRefused();
         showAll();
         emit rowsEdited();
     });
@@ -110,6 +113,8 @@ void LanguageTextList::showAll() {
         showTextCell(*list_, k, kValueColumn, rows_[k].value);
         showTextCell(*list_, k, kTextColumn, rows_[k].text[lang]);
     }
+    if (refusedLanguage_ == lang)
+        showRefusedCell(*list_, pane_, refused_);
 }
 
 void LanguageTextList::cellChanged(int row, int column) {
@@ -121,13 +126,25 @@ void LanguageTextList::cellChanged(int row, int column) {
     if (column == kValueColumn && valuesEditable_) {
         // The cell editor takes digits only.
         shown.value = list_->cellText(row, column).toStdString();
-    } else if (column == kTextColumn && pane_.context().prompt) {
-        if (auto bytes = takeCellText(list_->cellText(row, column), *pane_.context().prompt))
-            shown.text[language()] = std::move(*bytes);
+    } else if (column == kTextColumn) {
+        auto bytes = takeTypedCell(*list_, row, column, pane_, refused_);
+        if (!bytes) {
+            // The typed text stays in the cell, the hint says why it is not stored.
+            refusedLanguage_ = language();
+            return;
+        }
+        shown.text[language()] = std::move(*bytes);
     }
     showTextCell(*list_, row, kValueColumn, shown.value);
     showTextCell(*list_, row, kTextColumn, shown.text[language()]);
     emit rowsEdited();
+}
+
+void LanguageTextList::forgetRefused() {
+    // The rows moved: the typed text no longer has a place of its own.
+    refused_ = {};
+    if (pane_.hint().field() == list_)
+        pane_.hint().clear();
 }
 
 bool LanguageTextList::runDialog(LanguageTable& table, LanguageTableKind kind) {

@@ -3,7 +3,7 @@
 // "Language2" over a list of value and text, the text of the chosen tab's language; and the
 // button "Single Win Edit" that opens "Multi Language Editing" on the widget's table. Texts are
 // shown as Unicode and kept as code-page bytes; a cell that GB2312 cannot hold, or that is longer
-// than 24 bytes, is refused with its message and keeps its old text.
+// than 24 bytes, is not stored and keeps the typed text, with the reason beside the list.
 
 #include <QPushButton>
 #include <QTabBar>
@@ -12,6 +12,7 @@
 
 #include "image/LanguageTexts.h"
 #include "model/rules/ChoiceTableRules.h"
+#include "panes/TypedCellText.h"
 
 namespace zorv {
 
@@ -27,7 +28,7 @@ public:
                                             Prompt& prompt, FileChooser& files, QWidget* parent)>;
 
     // The prompt and file chooser are those of `pane`'s context at the time of use.
-    LanguageTextList(const QString& valueTitle, const QString& textTitle, const PropertyPane& pane,
+    LanguageTextList(const QString& valueTitle, const QString& textTitle, PropertyPane& pane,
                      QWidget* parent);
 
     // Typed numbers in the value column, or values that are only shown (the alarm coils).
@@ -57,9 +58,12 @@ signals:
 private:
     void showAll();
     void cellChanged(int row, int column);
+    void forgetRefused();
 
-    const PropertyPane& pane_;
+    PropertyPane& pane_;
     std::vector<rules::ChoiceRow> rows_;
+    RefusedCell refused_; // a text typed but not stored, kept in its cell
+    int refusedLanguage_ = 0;
     bool valuesEditable_ = true;
     DialogRunner runner_;
     QTabBar* tabs_;

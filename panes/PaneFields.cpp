@@ -1,7 +1,7 @@
 #include "panes/PaneFields.h"
 
 #include <QAbstractButton>
-#include <QSpinBox>
+#include <QAbstractItemView>
 
 namespace zorv {
 
@@ -45,6 +45,17 @@ void showRegisterCount(QComboBox& box, int count) {
     box.setCurrentIndex(count >= 2 ? 1 : 0);
 }
 
+SpinField::SpinField(QWidget* parent) : QSpinBox(parent) {
+    connect(this, &QAbstractSpinBox::editingFinished, this, &SpinField::accepted);
+}
+
+void SpinField::stepBy(int steps) {
+    const int before = value();
+    QSpinBox::stepBy(steps);
+    if (value() != before)
+        emit accepted();
+}
+
 QStringList controlValues(const QWidget& pane) {
     QStringList values;
     for (const QLineEdit* edit : pane.findChildren<QLineEdit*>())
@@ -67,6 +78,37 @@ void watchControls(QWidget& pane, const std::function<void()>& edited) {
         QObject::connect(button, &QAbstractButton::toggled, &pane, edited);
     for (QComboBox* box : pane.findChildren<QComboBox*>())
         QObject::connect(box, &QComboBox::currentIndexChanged, &pane, edited);
+}
+
+namespace {
+
+// A text field of its own: not the text part of a spin box or list, nor a list's cell editor.
+bool isOwnField(const QLineEdit& edit) {
+    for (const QWidget* up = edit.parentWidget(); up; up = up->parentWidget()) {
+        if (qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QComboBox*>(up) ||
+            qobject_cast<const QAbstractItemView*>(up))
+            return false;
+    }
+    return !edit.isReadOnly();
+}
+
+} // namespace
+
+QList<QLineEdit*> ownTextFields(QWidget& pane) {
+    QList<QLineEdit*> fields;
+    for (QLineEdit* edit : pane.findChildren<QLineEdit*>())
+        if (isOwnField(*edit))
+            fields << edit;
+    return fields;
+}
+
+void watchAccepted(QWidget& pane, const QObject& context, const std::function<void()>& accepted) {
+    for (QLineEdit* edit : ownTextFields(pane))
+        QObject::connect(edit, &QLineEdit::editingFinished, &context, accepted);
+    for (QComboBox* box : pane.findChildren<QComboBox*>())
+        QObject::connect(box, &QComboBox::activated, &context, accepted);
+    for (SpinField* box : pane.findChildren<SpinField*>())
+        QObject::connect(box, &SpinField::accepted, &context, accepted);
 }
 
 } // namespace zorv

@@ -1,3 +1,13 @@
 #include "panes/PropertyPane.h"
 
-// The pane interface has no code of its own; this file gives its signals their meta-object.
+#include "panes/FieldHint.h"
+
+namespace zorv {
+
+FieldHint& PropertyPane::hint() {
+    if (!hint_)
+        hint_ = new FieldHint(this);
+    return *hint_;
+}
+
+} // namespace zorv

@@ -5,9 +5,10 @@
 //
 // Flow of a record: the view loads the stored record and its widget id (loadRecord), shows the
 // pane, and later stores workingRecord() back into the page (on a selection change and on
-// CommitProperties). When the user confirms the pane (its own OK button or Enter), the pane
-// calls apply() and, when that accepts the record, emits recordApplied() so that the view
-// stores the record and redraws the widget from it.
+// CommitProperties). Whenever the user gives a field its value (Enter, Tab, the focus leaving,
+// a choice, a check box, a spin step), the pane calls apply() and, when that changes the record,
+// emits recordApplied(), so that the view stores the record at once: the canvas, the checks,
+// the memory meter and the panel pixels follow every such field, not only a selection change.
 
 #include <QWidget>
 #include <cstdint>
@@ -19,6 +20,7 @@
 namespace zorv {
 
 class CHCData;
+class FieldHint;
 class FileChooser;
 class Paths;
 class Prompt;
@@ -72,6 +74,9 @@ public:
     // The code-page bytes the selected object shows after textChanged() (static text pane).
     virtual std::string displayText() const { return {}; }
 
+    // The pane's one note beside a field, made when first needed.
+    FieldHint& hint();
+
 signals:
     // The page description was edited; the view renames the page's tree item.
     void pageDescriptionChanged();
@@ -90,6 +95,7 @@ protected:
 private:
     PaneContext context_;
     int32_t widgetId_ = 0;
+    FieldHint* hint_ = nullptr;
 };
 
 } // namespace zorv

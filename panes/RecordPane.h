@@ -2,11 +2,13 @@
 // What the panes of fixed-size widget records share: the record as loaded (with the position
 // the view reports), the working record read from the controls through the kind's confirm rule,
 // and applying: the rule's messages in order, the controls refreshed from the corrected record
-// (so that a cut number shows the bound used), and recordApplied() only when a byte changed.
+// (so that a cut number shows the bound used, named by the pane's hint), and recordApplied()
+// only when a byte changed. Every field the user gives a value applies the pane at once.
 
 #include <algorithm>
 
 #include "model/rules/ConfirmResult.h"
+#include "panes/FieldHint.h"
 #include "panes/ImagePaneControls.h"
 #include "panes/PaneFields.h"
 #include "panes/PropertyPane.h"
@@ -22,6 +24,7 @@ public:
 
     void loadRecord(std::span<const uint8_t> record, int32_t widgetId) override {
         watchLook();
+        hint().clear();
         record_ = R::makeDefault();
         if (record.size() == R::kSize)
             std::copy(record.begin(), record.end(), record_.bytes.begin());
@@ -46,6 +49,7 @@ public:
     bool apply() override {
         if (!edited())
             return true;
+        const std::vector<TypedText> typed = typedTexts(*this);
         const rules::ConfirmResult<R> result = confirm();
         showMessages(context(), result.messages);
         if (!result.applied)
@@ -53,6 +57,7 @@ public:
         const bool changed = result.record != record_;
         record_ = result.record;
         fill();
+        sayCorrections(hint(), typed);
         applied();
         if (changed)
             emit recordApplied();
@@ -81,7 +86,8 @@ protected:
 
     void setPositionBox(PositionBox* box) { position_ = box; }
     // An edit that the controls' values do not show (the rows of a text list): the next apply
-    // confirms the controls.
+    // confirms the controls. A list's rows are applied with Enter or the next field given its
+    // value, not row by row: a row inserted blank for typing is no state yet.
     void markEdited() { markedEdited_ = true; }
 
 private:
@@ -93,7 +99,8 @@ private:
         markedEdited_ = false;
     }
     // Every edit of a control tells the view at once, which draws the widget as the working
-    // record would; filling the controls from a record tells nothing.
+    // record would; filling the controls from a record tells nothing. A field given its value
+    // applies the pane.
     void watchLook() {
         if (watching_)
             return;
@@ -102,6 +109,15 @@ private:
             if (!filling_)
                 emit lookChanged();
         });
+        watchAccepted(*this, accepting_, [this] { acceptField(); });
+    }
+    // A hidden pane (one the view just left) has been stored already.
+    void acceptField() {
+        if (filling_ || applying_ || !isVisible())
+            return;
+        applying_ = true;
+        apply();
+        applying_ = false;
     }
     // Whether a control holds another value than when the controls were last filled.
     bool edited() const {
@@ -118,6 +134,8 @@ private:
     bool markedEdited_ = false;
     bool filling_ = false;
     bool watching_ = false;
+    bool applying_ = false;
+    QObject accepting_; // the context of the fields' acceptance, gone before the fields
     PositionBox* position_ = nullptr;
 };
 

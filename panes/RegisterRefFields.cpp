@@ -4,6 +4,8 @@
 #include <algorithm>
 
 #include "model/rules/NumberEntry.h"
+#include "panes/FieldHint.h"
+#include "panes/PaneFields.h"
 
 namespace zorv {
 
@@ -19,7 +21,7 @@ const QRegularExpression kDecimalAddress(QStringLiteral("[0-9]{0,5}"));
 RegisterRefFields::RegisterRefFields(std::initializer_list<RegisterType> offered,
                                      const Names& names, QWidget* parent)
     : types_(offered) {
-    station_ = new QSpinBox(parent);
+    station_ = new SpinField(parent);
     station_->setRange(1, 255);
     station_->setAccessibleName(names.station);
     type_ = new QComboBox(parent);
@@ -30,6 +32,14 @@ RegisterRefFields::RegisterRefFields(std::initializer_list<RegisterType> offered
     validator_ = new QRegularExpressionValidator(kDecimalAddress, address_);
     address_->setValidator(validator_);
     QObject::connect(type_, &QComboBox::currentIndexChanged, type_, [this] { typeChosen(); });
+    // An address is only ever cut to the last one of its register letter.
+    describeCorrection(*address_, [this](const QString&, const QString& shown) {
+        const uint8_t type = form().type;
+        if (isOctalAddressType(type))
+            return QString::fromUtf8(kAddressOctalLimitMessage);
+        return QObject::tr("A %1 address is at most %2: set to %2")
+            .arg(QString::fromLatin1(registerLetter(type)), shown);
+    });
 }
 
 void RegisterRefFields::setTypes(std::initializer_list<RegisterType> types) {

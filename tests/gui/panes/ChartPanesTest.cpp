@@ -7,6 +7,7 @@
 #include "NumberPaneKit.h"
 #include "panes/CBarProperty.h"
 #include "panes/CTrendProperty.h"
+#include "panes/FieldHint.h"
 
 using namespace zorv;
 using imagepanekit::PaneRig;
@@ -19,27 +20,54 @@ private slots:
     void barAtX180_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("width");
-        QTest::newRow("wider than the room is cut to 192 - x") << "20" << 12;
-        QTest::newRow("the least width is cut to the room too") << "16" << 12;
-        QTest::newRow("the room itself is raised to the least width") << "12" << 16;
-        QTest::newRow("narrower than 16 is raised to 16") << "10" << 16;
+        QTest::addColumn<QString>("hint");
+        const QString edge = "A bar graph ends at the display's right edge: set to 12";
+        const QString least = "A bar graph is at least 16 pixels wide: set to 16";
+        QTest::newRow("wider than the room is cut to 192 - x") << "20" << 12 << edge;
+        QTest::newRow("the least width is cut to the room too") << "16" << 12 << edge;
+        QTest::newRow("the room itself is raised to the least width") << "12" << 16 << least;
+        QTest::newRow("narrower than 16 is raised to 16") << "10" << 16 << least;
     }
+    // Tab out of the field applies the pane at once: the field shows the width stored and the
+    // hint under it names the correction, to screen readers too.
     void barAtX180() {
         QFETCH(QString, typed);
         QFETCH(int, width);
+        QFETCH(QString, hint);
         PaneRig<CBarProperty> rig;
         BarRecord r = BarRecord::makeDefault();
         r.setX(180);
         r.setWidth(40);
         rig.load(r);
-        typeInto(fieldOf(rig.pane, "Wide:"), typed);
-        QVERIFY(rig.pane.apply());
+        QLineEdit* wide = fieldOf(rig.pane, "Wide:");
+        typeInto(wide, typed);
+        QTest::keyClick(wide, Qt::Key_Tab);
         QCOMPARE(int(rig.working<BarRecord>().width()), width);
-        QCOMPARE(fieldOf(rig.pane, "Wide:")->text(), QString::number(width));
+        QCOMPARE(wide->text(), QString::number(width));
         QVERIFY(rig.prompt.texts.empty());
+        QVERIFY(rig.pane.hint().isVisible());
+        QCOMPARE(rig.pane.hint().field(), static_cast<QWidget*>(wide));
+        QCOMPARE(rig.pane.hint().text(), hint);
+        QCOMPARE(wide->accessibleDescription(), hint);
         // The width shown is kept as it is: applying again does not raise 12 to 16.
         QVERIFY(rig.pane.apply());
         QCOMPARE(int(rig.working<BarRecord>().width()), width);
+    }
+
+    // An address over its letter's limit is named the same way; a value kept as typed takes the
+    // hint away.
+    void addressHint() {
+        PaneRig<CBarProperty> rig;
+        rig.load(BarRecord::makeDefault());
+        QLineEdit* address = fieldOf(rig.pane, "ADDR:");
+        typeInto(address, "9999");
+        QTest::keyClick(address, Qt::Key_Tab);
+        QCOMPARE(address->text(), QString("8499"));
+        QCOMPARE(rig.pane.hint().text(), QString("A D address is at most 8499: set to 8499"));
+        typeInto(address, "100");
+        QTest::keyClick(address, Qt::Key_Tab);
+        QVERIFY(!rig.pane.hint().isVisible());
+        QCOMPARE(int(rig.working<BarRecord>().reg().address), 100);
     }
 
     void trendDotPitch_data() {

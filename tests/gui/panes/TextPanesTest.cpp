@@ -22,6 +22,7 @@
 #include "panes/CAlarmProperty.h"
 #include "panes/CDynTextProperty.h"
 #include "panes/CStaticTextProperty.h"
+#include "panes/FieldHint.h"
 #include "panes/LanguageTextList.h"
 #include "tests/gui/FieldKit.h"
 
@@ -105,9 +106,10 @@ void TextPanesTest::doubleSizeLimit() {
     ShownPane shown(qPrintable(typeName));
     const std::vector<uint8_t> loaded = defaultRecord(kindFromTypeName(typeName.toStdString()));
     shown.pane->loadRecord(loaded, 1);
-    QSignalSpy applied(shown.pane.get(), &PropertyPane::recordApplied);
     CEditListCtrl& list = textsOf(shown);
+    // The text taken is stored at once; what follows is the double size alone.
     typeIntoCell(list, 0, textColumn(typeName), text);
+    QSignalSpy applied(shown.pane.get(), &PropertyPane::recordApplied);
     setChecked(*shown.pane, "doubleSize", true);
     // Enter in the pane confirms it.
     QTest::keyClick(&list, Qt::Key_Return);
@@ -120,7 +122,7 @@ void TextPanesTest::doubleSizeLimit() {
         QCOMPARE(shown.prompt.texts, std::vector<std::string>{rules::kDoubleSizeTooLongMessage});
         QCOMPARE(applied.count(), 0);
         QVERIFY(!doubleSize->isChecked());
-        // The stored record stays as it was; the typed text waits in the list.
+        // The stored record stays as it was.
         shown.pane->loadRecord(loaded, 1);
         QVERIFY(shown.pane->workingRecord() == loaded);
     }
@@ -134,13 +136,16 @@ void TextPanesTest::cellTexts_data() {
     for (const char* name : {"StaticText", "DynamicText", "Menu", "Alarm"}) {
         QTest::addRow("%s Hangul", name)
             << QString(name) << "A" + kHangul
-            << QString::fromUtf8("'\xED\x95\x9C' (U+D55C) cannot be shown on the panel; the cell "
-                                 "keeps its old text.")
+            << QString::fromUtf8("'\xED\x95\x9C' (U+D55C) cannot be shown on the panel")
             << QByteArray();
         QTest::addRow("%s 25 bytes", name)
-            << QString(name) << QString(25, 'x') << kCellTooLongMessage << QByteArray();
+            << QString(name) << QString(25, 'x')
+            << "The text takes 25 bytes; at most 24 fit (a Chinese character takes 2)"
+            << QByteArray();
         QTest::addRow("%s 13 Chinese", name)
-            << QString(name) << kZhong.repeated(13) << kCellTooLongMessage << QByteArray();
+            << QString(name) << kZhong.repeated(13)
+            << "The text takes 26 bytes; at most 24 fit (a Chinese character takes 2)"
+            << QByteArray();
         QTest::addRow("%s 12 Chinese", name)
             << QString(name) << kZhong.repeated(12) << QString()
             << QByteArray::fromStdString(std::string(12, ' ')).replace(" ", kZhongBytes.c_str());
@@ -149,14 +154,13 @@ void TextPanesTest::cellTexts_data() {
         // Characters no key types arrive by pasting.
         QTest::addRow("%s bell pasted", name)
             << QString(name) << "Pump\a"
-            << "U+0007 cannot be shown on the panel; the cell keeps its old text." << QByteArray();
+            << "U+0007 cannot be shown on the panel" << QByteArray();
         QTest::addRow("%s NUL pasted", name)
             << QString(name) << QString("a") + QChar(0) + "b"
-            << "U+0000 cannot be shown on the panel; the cell keeps its old text." << QByteArray();
+            << "U+0000 cannot be shown on the panel" << QByteArray();
         QTest::addRow("%s emoji pasted", name)
             << QString(name) << QString::fromUtf8("Fan \xF0\x9F\x98\x80")
-            << QString::fromUtf8("'\xF0\x9F\x98\x80' (U+1F600) cannot be shown on the panel; "
-                                 "the cell keeps its old text.")
+            << QString::fromUtf8("'\xF0\x9F\x98\x80' (U+1F600) cannot be shown on the panel")
             << QByteArray();
     }
 }
@@ -170,7 +174,6 @@ void TextPanesTest::cellTexts() {
     shown.pane->loadRecord(defaultRecord(kindFromTypeName(typeName.toStdString())), 1);
     const std::string before = firstText(shown, typeName);
     CEditListCtrl& list = textsOf(shown);
-    const QString shownBefore = list.cellText(0, textColumn(typeName));
     if (QString(QTest::currentDataTag()).endsWith("pasted")) {
         list.openEditor(0, textColumn(typeName));
         test::pasteInto(list.editor(), typed);
@@ -184,9 +187,19 @@ void TextPanesTest::cellTexts() {
         QCOMPARE(firstText(shown, typeName), stored.toStdString());
         QCOMPARE(list.cellText(0, textColumn(typeName)), typed);
     } else {
-        QCOMPARE(shown.prompt.texts, std::vector<std::string>{refusal.toStdString()});
+        // Not stored, but kept as typed for mending, the reason beside the list (no box).
+        QVERIFY(shown.prompt.texts.empty());
         QCOMPARE(firstText(shown, typeName), before);
-        QCOMPARE(list.cellText(0, textColumn(typeName)), shownBefore);
+        QCOMPARE(list.cellText(0, textColumn(typeName)), typed);
+        FieldHint& hint = shown.pane->hint();
+        QVERIFY(hint.isVisible());
+        QCOMPARE(hint.field(), static_cast<QWidget*>(&list));
+        QCOMPARE(hint.text(), refusal);
+        QCOMPARE(list.accessibleDescription(), refusal);
+        // Mended, it is taken and the hint goes.
+        typeIntoCell(list, 0, textColumn(typeName), "ok");
+        QCOMPARE(firstText(shown, typeName), std::string("ok"));
+        QVERIFY(!hint.isVisible());
     }
 }
 

@@ -8,6 +8,8 @@
 #include <QAction>
 #include <QDockWidget>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -22,6 +24,7 @@
 #include "commands/ActionRegistry.h"
 #include "editor/CZorvEditorView.h"
 #include "model/CZorvEditorDoc.h"
+#include "model/WidgetRecords.h"
 #include "panel/ui/PanelSimulatorWindow.h"
 #include "panes/PropertyPane.h"
 
@@ -97,6 +100,47 @@ private slots:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
         QCOMPARE(view.currentPage()->number(), page);
         QCOMPARE(view.shownPane()->widgetId(), id);
+    }
+
+    // A field of the pane given its value reaches the checks at once, with the widget still
+    // selected: a key set to jump to a page the project lacks is a problem before any click
+    // elsewhere.
+    void aPaneFieldReachesTheChecksAtOnce() {
+        ProjectOverviews& overviews = fixture_->app.overviews();
+        QTRY_VERIFY(overviews.countButton()->text() == QString("No problems"));
+        // Tab moves the focus only in the active window.
+        fixture_->app.frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&fixture_->app.frame()));
+        CZorvEditorView& view = fixture_->app.view();
+        trigger(CommandId::WidgetKey);
+        const oonedraw::GIntRect& d = view.displayRect();
+        QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(d.left + 20, d.top + 100));
+        PropertyPane* pane = view.shownPane();
+        const int32_t id = pane->widgetId();
+        QVERIFY(id != 0);
+        const auto problems = [&] {
+            return overviews.problems()->errors() + overviews.problems()->warnings();
+        };
+        const int before = problems();
+        QPushButton* jump = nullptr;
+        for (QPushButton* button : pane->findChildren<QPushButton*>())
+            if (button->text() == "Screen jump")
+                jump = button;
+        QVERIFY(jump);
+        QTest::mouseClick(jump, Qt::LeftButton);
+        QLineEdit* page = nullptr;
+        for (QLineEdit* edit : pane->findChildren<QLineEdit*>())
+            if (edit->accessibleName() == "Jump to page")
+                page = edit;
+        QVERIFY(page);
+        page->setFocus();
+        page->selectAll();
+        QTest::keyClicks(page, "60000");
+        QTest::keyClick(page, Qt::Key_Tab);
+        QCOMPARE(int(view.currentPage()->findWidget(id)->get<KeyRecord>().value()), 60000);
+        QTRY_VERIFY(problems() > before);
+        QCOMPARE(view.shownPane(), pane);
+        QCOMPARE(pane->widgetId(), id);
     }
 
     void doubleClickOnTheMapShowsThePage() {
