@@ -1,4 +1,5 @@
 #include "checks/HtmlReport.h"
+#include "model/MarkupEscape.h"
 
 #include <cstdio>
 #include <fstream>
@@ -156,26 +157,7 @@ std::string htmlText(std::string_view codePageBytes) {
         for (unsigned char c : codePageBytes)
             utf8.push_back(c < 0x80 ? char(c) : '?');
     }
-    std::string out;
-    for (char c : utf8) {
-        switch (c) {
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '&':
-            out += "&amp;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out.push_back(c);
-        }
-    }
-    return out;
+    return markupEscaped(utf8);
 }
 
 std::string htmlReport(const HtmlReportInput& in) {

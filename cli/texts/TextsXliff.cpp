@@ -7,6 +7,7 @@
 
 #include "cli/texts/TranslationFile.h"
 #include "cli/texts/XmlReader.h"
+#include "model/MarkupEscape.h"
 
 namespace zorv {
 
@@ -14,40 +15,17 @@ namespace {
 
 constexpr std::string_view kNamespace = "urn:oasis:names:tc:xliff:document:1.2";
 
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
 void context(std::string& out, const char* type, std::string_view value) {
-    out += "          <context context-type=\"" + std::string(type) + "\">" + escaped(value) +
+    out += "          <context context-type=\"" + std::string(type) + "\">" + markupEscaped(value) +
            "</context>\n";
 }
 
 void unit(std::string& out, const TextEntry& e) {
-    out += "      <trans-unit id=\"" + escaped(e.id) + "\" maxbytes=\"" +
+    out += "      <trans-unit id=\"" + markupEscaped(e.id) + "\" maxbytes=\"" +
            std::to_string(e.maxBytes) + "\" maxwidth=\"" + std::to_string(e.maxCells) +
            "\" size-unit=\"col\" xml:space=\"preserve\">\n";
-    out += "        <source>" + escaped(fileTextOf(e.text[0])) + "</source>\n";
-    out += "        <target>" + escaped(fileTextOf(e.text[1])) + "</target>\n";
+    out += "        <source>" + markupEscaped(fileTextOf(e.text[0])) + "</source>\n";
+    out += "        <target>" + markupEscaped(fileTextOf(e.text[1])) + "</target>\n";
     out += "        <context-group purpose=\"location\">\n";
     if (e.place.page) {
         context(out, "x-page", std::to_string(*e.place.page));
@@ -126,7 +104,7 @@ bool collectUnits(std::vector<const XmlElement*>& path, std::vector<TranslatedTe
 std::string textsXliff(const std::vector<TextEntry>& entries, std::string_view original) {
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     out += "<xliff version=\"1.2\" xmlns=\"" + std::string(kNamespace) + "\">\n";
-    out += "  <file original=\"" + escaped(original) +
+    out += "  <file original=\"" + markupEscaped(original) +
            "\" source-language=\"x-language1\" target-language=\"x-language2\" "
            "datatype=\"plaintext\">\n";
     out += "    <body>\n";
