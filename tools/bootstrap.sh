@@ -10,7 +10,8 @@ packages=(build-essential cmake ninja-build pkg-config git qt6-base-dev libgl-de
           nlohmann-json3-dev libusb-1.0-0-dev libgtest-dev libgmock-dev googletest
           libbenchmark-dev clang libclang-rt-14-dev openssl xvfb xauth
           xfonts-wqy fonts-wqy-zenhei console-setup-linux unifont fonts-liberation
-          imagemagick file dpkg-dev libgraphviz-dev python3)
+          imagemagick file dpkg-dev libgraphviz-dev python3
+          libmodbus-dev python3-pymodbus python3-serial socat)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
