@@ -17,7 +17,7 @@ import sys
 # The rooms, lowest first. The longest matching folder names a file's room.
 RANKS = [
     ("core (no Qt)", ["platform", "model", "image", "comm", "oonedraw", "sim", "panel",
-                      "checks", "cli/json", "cli/diff", "cli/texts", "search"]),
+                      "checks", "cli/json", "cli/diff", "cli/texts", "search", "plc"]),
     ("Qt platform", ["platform/qt"]),
     ("shared controls and commands", ["controls", "commands"]),
     ("Qt faces of the subsystems, the command-line tool",
