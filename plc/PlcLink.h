@@ -61,11 +61,11 @@ public:
     virtual bool serialLine() const = 0;
 
     // Reads `count` bits (coils or discrete inputs) into `bits`, one byte of 0 or 1 each.
-    virtual LinkReply readBits(uint8_t unit, ModbusObject object, uint16_t address,
-                               uint16_t count, std::vector<uint8_t>& bits) = 0;
+    virtual LinkReply readBits(uint8_t unit, ModbusObject object, uint16_t address, uint16_t count,
+                               std::vector<uint8_t>& bits) = 0;
     // Reads `count` words (holding or input registers) into `words`.
-    virtual LinkReply readWords(uint8_t unit, ModbusObject object, uint16_t address,
-                                uint16_t count, std::vector<uint16_t>& words) = 0;
+    virtual LinkReply readWords(uint8_t unit, ModbusObject object, uint16_t address, uint16_t count,
+                                std::vector<uint16_t>& words) = 0;
     // Writes coils: one with the single function, several with the multiple one.
     virtual LinkReply writeBits(uint8_t unit, uint16_t address,
                                 const std::vector<uint8_t>& bits) = 0;
