@@ -63,6 +63,7 @@ enum class CommandId {
     WidgetAlarm,
     // Toolbars
     ToolParameter,
+    ToolTags,
     ToolDownload,
     ToolModbus,
     ToolSimulate,

@@ -81,6 +81,8 @@ constexpr std::array<CommandInfo, kCommandCount> kCommands{{
     {C::WidgetMenu, "&Menu", "", "Place a menu", "Menu", true},
     {C::WidgetAlarm, "&Alarm ", "", "Place an alarm list", "Alarm", true},
     {C::ToolParameter, "&Parameter...", "", "Set the system parameters of the panel", "Parameter"},
+    {C::ToolTags, "&Tags...", "",
+     "Name the registers of the PLC program: edit, import and export the tags", "Tags"},
     {C::ToolDownload, "&Download ", "", "Download current file", "Download "},
     {C::ToolModbus, "&Modbus Protocol", "", "Edit modbus protocol", "Modbus Protocol"},
     {C::ToolSimulate, "&Simulate\tF5", "F5", "Operate the project on an offline panel", "Simulate"},
@@ -176,6 +178,7 @@ constexpr std::array kWidgetMenu{
     cmd(C::WidgetTrendChart),  cmd(C::WidgetPicture),  cmd(C::WidgetPassword),
     cmd(C::WidgetMenu),        cmd(C::WidgetAlarm)};
 constexpr std::array kToolbarsMenu{cmd(C::ToolParameter),
+                                   cmd(C::ToolTags),
                                    cmd(C::ToolDownload),
                                    cmd(C::ToolModbus),
                                    cmd(C::ToolSimulate),

@@ -107,6 +107,7 @@ void MainFrameTest::menuEntries_data() {
                        "Pass&Word|",         "&Menu|",      "&Alarm |"};
     QTest::newRow("Toolbars") << "&Toolbars"
                               << QStringList{"&Parameter...|",
+                                             "&Tags...|",
                                              "&Download |",
                                              "&Modbus Protocol|",
                                              "&Simulate|F5",
