@@ -72,14 +72,6 @@ std::optional<RegisterRef> moved(const RegisterRef& reg, std::span<const Registe
     return std::nullopt;
 }
 
-bool inScope(const RenumberScope& scope, uint16_t page, int32_t id) {
-    if (!scope.pages.empty() &&
-        std::find(scope.pages.begin(), scope.pages.end(), page) == scope.pages.end())
-        return false;
-    return scope.widgets.empty() || std::find(scope.widgets.begin(), scope.widgets.end(),
-                                              std::make_pair(page, id)) != scope.widgets.end();
-}
-
 // Plans the moves and, with a `target` (the project itself), makes them.
 bool renumberInto(const CHCData& project, CHCData* target, std::span<const RegisterMove> moves,
                   const RenumberScope& scope, std::vector<RegisterChange>& changes,
@@ -117,6 +109,14 @@ bool renumberInto(const CHCData& project, CHCData* target, std::span<const Regis
 }
 
 } // namespace
+
+bool inScope(const RenumberScope& scope, uint16_t page, int32_t id) {
+    if (!scope.pages.empty() &&
+        std::find(scope.pages.begin(), scope.pages.end(), page) == scope.pages.end())
+        return false;
+    return scope.widgets.empty() || std::find(scope.widgets.begin(), scope.widgets.end(),
+                                              std::make_pair(page, id)) != scope.widgets.end();
+}
 
 bool parseRegisterMove(std::string_view from, std::string_view to, std::optional<int> count,
                        RegisterMove& move, std::string& message) {

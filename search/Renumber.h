@@ -34,6 +34,8 @@ struct RenumberScope {
     // (page number, widget id) pairs; none: every widget of the pages
     std::vector<std::pair<uint16_t, int32_t>> widgets;
 };
+// Whether the widget `id` of page `page` lies in the scope.
+bool inScope(const RenumberScope& scope, uint16_t page, int32_t id);
 
 struct RegisterChange {
     uint16_t page = 0;
