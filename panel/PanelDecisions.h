@@ -36,9 +36,13 @@ constexpr bool kDecimalLeadingZeros = false;
 constexpr bool kLightImageInkIsClearBit = true;
 
 // --- Bars and trends ---------------------------------------------------------------------
-// A trend chart draws its axes and the present value as a dotted line at its dot pitch: a
-// preview has no history of samples.
+// A trend chart draws its axes and its samples, oldest at the left axis, one per dot pitch,
+// joined by lines; a full chart scrolls left. The charts of the shown page sample (the panel
+// reads only what it shows) and start afresh when a page is shown. A chart without samples (a
+// still preview) shows the present value as a dotted line at its dot pitch.
 constexpr int kTrendAxisInset = 2;
+// The acquisition interval counts tenths of a second (the default 5 samples twice a second).
+constexpr uint32_t kTrendIntervalMs = 100;
 
 // --- Menus -------------------------------------------------------------------------------
 // Rows per page of 0 show one row. Only the menu that has the cursor shows its cursor row

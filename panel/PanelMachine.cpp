@@ -139,6 +139,8 @@ void PanelMachine::tick(uint32_t milliseconds) {
         previousPage_ = back;
         saver_ = true;
     }
+    if (const sim::ImagePage* page = currentPage())
+        screen_.trends.advance(*page, registers_, milliseconds);
 }
 
 void PanelMachine::sync() {

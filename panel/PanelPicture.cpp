@@ -1,6 +1,7 @@
 #include "panel/PanelPicture.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace zorv::panel {
 
@@ -28,6 +29,25 @@ void PanelPicture::hline(int x0, int x1, int y) {
 void PanelPicture::vline(int x, int y0, int y1) {
     for (int y = std::min(y0, y1); y <= std::max(y0, y1); ++y)
         set(x, y, true);
+}
+
+void PanelPicture::line(int x0, int y0, int x1, int y1) {
+    const int dx = std::abs(x1 - x0), dy = -std::abs(y1 - y0);
+    const int sx = x0 < x1 ? 1 : -1, sy = y0 < y1 ? 1 : -1;
+    for (int err = dx + dy;;) {
+        set(x0, y0, true);
+        if (x0 == x1 && y0 == y1)
+            return;
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
 }
 
 void PanelPicture::frame(int x, int y, int w, int h, bool dotted) {

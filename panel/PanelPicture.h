@@ -25,6 +25,8 @@ public:
     void frame(int x, int y, int w, int h, bool dotted = false);
     void hline(int x0, int x1, int y);
     void vline(int x, int y0, int y1);
+    // A straight line of ink from one end to the other, both ends included.
+    void line(int x0, int y0, int x1, int y1);
 
     // Plain PBM ("P1"): a header line "P1", "192 64", then one line of 0/1 per row.
     std::string toPbm() const;

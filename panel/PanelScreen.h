@@ -8,6 +8,7 @@
 
 #include "panel/PanelDecisions.h"
 #include "panel/PanelNumber.h"
+#include "panel/PanelTrendHistory.h"
 
 namespace zorv::panel {
 
@@ -20,6 +21,7 @@ struct PanelScreen {
     int entryWidget = -1; // the widget position of the register being entered, -1 none
     TypedNumber entry;
     std::string password; // digits typed into the page's password control
+    PanelTrendHistory trends;
 
     int cursorOf(int widget) const {
         return widget >= 0 && std::size_t(widget) < menuCursor.size()

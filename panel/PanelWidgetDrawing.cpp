@@ -11,6 +11,7 @@
 #include "model/records/PictureRecord.h"
 #include "model/records/StaticTextRecord.h"
 #include "model/records/TrendRecord.h"
+#include "panel/PanelChartScale.h"
 #include "panel/PanelGlyphs.h"
 #include "panel/PanelListDrawing.h"
 #include "panel/PanelRegisterField.h"
@@ -149,25 +150,11 @@ void drawKey(const DrawContext& c, const sim::ImageWidget& w) {
     drawTextBlock(c.picture, c.image.description(), w.symbol->chars, {w.x, w.y, scale, shown, 0});
 }
 
-// Where a value lies between the zero-scale and the full-scale value, 0 to 1.
-double fraction(int64_t value, int64_t zero, int64_t full) {
-    if (full == zero)
-        return value >= full ? 1.0 : 0.0;
-    return std::clamp(double(value - zero) / double(full - zero), 0.0, 1.0);
-}
-
-template <class Record> double scaledValue(const DrawContext& c, const Record& r) {
-    const bool bcd = r.numberFlags() & 2, isSigned = (r.numberFlags() & 1) && !bcd;
-    const ValueFormat format{r.registerCount() == 2 ? 2 : 1, isSigned, bcd};
-    const auto bound = [&](int32_t v) { return isSigned ? int64_t(v) : int64_t(uint32_t(v)); };
-    return fraction(c.registers.value(r.reg(), format), bound(r.zeroScale()), bound(r.fullScale()));
-}
-
 void drawBar(const DrawContext& c, const sim::ImageWidget& w) {
     const auto r = headRecord<BarRecord>(w);
     const int width = r.width(), height = r.height();
     c.picture.frame(w.x, w.y, width, height);
-    const double f = scaledValue(c, r);
+    const double f = chartFraction(r, chartValue(r, c.registers));
     const int innerW = std::max(width - 2, 0), innerH = std::max(height - 2, 0);
     const int fillH = int(f * innerH + 0.5), fillW = int(f * innerW + 0.5);
     const int left = w.x + 1, top = w.y + 1;
@@ -195,10 +182,25 @@ void drawTrend(const DrawContext& c, const sim::ImageWidget& w) {
     c.picture.hline(axis, x1, y1);
     for (int i = 0; i <= 4; ++i)
         c.picture.hline(x0, axis - 1, y0 + (y1 - y0) * i / 4);
-    const int y = y1 - 1 - int(scaledValue(c, r) * (y1 - 1 - y0) + 0.5);
+    const auto yOf = [&](int64_t value) {
+        return y1 - 1 - int(chartFraction(r, value) * (y1 - 1 - y0) + 0.5);
+    };
     const int pitch = std::max<int>(r.dotPitch(), 1);
-    for (int x = axis + pitch; x <= x1; x += pitch)
-        c.picture.set(x, y, true);
+    const TrendSamples* samples = c.screen.trends.of(c.position);
+    if (!samples || samples->values.empty()) {
+        const int y = yOf(chartValue(r, c.registers));
+        for (int x = axis + pitch; x <= x1; x += pitch)
+            c.picture.set(x, y, true);
+        return;
+    }
+    int x = axis + pitch, y = yOf(samples->values.front());
+    c.picture.set(x, y, true);
+    for (std::size_t k = 1; k < samples->values.size(); ++k) {
+        const int nextY = yOf(samples->values[k]);
+        c.picture.line(x, y, x + pitch, nextY);
+        x += pitch;
+        y = nextY;
+    }
 }
 
 void drawPicture(const DrawContext& c, const sim::ImageWidget& w) {
