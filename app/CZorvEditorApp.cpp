@@ -125,7 +125,8 @@ void CZorvEditorApp::connectOverviews() {
         // The checks and the panel pixels need the image itself, compiled once here (a few
         // milliseconds): the meter's worker keeps only its figures.
         const CompileResult compiled = compileImage(document_->project(), services_.paths);
-        overviews_->refresh(document_->project(), compiled.image, meter_->stats());
+        overviews_->refresh(document_->project(), compiled.image, meter_->stats(),
+                            &document_->tags());
         preview_->imageCompiled(compiled);
     });
     connect(overviews_, &ProjectOverviews::widgetRequested, view_, &CZorvEditorView::showWidget);

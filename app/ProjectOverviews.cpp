@@ -75,11 +75,11 @@ QDockWidget* ProjectOverviews::addDock(QMainWindow& frame, const QString& title,
 }
 
 void ProjectOverviews::refresh(const CHCData& project, std::span<const uint8_t> image,
-                               const CompileStats& stats) {
+                               const CompileStats& stats, const TagTable* tags) {
     const std::vector<ModbusRow> modbus = modbusRowsOrNone(modbusTable_());
-    findings_ = checkProject(project, image, stats, modbus, readGlyphSources(paths_));
+    findings_ = checkProject(project, image, stats, modbus, readGlyphSources(paths_), tags);
     problems_->setFindings(findings_);
-    registers_->setUses(registerUses(project, modbus));
+    registers_->setUses(registerUses(project, modbus), tags);
     pendingGraph_ = pageGraph(project);
     if (mapDock_->isVisible())
         map_->setGraph(pendingGraph_);

@@ -22,6 +22,7 @@ class CPageMapView;
 class CProblemsList;
 class CRegistersList;
 class Paths;
+class TagTable;
 struct CompileStats;
 
 class ProjectOverviews : public QObject {
@@ -34,9 +35,10 @@ public:
     // The count beside the memory meter ("2 errors, 1 warning"); a click shows the Problems.
     QToolButton* countButton() const { return count_; }
 
-    // Runs the checks on the project with its image and the compile's figures and refreshes
-    // every overview.
-    void refresh(const CHCData& project, std::span<const uint8_t> image, const CompileStats& stats);
+    // Runs the checks on the project with its image, the compile's figures and the tags beside
+    // it, and refreshes every overview.
+    void refresh(const CHCData& project, std::span<const uint8_t> image, const CompileStats& stats,
+                 const TagTable* tags = nullptr);
     const Findings& findings() const { return findings_; }
 
     CProblemsList* problems() const { return problems_; }

@@ -136,13 +136,17 @@ std::string reportPart(const HtmlReportInput& in) {
     return html;
 }
 
-std::string registers(const std::vector<RegisterUseEntry>& uses) {
+// The tag column shows only when the project has tags.
+std::string registers(const std::vector<RegisterUseEntry>& uses, const TagTable* tags) {
     if (uses.empty())
         return "<p>The project uses no registers.</p>\n";
-    std::string html = "<table>\n<tr><th>Register</th><th>Station</th><th>Use</th>"
-                       "<th>Where</th><th>Detail</th></tr>\n";
+    const bool tagged = tags && !tags->empty();
+    std::string html = std::string("<table>\n<tr><th>Register</th>") +
+                       (tagged ? "<th>Tag</th>" : "") +
+                       "<th>Station</th><th>Use</th><th>Where</th><th>Detail</th></tr>\n";
     for (const RegisterUseEntry& u : uses)
         html += "<tr><td>" + registerSpan(u) + "</td><td>" +
+                (tagged ? markupEscaped(tagNameOf(*tags, u)) + "</td><td>" : std::string()) +
                 (u.station ? std::to_string(u.station) : std::string("panel")) + "</td><td>" +
                 registerUseName(u.use) + "</td><td>" + htmlText(useWhere(u)) + "</td><td>" +
                 htmlText(u.detail) + "</td></tr>\n";
@@ -166,7 +170,8 @@ std::string htmlReport(const HtmlReportInput& in) {
            title + " - project report</title>\n<style>" + kStyle + "</style>\n</head>\n<body>\n" +
            "<h1>" + title + "</h1>\n" + figures(in) + "<h2>Problems</h2>\n" +
            problems(in.findings) + "<h2>Page map</h2>\n" + pageMap(in.mapSvg, in.mapNote) +
-           reportPart(in) + "<h2>Registers</h2>\n" + registers(in.uses) + "</body>\n</html>\n";
+           reportPart(in) + "<h2>Registers</h2>\n" + registers(in.uses, in.tags) +
+           "</body>\n</html>\n";
 }
 
 namespace {
@@ -215,6 +220,7 @@ std::string projectHtmlReport(const CheckInput& input, const std::string& title,
     report.stats = input.stats;
     report.findings = runChecks(input);
     report.uses = registerUses(input.project, input.modbus);
+    report.tags = input.tags;
     const PageGraph graph = pageGraph(input.project);
     report.mapNote = pageMapTooLarge(graph);
     std::vector<uint8_t> svg;

@@ -24,6 +24,8 @@ struct HtmlReportInput {
     const CompileStats* stats = nullptr;
     Findings findings;
     std::vector<RegisterUseEntry> uses;
+    // The tags beside the project: the cross-reference names each register by its tag.
+    const TagTable* tags = nullptr;
     std::string mapSvg;  // the page map as Graphviz renders it; empty for none
     std::string mapNote; // why there is no map (plain text), shown in its place
     // A page as the panel shows it in language 0 or 1, as an HTML element (an <img> with a data

@@ -169,6 +169,12 @@ std::string useWhere(const RegisterUseEntry& entry) {
     return "";
 }
 
+std::string tagNameOf(const TagTable& tags, const RegisterUseEntry& entry) {
+    const Tag* tag =
+        tags.tagOf({entry.station == 0 ? uint8_t(1) : entry.station, entry.type, entry.address});
+    return tag ? tag->name : std::string();
+}
+
 bool covers(const RegisterUseEntry& entry, uint8_t station, uint8_t type, uint16_t address) {
     if (entry.type != type || (entry.station != 0 && station != 0 && entry.station != station))
         return false;

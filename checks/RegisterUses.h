@@ -10,6 +10,7 @@
 #include "checks/Finding.h"
 #include "comm/ModbusTable.h"
 #include "model/CHCData.h"
+#include "model/tags/TagTable.h"
 
 namespace zorv {
 
@@ -52,6 +53,9 @@ std::vector<RegisterUseEntry> registerUses(const CHCData& project,
 std::string registerSpan(const RegisterUseEntry& entry);
 // "page 3 Key 12 (40,48)", "system parameters", "alarm list", "Modbus table".
 std::string useWhere(const RegisterUseEntry& entry);
+// The name of the register the entry starts at; empty when it has no tag. The Modbus table's rows
+// (station 0) take the tags of the first station.
+std::string tagNameOf(const TagTable& tags, const RegisterUseEntry& entry);
 // True when `entry` covers the register (type, address) of station `station`; a station of 0
 // on either side matches any station.
 bool covers(const RegisterUseEntry& entry, uint8_t station, uint8_t type, uint16_t address);

@@ -77,13 +77,6 @@ int runCheck(const QStringList& args) {
     return errorCount(findings) > 0 ? 1 : 0;
 }
 
-// The name of the register an entry starts at; the Modbus table's rows (station 0) take the
-// tags of the first station.
-std::string tagName(const TagTable& tags, const RegisterUseEntry& u) {
-    const Tag* tag = tags.tagOf({u.station == 0 ? uint8_t(1) : u.station, u.type, u.address});
-    return tag ? tag->name : std::string();
-}
-
 int runXref(const QStringList& args) {
     QString file;
     bool csv = false;
@@ -100,7 +93,7 @@ int runXref(const QStringList& args) {
         std::printf("register,%sarea,address,width,station,use,where,detail\n",
                     tagged ? "tag," : "");
     for (const RegisterUseEntry& u : uses) {
-        const std::string tag = tagged ? tagName(checked.tags, u) : std::string();
+        const std::string tag = tagged ? tagNameOf(checked.tags, u) : std::string();
         if (csv)
             std::printf("%s,%s%s,%u,%d,%u,%s,%s,%s\n", registerSpan(u).c_str(),
                         tagged ? (csvField(tag) + ",").c_str() : "", registerLetter(u.type),

@@ -144,6 +144,7 @@ void ProjectCommands::htmlReport() {
                                            : compileStats(doc.project(), fonts);
     const std::vector<ModbusRow> modbus = modbusRowsOrNone(doc.modbusWorkingCopy());
     CheckInput input{doc.project(), &stats, modbus, compiled.image};
+    input.tags = &doc.tags();
     setLibrarySizes(input, fonts);
     const std::time_t now = std::time(nullptr);
     const auto file = storeHtmlReport(services_.paths, input, doc.title(), *std::localtime(&now));

@@ -11,7 +11,7 @@ namespace zorv {
 
 namespace {
 
-enum Column { Register, Station, Use, Where, Detail, ColumnCount };
+enum Column { Register, TagName, Station, Use, Where, Detail, ColumnCount };
 constexpr int kPageRole = Qt::UserRole, kWidgetRole = Qt::UserRole + 1;
 
 } // namespace
@@ -31,9 +31,10 @@ CRegistersList::CRegistersList(QWidget* parent) : QWidget(parent) {
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->setAlternatingRowColors(true);
-    list_->setHeaderLabels({"Register", "Station", "Use", "Where", "Detail"});
+    list_->setHeaderLabels({"Register", "Tag", "Station", "Use", "Where", "Detail"});
     list_->header()->setStretchLastSection(true);
     list_->setColumnWidth(Register, 100);
+    list_->setColumnWidth(TagName, 130);
     list_->setColumnWidth(Station, 60);
     list_->setColumnWidth(Use, 130);
     list_->setColumnWidth(Where, 210);
@@ -54,11 +55,15 @@ CRegistersList::CRegistersList(QWidget* parent) : QWidget(parent) {
     applyFilter();
 }
 
-void CRegistersList::setUses(const std::vector<RegisterUseEntry>& uses) {
+void CRegistersList::setUses(const std::vector<RegisterUseEntry>& uses, const TagTable* tags) {
     list_->clear();
+    const bool tagged = tags && !tags->empty();
+    list_->setColumnHidden(TagName, !tagged);
     for (const RegisterUseEntry& u : uses) {
         auto* item = new QTreeWidgetItem(list_);
         item->setText(Register, QString::fromStdString(registerSpan(u)));
+        if (tagged)
+            item->setText(TagName, QString::fromStdString(tagNameOf(*tags, u)));
         item->setText(Station, u.station ? QString::number(u.station) : QString("panel"));
         item->setText(Use, registerUseName(u.use));
         item->setText(Where, QString::fromStdString(useWhere(u)));

@@ -20,7 +20,8 @@ class CRegistersList : public QWidget {
 public:
     explicit CRegistersList(QWidget* parent = nullptr);
 
-    void setUses(const std::vector<RegisterUseEntry>& uses);
+    // With tags, the register of each use is named by its tag in a column of its own.
+    void setUses(const std::vector<RegisterUseEntry>& uses, const TagTable* tags = nullptr);
     QTreeWidget* list() const { return list_; }
     QLineEdit* filter() const { return filter_; }
 

@@ -1,6 +1,7 @@
 // Guards the page map and the HTML report: an unreachable page or a missing target that does
 // not stand out, descriptions that break the DOT or the HTML text, Graphviz output that is not
-// SVG or PNG, and a report that reaches outside its own file.
+// SVG or PNG, a report that reaches outside its own file, and a cross-reference without the
+// tags of its registers.
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -153,4 +154,17 @@ TEST(HtmlReport, StoredBesideTheTextReports) {
     std::ofstream(work / "blocked") << "x";
     EXPECT_FALSE(storeHtmlReport(FixedPaths(work / "blocked", work / "blocked", work / "blocked"),
                                  CheckInput{project}, "P", time));
+}
+
+TEST(HtmlReport, CrossReferenceNamesTheTagOfEachRegister) {
+    CHCData project = ringProject(1);
+    addWidget(project, 1, entryRegister(d(100)));
+    TagTable tags;
+    tags.add({"Level <A>", d(100), ""});
+    CheckInput input{project};
+    input.tags = &tags;
+    const std::string html = projectHtmlReport(input, "P");
+    EXPECT_THAT(html, HasSubstr("<th>Register</th><th>Tag</th>"));
+    EXPECT_THAT(html, HasSubstr("<td>D100</td><td>Level &lt;A&gt;</td>"));
+    EXPECT_THAT(projectHtmlReport(CheckInput{project}, "P"), Not(HasSubstr("<th>Tag</th>")));
 }

@@ -1,7 +1,7 @@
 // Guards the three check panes: rows that lose their severity icon, place or code, a double-click
 // or Enter that asks for the wrong page or widget (or asks at all for the system parameters), a
-// filter that hides matching uses, a page map that shows nothing or cannot zoom, and controls
-// without an accessible name.
+// filter that hides matching uses, a use without its register's tag, a page map that shows nothing
+// or cannot zoom, and controls without an accessible name.
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -101,15 +101,19 @@ private slots:
 
     void registersListFilterAndActivation() {
         const CHCData project = faultyProject();
+        TagTable tags;
+        tags.add({"Batch count", {1, uint8_t(RegisterType::D), 2}, ""});
         CRegistersList registers;
-        registers.setUses(registerUses(project, {}));
+        registers.setUses(registerUses(project, {}), &tags);
         registers.resize(800, 300);
         registers.show();
         QVERIFY(QTest::qWaitForWindowExposed(&registers));
         QTreeWidget* list = registers.list();
         // D2: the register's read and entry, then the language register of the parameters.
         QCOMPARE(list->topLevelItemCount(), 3);
-        QCOMPARE(list->topLevelItem(2)->text(3), QString("system parameters"));
+        QCOMPARE(list->topLevelItem(2)->text(4), QString("system parameters"));
+        // Every use of the register carries its tag, the parameters' one too.
+        QCOMPARE(list->topLevelItem(2)->text(1), QString("Batch count"));
 
         QSignalSpy activated(&registers, &CRegistersList::useActivated);
         activateRow(list, 1);
