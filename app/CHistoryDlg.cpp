@@ -117,7 +117,8 @@ bool restoreEarlierVersion(CZorvEditorDoc& document, const Paths& paths, Prompt&
     }
     // A version kept without a table opens with an empty one, as a project without its .mdt.
     const std::vector<uint8_t> table = files.modbusTable.value_or(std::vector<uint8_t>{});
-    return document.openKept(files.projectFile, project, table);
+    return document.openKept(files.projectFile, project, table,
+                             files.tagFile ? &*files.tagFile : nullptr);
 }
 
 } // namespace zorv

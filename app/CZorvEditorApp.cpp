@@ -206,7 +206,8 @@ void CZorvEditorApp::offerRecovery(const std::optional<std::string>& projectPath
 bool CZorvEditorApp::recover(OrphanSnapshot& orphan) {
     const RecoverySnapshot& snapshot = orphan.snapshot;
     if (!view_->commitProperties() ||
-        !document_->openKept(snapshot.projectFile, snapshot.projectPath, snapshot.modbusTable))
+        !document_->openKept(snapshot.projectFile, snapshot.projectPath, snapshot.modbusTable,
+                             snapshot.tagFile ? &*snapshot.tagFile : nullptr))
         return false;
     restoreSnapshotPictures(snapshot, document_->projectFolder());
     view_->initialUpdate();

@@ -7,6 +7,7 @@
 #include "model/ProjectCipher.h"
 #include "model/ProjectFileReader.h"
 #include "model/ProjectStream.h"
+#include "model/SideFiles.h"
 #include "model/history/ProjectHistory.h"
 #include "model/tags/TagFile.h"
 #include "platform/MemorySource.h"
@@ -171,7 +172,8 @@ bool CZorvEditorDoc::openFile(const fs::path& path) {
 }
 
 bool CZorvEditorDoc::openKept(std::span<const uint8_t> projectFile, const fs::path& path,
-                              std::span<const uint8_t> modbusTable) {
+                              std::span<const uint8_t> modbusTable,
+                              const std::vector<uint8_t>* tagFile) {
     if (!saveModified())
         return false;
     auto project = readProjectBytes(projectFile, path.empty() ? fs::path(kNoTitle) : path);
@@ -179,7 +181,10 @@ bool CZorvEditorDoc::openKept(std::span<const uint8_t> projectFile, const fs::pa
         return false;
     makeModbusWorkingCopy();
     replaceProject(std::move(project));
-    readTags(path);
+    if (tagFile)
+        readKeptTags(*tagFile);
+    else
+        readTags(path);
     path_ = path;
     title_ = path.empty() ? kNoTitle : titleOf(path);
     noteDiskState();
@@ -212,7 +217,10 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path) {
     const std::vector<uint8_t> file = encipherProject(reread.bytes);
     // The version this save replaces goes into the history first; a failure there never stops
     // the save.
-    keepReplacedVersion(paths_.workFolder(), path, modbusTableOf(path), file);
+    const std::string tagText = tagFileText(tags_);
+    const std::vector<uint8_t> tagBytes(tagText.begin(), tagText.end());
+    keepReplacedVersion(paths_.workFolder(), path, modbusTableOf(path), file,
+                        tagFileUnread_ ? nullptr : &tagBytes);
     // The project file is replaced only once the whole new file is on disk.
     std::string failure;
     if (!fileops::replaceFile(path, file, &failure)) {
@@ -227,6 +235,7 @@ bool CZorvEditorDoc::writeProjectFile(const fs::path& path) {
     if (!fs::equivalent(pictures, pictureFolder(folder), same))
         fileops::copyFolderFiles(pictures, pictureFolder(folder));
     writeTags(path);
+    carrySideFile(path_, path, kPlcMapFileEnding);
     // A table too large for the panel (one read from an older save) does not go beside the
     // project: the table there stays as it was, and the project itself is saved.
     if (!modbusCopy_.empty()) {
@@ -380,15 +389,23 @@ void CZorvEditorDoc::readTags(const fs::path& project) {
     }
 }
 
-void CZorvEditorDoc::writeTags(const fs::path& project) {
-    const fs::path file = tagFileOf(project);
-    if (!tagFileUnread_) {
-        saveTagFile(file, tags_);
-        return;
+void CZorvEditorDoc::readKeptTags(std::span<const uint8_t> tagFile) {
+    tags_.clear();
+    tagFileUnread_ = false;
+    std::string faults;
+    if (!readTagText(
+            std::string_view(reinterpret_cast<const char*>(tagFile.data()), tagFile.size()), tags_,
+            faults)) {
+        tagFileUnread_ = true;
+        prompt_.message(std::string(docmsg::kTagFileUnreadable) + "\n" + faults);
     }
-    std::error_code ec;
-    if (!path_.empty() && !fs::equivalent(tagFileOf(path_), file, ec))
-        fileops::copyOver(tagFileOf(path_), file);
+}
+
+void CZorvEditorDoc::writeTags(const fs::path& project) {
+    if (tagFileUnread_)
+        carrySideFile(path_, project, kTagFileEnding);
+    else
+        saveTagFile(tagFileOf(project), tags_);
 }
 
 void CZorvEditorDoc::close() {

@@ -97,9 +97,11 @@ public:
     std::optional<SaveTarget> askSaveTarget();
     // Opens the bytes of a project file kept elsewhere (a recovery snapshot, an earlier version)
     // as a modified project that belongs to `path` (empty: one without a file), with `modbusTable`
-    // as its working Modbus table; asks about pending changes first, as Open does.
+    // as its working Modbus table and the tags of `tagFile` (when given; else those beside
+    // `path`); asks about pending changes first, as Open does.
     bool openKept(std::span<const uint8_t> projectFile, const std::filesystem::path& path,
-                  std::span<const uint8_t> modbusTable);
+                  std::span<const uint8_t> modbusTable,
+                  const std::vector<uint8_t>* tagFile = nullptr);
     // Reads the older project first, so that a file that cannot be read leaves the open project
     // as it was; `saveAsked`: the save question was answered before the file was chosen.
     bool importOld(const std::filesystem::path& path, bool saveAsked = false);
@@ -121,6 +123,8 @@ public:
     const TagTable& tags() const { return tags_; }
     // The next save writes them, so the project counts as modified.
     void setTags(TagTable tags);
+    // Whether the tag file beside the project could not be read; it is then kept as it is.
+    bool tagFileUnread() const { return tagFileUnread_; }
     // Whether another program changed the project file since the editor last read or wrote it
     // (or kept its own project over that version). A file deleted or moved away is no change:
     // the next save writes it again.
@@ -161,6 +165,8 @@ private:
     void notifyState();
     // The tags beside `project` (none for a project without a file).
     void readTags(const std::filesystem::path& project);
+    // The tags of a kept tag file's bytes (a recovered or earlier version).
+    void readKeptTags(std::span<const uint8_t> tagFile);
     void writeTags(const std::filesystem::path& project);
 
     Prompt& prompt_;

@@ -4,7 +4,8 @@
 // a folder name, the hash (8 hexadecimal digits) taken from the project's absolute path, so that
 // two projects of one name in different folders keep apart. Each version is
 // "<number>-<yyyymmdd>-<hhmmss>" (the time it was saved, UTC) with ".zvd" and, when a table was
-// beside it, ".mdt"; the number orders the versions even when the clock went back.
+// beside it, ".mdt" and, when it had tags, ".tags.csv"; the number orders the versions even when
+// the clock went back.
 
 #include <cstdint>
 #include <filesystem>

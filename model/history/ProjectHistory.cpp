@@ -8,6 +8,7 @@
 #include "model/FileOps.h"
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
+#include "model/SideFiles.h"
 #include "model/history/HistoryNames.h"
 
 namespace fs = std::filesystem;
@@ -37,6 +38,16 @@ std::optional<std::vector<uint8_t>> readAtMost(const fs::path& file, uint64_t li
     return bytes;
 }
 
+// A file kept beside a version: nothing when there is none (an empty path), false when there
+// is one that cannot be read whole.
+bool readBeside(const fs::path& file, uint64_t limit, std::optional<std::vector<uint8_t>>& bytes) {
+    bytes.reset();
+    if (file.empty())
+        return true;
+    bytes = readAtMost(file, limit);
+    return bytes.has_value();
+}
+
 int64_t modificationTime(const fs::path& file) {
     struct stat st {};
     return ::stat(file.c_str(), &st) == 0 ? int64_t(st.st_mtime) : 0;
@@ -64,20 +75,28 @@ std::vector<ProjectHistory::Entry> ProjectHistory::entries() const {
         if (!it->is_regular_file(kind))
             continue;
         const fs::path& file = it->path();
-        const fs::path ending = file.extension();
-        if (ending != kProjectEnding && ending != kTableEnding)
-            continue;
-        const auto name = parseVersionStem(file.stem().string());
-        if (!name)
-            continue;
-        Entry& entry = byNumber[name->number];
-        entry.number = name->number;
-        entry.bytes += sizeOf(file);
-        if (ending == kProjectEnding) {
-            entry.projectFile = file;
-            entry.savedAt = name->savedAt;
-        } else {
-            entry.modbusTable = file;
+        const std::string name = file.filename().string();
+        // The project file and the files kept beside it, by the ending of their names.
+        static constexpr struct {
+            std::string_view ending;
+            fs::path Entry::*path;
+        } kKinds[] = {{kProjectEnding, &Entry::projectFile},
+                      {kTableEnding, &Entry::modbusTable},
+                      {kTagFileEnding, &Entry::tagFile}};
+        for (const auto& keptKind : kKinds) {
+            if (!name.ends_with(keptKind.ending))
+                continue;
+            const auto version = parseVersionStem(
+                std::string_view(name).substr(0, name.size() - keptKind.ending.size()));
+            if (!version)
+                break;
+            Entry& entry = byNumber[version->number];
+            entry.number = version->number;
+            entry.bytes += sizeOf(file);
+            entry.*keptKind.path = file;
+            if (keptKind.path == &Entry::projectFile)
+                entry.savedAt = version->savedAt;
+            break;
         }
     }
     std::vector<Entry> list;
@@ -87,8 +106,10 @@ std::vector<ProjectHistory::Entry> ProjectHistory::entries() const {
 }
 
 bool ProjectHistory::keep(std::span<const uint8_t> projectFile,
-                          const std::vector<uint8_t>* modbusTable, int64_t savedAt) {
-    const uint64_t bytes = projectFile.size() + (modbusTable ? modbusTable->size() : 0);
+                          const std::vector<uint8_t>* modbusTable, int64_t savedAt,
+                          const std::vector<uint8_t>* tagFile) {
+    const uint64_t bytes = projectFile.size() + (modbusTable ? modbusTable->size() : 0) +
+                           (tagFile ? tagFile->size() : 0);
     if (limits_.versions == 0 || bytes > limits_.bytes)
         return false;
     std::error_code ec;
@@ -96,16 +117,27 @@ bool ProjectHistory::keep(std::span<const uint8_t> projectFile,
     const std::vector<Entry> kept = entries();
     const uint64_t number = kept.empty() ? 1 : kept.back().number + 1;
     const std::string stem = versionStem({number, savedAt});
-    // The table goes first: a version is listed once its project file is there.
+    // The files beside the project go first: a version is listed once its project file is there.
     const fs::path table = folder_ / (stem + kTableEnding);
-    if (modbusTable && !fileops::replaceFile(table, *modbusTable))
-        return false;
-    if (!fileops::replaceFile(folder_ / (stem + kProjectEnding), projectFile)) {
+    const fs::path tags = folder_ / (stem + std::string(kTagFileEnding));
+    const auto removeBeside = [&] {
         fileops::removeFile(table);
+        fileops::removeFile(tags);
+    };
+    if ((modbusTable && !fileops::replaceFile(table, *modbusTable)) ||
+        (tagFile && !fileops::replaceFile(tags, *tagFile)) ||
+        !fileops::replaceFile(folder_ / (stem + kProjectEnding), projectFile)) {
+        removeBeside();
         return false;
     }
     dropOldest();
     return true;
+}
+
+void ProjectHistory::Entry::removeFiles() const {
+    for (const fs::path* file : {&projectFile, &modbusTable, &tagFile})
+        if (!file->empty())
+            fileops::removeFile(*file);
 }
 
 void ProjectHistory::dropOldest() {
@@ -114,7 +146,7 @@ void ProjectHistory::dropOldest() {
     std::erase_if(kept, [](const Entry& entry) {
         if (!entry.projectFile.empty())
             return false;
-        fileops::removeFile(entry.modbusTable);
+        entry.removeFiles();
         return true;
     });
     uint64_t total = 0;
@@ -124,9 +156,7 @@ void ProjectHistory::dropOldest() {
     for (const Entry& entry : kept) {
         if (count <= limits_.versions && total <= limits_.bytes)
             break;
-        fileops::removeFile(entry.projectFile);
-        if (!entry.modbusTable.empty())
-            fileops::removeFile(entry.modbusTable);
+        entry.removeFiles();
         --count;
         total -= entry.bytes;
     }
@@ -142,7 +172,7 @@ std::vector<KeptVersion> ProjectHistory::versions() const {
         if (pages < 0)
             continue;
         list.push_back({entry.number, entry.savedAt, bytes->size(), pages, entry.projectFile,
-                        entry.modbusTable});
+                        entry.modbusTable, entry.tagFile});
     }
     return list;
 }
@@ -151,19 +181,19 @@ bool ProjectHistory::read(const KeptVersion& version, KeptFiles& files) const {
     auto project = readAtMost(version.projectFile, limits_.bytes);
     if (!project)
         return false;
-    std::optional<std::vector<uint8_t>> table;
-    if (!version.modbusTable.empty()) {
-        table = readAtMost(version.modbusTable, limits_.bytes);
-        if (!table)
-            return false;
-    }
+    std::optional<std::vector<uint8_t>> table, tags;
+    if (!readBeside(version.modbusTable, limits_.bytes, table) ||
+        !readBeside(version.tagFile, limits_.bytes, tags))
+        return false;
     files.projectFile = std::move(*project);
     files.modbusTable = std::move(table);
+    files.tagFile = std::move(tags);
     return true;
 }
 
 bool keepReplacedVersion(const fs::path& workFolder, const fs::path& projectFile,
-                         const fs::path& modbusTable, std::span<const uint8_t> newProjectFile) {
+                         const fs::path& modbusTable, std::span<const uint8_t> newProjectFile,
+                         const std::vector<uint8_t>* newTagFile) {
     std::error_code ec;
     if (!fs::exists(projectFile, ec))
         return true;
@@ -171,16 +201,20 @@ bool keepReplacedVersion(const fs::path& workFolder, const fs::path& projectFile
     const auto current = readAtMost(projectFile, limits.bytes);
     if (!current)
         return false;
-    if (std::equal(current->begin(), current->end(), newProjectFile.begin(), newProjectFile.end()))
+    std::optional<std::vector<uint8_t>> table, tags;
+    if (!readBeside(fs::exists(modbusTable, ec) ? modbusTable : fs::path(), limits.bytes, table))
+        return false;
+    const fs::path tagFile = sideFileOf(projectFile, kTagFileEnding);
+    if (!readBeside(fs::exists(tagFile, ec) ? tagFile : fs::path(), limits.bytes, tags))
+        return false;
+    const bool projectSame =
+        std::equal(current->begin(), current->end(), newProjectFile.begin(), newProjectFile.end());
+    const bool tagsSame = !newTagFile || *newTagFile == tags.value_or(std::vector<uint8_t>{});
+    if (projectSame && tagsSame)
         return true;
-    std::optional<std::vector<uint8_t>> table;
-    if (fs::exists(modbusTable, ec)) {
-        table = readAtMost(modbusTable, limits.bytes);
-        if (!table)
-            return false;
-    }
     ProjectHistory history(workFolder, projectFile, limits);
-    return history.keep(*current, table ? &*table : nullptr, modificationTime(projectFile));
+    return history.keep(*current, table ? &*table : nullptr, modificationTime(projectFile),
+                        tags ? &*tags : nullptr);
 }
 
 } // namespace zorv

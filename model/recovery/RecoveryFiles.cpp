@@ -10,6 +10,7 @@
 #include "model/PictureFiles.h"
 #include "model/ProjectCipher.h"
 #include "model/ProjectStream.h"
+#include "model/tags/TagFile.h"
 
 namespace fs = std::filesystem;
 
@@ -53,6 +54,8 @@ SnapshotSource captureSnapshot(const CZorvEditorDoc& document) {
     source.projectPath = document.path().string();
     source.stream = projectStream(document.project());
     source.modbusCopy = document.modbusWorkingCopy();
+    if (!document.tagFileUnread())
+        source.tagText = tagFileText(document.tags());
     if (document.path().empty()) {
         source.pictureFolder = document.projectFolder();
         std::set<std::string> seen;
@@ -79,6 +82,8 @@ RecoverySnapshot completeSnapshot(const SnapshotSource& source, int64_t takenAt,
         if (auto bytes = fileops::readFile(picturePath(source.pictureFolder, name)))
             snapshot.pictures.push_back({name, std::move(*bytes)});
     }
+    if (source.tagText)
+        snapshot.tagFile.emplace(source.tagText->begin(), source.tagText->end());
     return snapshot;
 }
 

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ struct SnapshotSource {
     // until its first save (a saved project's pictures are beside it already).
     std::filesystem::path pictureFolder;
     std::vector<std::string> pictureNames;
+    // The tag file's text as Save would write it; nothing when the file is to stay as it is.
+    std::optional<std::string> tagText;
 };
 
 SnapshotSource captureSnapshot(const CZorvEditorDoc& document);

@@ -8,7 +8,8 @@ namespace zorv {
 
 namespace {
 
-constexpr char kMagic[] = "ZVRECOV1";
+constexpr char kMagic[] = "ZVRECOV2";
+constexpr char kMagicWithoutTags[] = "ZVRECOV1";
 constexpr std::size_t kMagicSize = sizeof(kMagic) - 1;
 // Far above anything a project holds (a download image is at most 56 KB, a picture 192 x 64
 // pixels), so that a damaged length is refused before anything is allocated for it.
@@ -47,6 +48,8 @@ std::vector<uint8_t> encodeSnapshot(const RecoverySnapshot& snapshot) {
     std::size_t size = kMagicSize + 64 + snapshot.projectFile.size() + snapshot.modbusTable.size();
     for (const SnapshotPicture& picture : snapshot.pictures)
         size += 8 + picture.name.size() + picture.bytes.size();
+    if (snapshot.tagFile)
+        size += snapshot.tagFile->size();
     bytes.reserve(size);
     ByteWriter out(bytes);
     out.bytes({reinterpret_cast<const uint8_t*>(kMagic), kMagicSize});
@@ -61,13 +64,19 @@ std::vector<uint8_t> encodeSnapshot(const RecoverySnapshot& snapshot) {
         putText(out, picture.name);
         putBlock(out, picture.bytes);
     }
+    out.u32(snapshot.tagFile ? 1 : 0);
+    if (snapshot.tagFile)
+        putBlock(out, *snapshot.tagFile);
     return bytes;
 }
 
 std::optional<RecoverySnapshot> decodeSnapshot(std::span<const uint8_t> bytes) {
     ByteReader in(bytes);
     const auto magic = in.take(kMagicSize);
-    if (!in.ok() || std::memcmp(magic.data(), kMagic, kMagicSize) != 0)
+    if (!in.ok())
+        return std::nullopt;
+    const bool withTags = std::memcmp(magic.data(), kMagic, kMagicSize) == 0;
+    if (!withTags && std::memcmp(magic.data(), kMagicWithoutTags, kMagicSize) != 0)
         return std::nullopt;
     RecoverySnapshot snapshot;
     const uint64_t low = in.u32();
@@ -85,6 +94,13 @@ std::optional<RecoverySnapshot> decodeSnapshot(std::span<const uint8_t> bytes) {
     for (SnapshotPicture& picture : snapshot.pictures) {
         picture.name = takeText(in);
         picture.bytes = takeBlock(in, kMaxBlock);
+    }
+    if (withTags) {
+        const uint32_t hasTags = in.u32();
+        if (hasTags > 1)
+            return std::nullopt;
+        if (hasTags)
+            snapshot.tagFile = takeBlock(in, kMaxBlock);
     }
     if (!in.ok() || !in.atEnd())
         return std::nullopt;

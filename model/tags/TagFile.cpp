@@ -1,6 +1,7 @@
 #include "model/tags/TagFile.h"
 
 #include "model/FileOps.h"
+#include "model/SideFiles.h"
 #include "model/tags/CsvText.h"
 #include "model/tags/TagImport.h"
 
@@ -9,8 +10,21 @@ namespace fs = std::filesystem;
 namespace zorv {
 
 fs::path tagFileOf(const fs::path& project) {
-    fs::path file = project;
-    return file.replace_extension(".tags.csv");
+    return sideFileOf(project, kTagFileEnding);
+}
+
+std::string tagFileText(const TagTable& table) {
+    return table.empty() ? std::string() : exportTags(table);
+}
+
+bool readTagText(std::string_view text, TagTable& table, std::string& faults) {
+    std::vector<std::string> lines;
+    if (importTags(text, TagImportOptions{}, table, lines))
+        return true;
+    faults.clear();
+    for (const std::string& line : lines)
+        faults += (faults.empty() ? "" : "\n") + line;
+    return false;
 }
 
 bool loadTagFile(const fs::path& file, TagTable& table, std::string& message) {
@@ -30,12 +44,10 @@ bool loadTagFile(const fs::path& file, TagTable& table, std::string& message) {
         message = file.string() + ": the file cannot be read";
         return false;
     }
-    std::vector<std::string> faults;
-    if (!importTags(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
-                    TagImportOptions{}, table, faults)) {
-        message = file.string();
-        for (const std::string& fault : faults)
-            message += "\n" + fault;
+    std::string faults;
+    if (!readTagText(std::string_view(reinterpret_cast<const char*>(bytes->data()), bytes->size()),
+                     table, faults)) {
+        message = file.string() + "\n" + faults;
         return false;
     }
     return true;
@@ -49,7 +61,7 @@ bool saveTagFile(const fs::path& file, const TagTable& table, std::string* failu
             *failure = ec.message();
         return !ec;
     }
-    const std::string text = exportTags(table);
+    const std::string text = tagFileText(table);
     return fileops::replaceFile(
         file, std::span(reinterpret_cast<const uint8_t*>(text.data()), text.size()), failure);
 }

@@ -17,6 +17,7 @@ RecoverySnapshot sample() {
     s.projectFile = std::vector<uint8_t>(4096, 0xA5);
     s.modbusTable = {1, 2, 3};
     s.pictures = {{"pic\\logo.bmp", {'B', 'M', 0, 1}}, {"pic\\empty.bmp", {}}};
+    s.tagFile = std::vector<uint8_t>{'n', ',', 'r'};
     return s;
 }
 
@@ -34,10 +35,29 @@ TEST(RecoverySnapshot, ReadsBackWhatWasWritten) {
     EXPECT_EQ(decoded->pictures[0].bytes, s.pictures[0].bytes);
     EXPECT_TRUE(decoded->pictures[1].bytes.empty());
 
+    EXPECT_EQ(decoded->tagFile, s.tagFile);
+
     RecoverySnapshot untitled;
     const auto empty = decodeSnapshot(encodeSnapshot(untitled));
     ASSERT_TRUE(empty);
     EXPECT_TRUE(empty->projectPath.empty());
+    EXPECT_FALSE(empty->tagFile);
+}
+
+TEST(RecoverySnapshot, ASnapshotOfAnEditorBeforeTagsStillReads) {
+    RecoverySnapshot s = sample();
+    s.tagFile.reset();
+    std::vector<uint8_t> older = encodeSnapshot(s);
+    older[7] = '1';
+    older.resize(older.size() - 4); // it ends after the pictures
+    const auto decoded = decodeSnapshot(older);
+    ASSERT_TRUE(decoded);
+    EXPECT_EQ(decoded->pictures.size(), 2u);
+    EXPECT_FALSE(decoded->tagFile);
+
+    std::vector<uint8_t> flagged = encodeSnapshot(s);
+    flagged[flagged.size() - 4] = 2; // neither "no tags" nor "tags follow"
+    EXPECT_FALSE(decodeSnapshot(flagged));
 }
 
 TEST(RecoverySnapshot, EverySnapshotCutShortIsRefused) {
@@ -58,11 +78,12 @@ TEST(RecoverySnapshot, DamagedLengthsAndStrayBytesAreRefused) {
         huge[std::size_t(i)] = 0xFF;
     EXPECT_FALSE(decodeSnapshot(huge));
 
-    // The picture count (the last four bytes before the pictures) claims more than fit.
+    // The picture count (the four bytes before the tag flag) claims more than fit.
     RecoverySnapshot none = sample();
     none.pictures.clear();
+    none.tagFile.reset();
     std::vector<uint8_t> counted = encodeSnapshot(none);
-    counted[counted.size() - 4] = 0xFF;
+    counted[counted.size() - 8] = 0xFF;
     EXPECT_FALSE(decodeSnapshot(counted));
 
     bytes[0] = 'X';

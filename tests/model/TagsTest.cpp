@@ -7,6 +7,8 @@
 #include <fstream>
 
 #include "model/CZorvEditorDoc.h"
+#include "model/history/ProjectHistory.h"
+#include "model/recovery/RecoveryFiles.h"
 #include "model/RegisterName.h"
 #include "model/tags/TagFile.h"
 #include "model/tags/TagImport.h"
@@ -164,6 +166,46 @@ TEST_F(TagFileTest, TagsGoWithSaveAsToAnotherFolderAndTheProjectFileStaysTheSame
     ASSERT_TRUE(damaged.saveAs({root / "projects" / "moved", "Press"}));
     EXPECT_EQ(bytes(file), "name,register\nPump,D1\nPump,D2\n");
     EXPECT_EQ(bytes(root / "projects" / "moved" / "Press.tags.csv"), bytes(file));
+
+    // The PLC link's register map, which the editor never reads, goes along as it is.
+    std::ofstream(root / "projects" / "moved" / "Press.plcmap.csv", std::ios::binary)
+        << "family,object,base\nD,holding-register,1000\n";
+    ASSERT_TRUE(damaged.saveAs({root / "projects" / "again", "Press"}));
+    EXPECT_EQ(bytes(root / "projects" / "again" / "Press.plcmap.csv"),
+              "family,object,base\nD,holding-register,1000\n");
+}
+
+TEST_F(TagFileTest, RecoveryAndHistoryKeepTheTagsWithTheProject) {
+    ScriptedPrompt prompt;
+    CZorvEditorDoc doc(prompt, *paths);
+    const fs::path file = root / "projects" / "Press.zvd";
+    TagTable first;
+    ASSERT_EQ(first.add({"Batch", D(100), ""}), TagFault::None);
+    doc.setTags(first);
+    ASSERT_TRUE(doc.save(file));
+    // Only the tags change: the save still keeps the version it replaces, with its tags.
+    TagTable second;
+    ASSERT_EQ(second.add({"Batch", D(200), "moved"}), TagFault::None);
+    doc.setTags(second);
+    ASSERT_TRUE(doc.save(file));
+    ProjectHistory history(paths->workFolder(), file);
+    ASSERT_EQ(history.versions().size(), 1u);
+    KeptFiles kept;
+    ASSERT_TRUE(history.read(history.versions()[0], kept));
+    ASSERT_TRUE(kept.tagFile.has_value());
+    ASSERT_TRUE(doc.openKept(kept.projectFile, file, {}, &*kept.tagFile));
+    EXPECT_EQ(doc.tags(), first);
+    EXPECT_TRUE(doc.modified());
+
+    // Unsaved tags survive a crash through the snapshot, which reads back whole.
+    doc.setTags(second);
+    const auto snapshot =
+        decodeSnapshot(encodeSnapshot(completeSnapshot(captureSnapshot(doc), 0, "test")));
+    ASSERT_TRUE(snapshot && snapshot->tagFile);
+    CZorvEditorDoc recovered(prompt, *paths);
+    ASSERT_TRUE(recovered.openKept(snapshot->projectFile, file, {}, &*snapshot->tagFile));
+    EXPECT_EQ(recovered.tags(), second);
+    EXPECT_TRUE(prompt.texts.empty());
 }
 
 } // namespace
