@@ -50,6 +50,10 @@ void PanelPreview::setPanelPixels(bool on, const CHCData& project) {
 }
 
 void PanelPreview::imageCompiled(const CompileResult& compiled) {
+    // An open simulator follows the edits; while the compiler refuses the project it keeps the
+    // last image that compiled.
+    if (simulator_ && compiled.ok)
+        simulator_->followImage(compiled.image);
     if (!panelPixels_)
         return;
     // A project the compiler refuses shows as the editor draws it; the meter names the fault.

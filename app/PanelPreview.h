@@ -36,7 +36,7 @@ public:
     // The view draws the display through the renderer while on.
     void setPanelPixels(bool on, const CHCData& project);
     bool panelPixels() const { return panelPixels_; }
-    // The project changed and was compiled anew: the panel pixels follow it.
+    // The project changed and was compiled anew: the panel pixels and the simulator follow it.
     void imageCompiled(const CompileResult& compiled);
 
 private:

@@ -83,6 +83,15 @@ PanelSimulatorWindow::PanelSimulatorWindow(QWidget* parent)
 PanelSimulatorWindow::~PanelSimulatorWindow() = default;
 
 bool PanelSimulatorWindow::setImage(const std::vector<uint8_t>& image, QString* error) {
+    return loadImage(image, error, false);
+}
+
+bool PanelSimulatorWindow::followImage(const std::vector<uint8_t>& image, QString* error) {
+    return image == imageBytes_ || loadImage(image, error, true);
+}
+
+bool PanelSimulatorWindow::loadImage(const std::vector<uint8_t>& image, QString* error,
+                                     bool follow) {
     PanelImage loaded;
     std::string message;
     if (!loaded.load(image, message)) {
@@ -90,9 +99,19 @@ bool PanelSimulatorWindow::setImage(const std::vector<uint8_t>& image, QString* 
             *error = QString::fromStdString(message);
         return false;
     }
+    const std::optional<uint16_t> shown = follow ? machine_->pageNumber() : std::nullopt;
+    const PanelRegisters registers = machine_->registers();
     machine_.reset();
     image_ = std::move(loaded);
+    imageBytes_ = image;
     machine_ = std::make_unique<PanelMachine>(image_);
+    if (follow) {
+        // Back on the page the user was looking at, over the values the PLC held.
+        machine_->registers() = registers;
+        machine_->restart();
+        if (const auto index = shown ? image_.pageOfNumber(*shown) : std::nullopt)
+            machine_->showPageIndex(*index);
+    }
     machine_->setLanguage(languageBox_->currentIndex());
     used_ = usedRegisters(image_);
     fillTable();

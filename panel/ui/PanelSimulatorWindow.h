@@ -34,10 +34,15 @@ public:
     // Starts the panel on a download image (the bytes `zorv compile` writes). A broken image
     // is refused with the reader's message and the previous one stays.
     bool setImage(const std::vector<uint8_t>& image, QString* error = nullptr);
+    // Takes the image of the same project compiled again after an edit: the registers, the
+    // language and the page shown stay (the start page when that page is gone). An image equal
+    // to the one shown changes nothing; a broken one is refused as by setImage.
+    bool followImage(const std::vector<uint8_t>& image, QString* error = nullptr);
 
     void setZoom(int zoom); // 1 to 6
     int zoom() const;
     PanelMachine* machine() { return machine_.get(); }
+    const PanelImage& image() const { return image_; }
     PanelFaceView* face() const { return face_; }
     QTableWidget* registerTable() const { return table_; }
 
@@ -51,6 +56,7 @@ private:
     void fillTable();
     void updateTableValues();
     void tableEdited(int row, int column);
+    bool loadImage(const std::vector<uint8_t>& image, QString* error, bool follow);
 
     PanelFaceView* face_;
     QLabel* pageLabel_;
@@ -59,6 +65,7 @@ private:
     QTableWidget* table_;
     QTimer clock_;
     PanelImage image_;
+    std::vector<uint8_t> imageBytes_;
     std::unique_ptr<PanelMachine> machine_;
     std::vector<UsedRegister> used_;
     bool filling_ = false;

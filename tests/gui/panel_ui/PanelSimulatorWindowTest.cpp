@@ -107,6 +107,43 @@ private slots:
         QCOMPARE(pageText(w), QString("1"));
     }
 
+    // The project compiled again after an edit: the page, the language and the PLC's values
+    // stay; a page that is gone gives the start page.
+    void followsTheProjectCompiledAgain() {
+        PanelSimulatorWindow w;
+        QVERIFY(w.setImage(image_));
+        w.findChild<QComboBox*>()->setCurrentIndex(1);
+        QTest::keyClick(w.face(), Qt::Key_F1);
+        QCOMPARE(pageText(w), QString("2"));
+        w.machine()->registers().setWord(7, 130, 600);
+        const PanelMachine* before = w.machine();
+        QVERIFY(w.followImage(image_)); // nothing changed: nothing restarts
+        QCOMPARE(w.machine(), before);
+
+        std::string error;
+        const std::vector<uint8_t> edited = test::compiledJson(
+            R"({"header": {"startPage": 1}, "pages": [
+              {"number": 1, "widgets": []},
+              {"number": 2, "widgets": [{"kind": "Register", "x": 0, "y": 0, "register": "D130",
+                                         "digits": 4}]}]})",
+            error);
+        QVERIFY2(!edited.empty(), error.c_str());
+        QVERIFY(w.followImage(edited));
+        QCOMPARE(pageText(w), QString("2"));
+        QCOMPARE(w.machine()->language(), 1);
+        QCOMPARE(w.machine()->registers().word(7, 130), uint16_t(600));
+        QCOMPARE(w.registerTable()->rowCount(), 1);
+        QCOMPARE(w.registerTable()->item(0, 1)->text(), QString("600"));
+
+        QVERIFY(w.setImage(image_));
+        QTest::keyClick(w.face(), Qt::Key_F4); // page 5 of the demo, gone from the edited one
+        QCOMPARE(pageText(w), QString("5"));
+        QVERIFY(w.followImage(edited));
+        QCOMPARE(pageText(w), QString("1"));
+        QVERIFY(!w.followImage({1, 2, 3}));
+        QCOMPARE(pageText(w), QString("1"));
+    }
+
     void everyControlHasAnAccessibleName() {
         PanelSimulatorWindow w;
         QVERIFY(w.setImage(image_));
