@@ -170,12 +170,12 @@ void PanelMachine::setPassword(int level, const std::string& digits) {
 
 uint16_t PanelMachine::systemWord(std::size_t headerOff) const {
     const RegisterRef reg = image_.header().registerAt(headerOff);
-    return registers_.word(reg.type, reg.address);
+    return registers_.word(reg);
 }
 
 void PanelMachine::setSystemWord(std::size_t headerOff, uint16_t value) {
     const RegisterRef reg = image_.header().registerAt(headerOff);
-    registers_.setWord(reg.type, reg.address, value);
+    registers_.setWord(reg, value);
 }
 
 void PanelMachine::render(PanelPicture& out) const {

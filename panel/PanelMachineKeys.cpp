@@ -32,7 +32,7 @@ void PanelMachine::release(Key key) {
         const auto r = headRecord<KeyRecord>(w);
         // A momentary coil is on while its key is held.
         if (r.action() == KeyRecord::SetCoil && r.value() == Momentary)
-            registers_.setBit(r.reg().type, r.reg().address, false);
+            registers_.setBit(r.reg(), false);
     }
 }
 
@@ -63,9 +63,9 @@ void PanelMachine::runKeyAction(const sim::ImageWidget& w) {
     switch (r.action()) {
     case KeyRecord::SetCoil:
         if (r.value() == Reverse)
-            registers_.setBit(reg.type, reg.address, !registers_.bit(reg.type, reg.address));
+            registers_.setBit(reg, !registers_.bit(reg));
         else
-            registers_.setBit(reg.type, reg.address, r.value() != Off);
+            registers_.setBit(reg, r.value() != Off);
         return;
     case KeyRecord::ScreenJump:
         if (r.value() == KeyRecord::kJumpToAlarmList)

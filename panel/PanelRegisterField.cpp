@@ -69,7 +69,8 @@ std::optional<int64_t> RegisterField::accept(int64_t typed, const PanelRegisters
 void RegisterField::write(int64_t raw, PanelRegisters& registers) const {
     registers.setValue(record_.reg(), value_.words, raw);
     if (record_.relation())
-        registers.setBit(uint8_t(RegisterType::M), record_.relatedAddress(), true);
+        registers.setBit(
+            {record_.reg().station, uint8_t(RegisterType::M), record_.relatedAddress()}, true);
 }
 
 } // namespace zorv::panel

@@ -1,5 +1,7 @@
 #include "panel/PanelRegisters.h"
 
+#include <algorithm>
+
 #include "panel/PanelDecisions.h"
 
 namespace zorv::panel {
@@ -15,41 +17,61 @@ int64_t fromBcd(uint32_t bits) {
     return value;
 }
 
-uint16_t PanelRegisters::word(uint8_t type, uint16_t address) const {
-    if (!isBitFamily(type)) {
-        const auto it = cells_.find(key(type, address));
-        return it == cells_.end() ? 0 : it->second;
-    }
+uint16_t PanelRegisters::cell(const RegisterRef& reg) const {
+    const auto it = cells_.find(key(reg));
+    return it == cells_.end() ? 0 : it->second;
+}
+
+void PanelRegisters::store(const RegisterRef& reg, uint16_t value, bool journalled) {
+    ++changes_;
+    uint16_t& held = cells_[key(reg)];
+    if (journalled && keepJournal_)
+        journal_.push_back({reg, isBitFamily(reg.type), value, held});
+    held = value;
+}
+
+uint16_t PanelRegisters::word(const RegisterRef& reg) const {
+    if (!isBitFamily(reg.type))
+        return cell(reg);
     uint16_t w = 0;
     for (int i = 0; i < kBitsPerWord; ++i)
-        if (bit(type, uint16_t(address + i)))
+        if (cell({reg.station, reg.type, uint16_t(reg.address + i)}) != 0)
             w |= uint16_t(1u << i);
     return w;
 }
 
-void PanelRegisters::setWord(uint8_t type, uint16_t address, uint16_t value) {
-    ++changes_;
-    if (!isBitFamily(type)) {
-        cells_[key(type, address)] = value;
-        return;
-    }
+void PanelRegisters::setWord(const RegisterRef& reg, uint16_t value) {
+    if (!isBitFamily(reg.type))
+        return store(reg, value, true);
     for (int i = 0; i < kBitsPerWord; ++i)
-        cells_[key(type, uint16_t(address + i))] = (value >> i) & 1;
+        store({reg.station, reg.type, uint16_t(reg.address + i)}, (value >> i) & 1, true);
 }
 
-bool PanelRegisters::bit(uint8_t type, uint16_t address) const {
-    const auto it = cells_.find(key(type, address));
-    return it != cells_.end() && it->second != 0;
+bool PanelRegisters::bit(const RegisterRef& reg) const {
+    return cell(reg) != 0;
 }
 
-void PanelRegisters::setBit(uint8_t type, uint16_t address, bool on) {
-    ++changes_;
-    cells_[key(type, address)] = on ? 1 : 0;
+void PanelRegisters::setBit(const RegisterRef& reg, bool on) {
+    store(reg, on ? 1 : 0, true);
+}
+
+void PanelRegisters::takeWord(const RegisterRef& reg, uint16_t value) {
+    store(reg, value, false);
+}
+
+void PanelRegisters::takeBit(const RegisterRef& reg, bool on) {
+    store(reg, on ? 1 : 0, false);
+}
+
+void PanelRegisters::dropJournal(std::size_t count) {
+    journal_.erase(journal_.begin(),
+                   journal_.begin() + std::ptrdiff_t(std::min(count, journal_.size())));
 }
 
 int64_t PanelRegisters::value(const RegisterRef& reg, const ValueFormat& format) const {
-    const uint32_t low = word(reg.type, reg.address);
-    const uint32_t high = format.words == 2 ? word(reg.type, uint16_t(reg.address + 1)) : 0;
+    const uint32_t low = word(reg);
+    const uint32_t high =
+        format.words == 2 ? word({reg.station, reg.type, uint16_t(reg.address + 1)}) : 0;
     const uint32_t bits = high << 16 | low;
     if (format.bcd)
         return fromBcd(bits);
@@ -60,9 +82,9 @@ int64_t PanelRegisters::value(const RegisterRef& reg, const ValueFormat& format)
 
 void PanelRegisters::setValue(const RegisterRef& reg, int words, int64_t value) {
     const auto bits = uint32_t(value);
-    setWord(reg.type, reg.address, uint16_t(bits));
+    setWord(reg, uint16_t(bits));
     if (words == 2)
-        setWord(reg.type, uint16_t(reg.address + 1), uint16_t(bits >> 16));
+        setWord({reg.station, reg.type, uint16_t(reg.address + 1)}, uint16_t(bits >> 16));
 }
 
 } // namespace zorv::panel

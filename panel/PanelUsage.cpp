@@ -1,6 +1,7 @@
 #include "panel/PanelUsage.h"
 
 #include <algorithm>
+#include <tuple>
 
 #include "model/records/BarRecord.h"
 #include "model/records/KeyRecord.h"
@@ -54,13 +55,9 @@ void addWidget(std::vector<UsedRegister>& used, const sim::ImageWidget& w) {
     }
 }
 
-} // namespace
-
-std::vector<UsedRegister> usedRegisters(const PanelImage& image) {
-    std::vector<UsedRegister> used;
-    for (const auto& page : image.description().pages)
-        for (const auto& w : page.widgets)
-            addWidget(used, w);
+// The system alarm list and registers; then each register once, in family and address order.
+std::vector<UsedRegister> finish(std::vector<UsedRegister> used, const PanelImage& image,
+                                 bool stationsApart) {
     if (image.loaded())
         addAlarms(used, systemAlarms(image));
     const ProjectHeader& h = image.header();
@@ -75,16 +72,36 @@ std::vector<UsedRegister> usedRegisters(const PanelImage& image) {
     // A bit family's coils are bits wherever they are read.
     for (auto& u : used)
         u.bit = u.bit || isBitFamily(u.reg.type);
-    std::sort(used.begin(), used.end(), [](const UsedRegister& a, const UsedRegister& b) {
-        return std::pair(a.reg.type, a.reg.address) < std::pair(b.reg.type, b.reg.address) ||
-               (a.reg.type == b.reg.type && a.reg.address == b.reg.address && a.words > b.words);
+    const auto place = [stationsApart](const UsedRegister& u) {
+        return std::tuple(u.reg.type, u.reg.address, stationsApart ? u.reg.station : 0);
+    };
+    std::sort(used.begin(), used.end(), [&](const UsedRegister& a, const UsedRegister& b) {
+        return place(a) < place(b) || (place(a) == place(b) && a.words > b.words);
     });
     used.erase(std::unique(used.begin(), used.end(),
-                           [](const UsedRegister& a, const UsedRegister& b) {
-                               return a.reg.type == b.reg.type && a.reg.address == b.reg.address;
+                           [&](const UsedRegister& a, const UsedRegister& b) {
+                               return place(a) == place(b);
                            }),
                used.end());
     return used;
+}
+
+} // namespace
+
+std::vector<UsedRegister> usedRegisters(const PanelImage& image, bool stationsApart) {
+    std::vector<UsedRegister> used;
+    for (const auto& page : image.description().pages)
+        for (const auto& w : page.widgets)
+            addWidget(used, w);
+    return finish(std::move(used), image, stationsApart);
+}
+
+std::vector<UsedRegister> pageRegisters(const PanelImage& image, int page) {
+    std::vector<UsedRegister> used;
+    if (const sim::ImagePage* shown = image.page(page))
+        for (const auto& w : shown->widgets)
+            addWidget(used, w);
+    return finish(std::move(used), image, true);
 }
 
 } // namespace zorv::panel

@@ -15,7 +15,11 @@ struct UsedRegister {
     bool operator==(const UsedRegister&) const = default;
 };
 
-// In family and address order, each register once (the widest use wins).
-std::vector<UsedRegister> usedRegisters(const PanelImage& image);
+// In family and address order, each register once (the widest use wins); with stations apart,
+// a station's register apart from the same address of another station (station order last).
+std::vector<UsedRegister> usedRegisters(const PanelImage& image, bool stationsApart = false);
+// What the panel reads and writes while it shows one page (an index, or kAlarmScreen): that
+// page's widgets, the system alarm list and the system registers, stations apart.
+std::vector<UsedRegister> pageRegisters(const PanelImage& image, int page);
 
 } // namespace zorv::panel

@@ -37,7 +37,7 @@ void drawDynamicText(const DrawContext& c, const sim::ImageWidget& w) {
     const uint8_t attributes = head.u8(DynamicTextRecord::kAttributesOff);
     const int scale = attributes & attr::kDoubleSize ? 2 : 1;
     const RegisterRef reg = head.reg(DynamicTextRecord::kStationOff);
-    const uint16_t value = c.registers.word(reg.type, reg.address);
+    const uint16_t value = c.registers.word(reg);
     const int lang = language(c);
     const TextBlock block{w.x, w.y, scale, attributes, w.textWidths[lang] * kCellWidth * scale};
     // A value that no level names shows the widest level's cells blank.
@@ -126,8 +126,7 @@ void drawLight(const DrawContext& c, const sim::ImageWidget& w) {
     const HeadBytes head(w);
     const uint8_t flags = head.u8(LedRecord::kFlagsOff);
     const RegisterRef reg = head.reg(LedRecord::kStationOff);
-    const bool lit =
-        c.registers.bit(reg.type, reg.address) != bool(flags & LedRecord::kNegativeLogic);
+    const bool lit = c.registers.bit(reg) != bool(flags & LedRecord::kNegativeLogic);
     const int scale = flags & LedRecord::kDoubleSize ? 2 : 1;
     if ((flags & LedRecord::kCustomPictures) && !w.bitmaps.empty()) {
         if (const sim::ImageBitmap* image = lightImage(w, lit))
