@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "model/RegisterRef.h"
 #include "plc/PlcLink.h"
@@ -26,13 +27,21 @@ struct ModbusAddress {
     bool operator==(const ModbusAddress&) const = default;
 };
 
+// "coil", "discrete-input", "holding-register", "input-register": the names in the map's file.
+const char* modbusObjectName(ModbusObject object);
+std::optional<ModbusObject> modbusObjectFromName(std::string_view name);
+
+// Why a family cannot be mapped so ("" when it can): a bit family on a word object or the other
+// way round, or a base that puts the family's last address past 65535.
+std::string familyMappingFault(RegisterType type, const FamilyMapping& mapping);
+
 class RegisterMap {
 public:
     // The default map: D n is holding register n, M n is coil n; X and Y in ranges of their own.
     RegisterMap();
 
     const FamilyMapping& family(RegisterType type) const;
-    // False when a bit family would go to a word object or the other way round.
+    // False, the map unchanged, when familyMappingFault names a fault.
     bool setFamily(RegisterType type, const FamilyMapping& mapping);
 
     // Nothing when the register's protocol address would pass 65535.

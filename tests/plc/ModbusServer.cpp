@@ -1,4 +1,4 @@
-#include "ModbusServer.h"
+#include "tests/plc/ModbusServer.h"
 
 #include <cerrno>
 #include <chrono>

@@ -23,7 +23,8 @@ one a line, each answered by one line ("ok", the values asked for, or "error ...
   stop / start            stop answering and close the listener and connections / serve again
   refuse-gaps A-B         answer ILLEGAL DATA ADDRESS to a read of holding registers covering
                           any of A..B
-  log                     the requests served since the last log: "FC UNIT ADDR COUNT;..."
+  log                     the requests received since the last log, answered or not:
+                          "FC UNIT ADDR COUNT;..."
   quit
 """
 
@@ -151,11 +152,13 @@ class Peer:
 
     def reply_to(self, request):
         unit = request.unit_id
+        address = getattr(request, "address", 0)
+        count = getattr(request, "count", None)
+        if count is None:  # a write of several coils holds only its values
+            count = len(getattr(request, "values", None) or [0])
+        self.log.append(f"{request.function_code} {unit} {address} {count}")
         if unit not in self.units or unit in self.muted:
             return None
-        address = getattr(request, "address", 0)
-        count = getattr(request, "count", 1)
-        self.log.append(f"{request.function_code} {unit} {address} {count}")
         if request.function_code == READ_HOLDING_REGISTERS and any(
             address <= last and first <= address + count - 1 for first, last in self.refused
         ):
