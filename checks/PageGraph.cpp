@@ -3,6 +3,7 @@
 #include <deque>
 #include <unordered_map>
 
+#include "checks/JumpFields.h"
 #include "model/WidgetRecords.h"
 
 namespace zorv {
@@ -13,45 +14,18 @@ FindingWidget widgetOf(const WidgetNode& node) {
     return {node.id, node.kind, le::u16(node.record.data() + 2), le::u16(node.record.data() + 4)};
 }
 
-void addWidgetJumps(const CHCData& project, const CPage& page, const WidgetNode& node,
-                    std::vector<PageJump>& jumps) {
-    if (node.record.size() != recordSize(node.kind))
-        return;
-    const int from = page.number();
-    auto add = [&](JumpKind kind, int target, std::string role) {
-        jumps.push_back({kind, from, widgetOf(node), target, std::move(role)});
-    };
-    switch (node.kind) {
-    case WidgetKind::Key: {
-        const auto key = node.get<KeyRecord>();
-        if (key.action() != KeyRecord::ScreenJump)
-            break;
-        if (key.value() != KeyRecord::kJumpToAlarmList)
-            add(JumpKind::Key, key.value(), "");
+// A key's jump to the alarm list goes to the alarm page, when the parameters name one.
+void addPageJumps(const CHCData& project, const CPage& page, std::vector<PageJump>& jumps) {
+    visitPageJumps(page, [&](const WidgetNode* node, JumpField& jump) {
+        std::optional<FindingWidget> widget;
+        if (node)
+            widget = widgetOf(*node);
+        if (jump.kind != JumpKind::Alarm)
+            jumps.push_back({jump.kind, page.number(), widget, jump.target, jump.role});
         else if (project.header.alarmPage() != ProjectHeader::kNoAlarmPage)
-            add(JumpKind::Alarm, project.header.alarmPage(), "alarm list");
-        break;
-    }
-    case WidgetKind::Menu: {
-        const auto menu = node.get<MenuRecord>();
-        if (menu.mode() != MenuRecord::kModePageJump)
-            break;
-        for (int k = 0; k < MenuRecord::kCapacity; ++k) {
-            const ChoiceEntry item = menu.entry(k);
-            if (item.used)
-                add(JumpKind::Menu, int(uint32_t(item.value)), "item " + std::to_string(k + 1));
-        }
-        break;
-    }
-    case WidgetKind::Password: {
-        const auto pwd = node.get<PasswordRecord>();
-        add(JumpKind::Password, pwd.successPage(), "on success");
-        add(JumpKind::Password, pwd.failurePage(), "on failure");
-        break;
-    }
-    default:
-        break;
-    }
+            jumps.push_back(
+                {JumpKind::Alarm, page.number(), widget, project.header.alarmPage(), jump.role});
+    });
 }
 
 std::vector<PageJump> systemPages(const ProjectHeader& h) {
@@ -121,11 +95,7 @@ PageGraph pageGraph(const CHCData& project) {
     for (const auto& page : project.pages()) {
         const int number = page->number();
         graph.pages.push_back({number, page->description(), false, number == h.startPage()});
-        graph.jumps.push_back(
-            {JumpKind::UpDown, number, {}, page->head.upPage(), std::string(kUpKeyRole)});
-        graph.jumps.push_back({JumpKind::UpDown, number, {}, page->head.downPage(), "Down key"});
-        for (const WidgetNode& node : page->widgets)
-            addWidgetJumps(project, *page, node, graph.jumps);
+        addPageJumps(project, *page, graph.jumps);
     }
     markReachable(graph);
     return graph;

@@ -35,24 +35,6 @@ void followPicture(std::string& name, const fs::path& from, const fs::path& to) 
         name = *copied;
 }
 
-void followPictures(WidgetNode& node, const fs::path& from, const fs::path& to) {
-    if (node.kind == WidgetKind::Picture) {
-        PictureRecord record = node.get<PictureRecord>();
-        std::string name = record.pictureName();
-        followPicture(name, from, to);
-        record.setPictureName(name);
-        node.set(record);
-    } else if (node.kind == WidgetKind::Led) {
-        LedRecord record = node.get<LedRecord>();
-        for (int logic = 0; logic < 2; ++logic) {
-            std::string name = record.pictureName(logic);
-            followPicture(name, from, to);
-            record.setPictureName(logic, name);
-        }
-        node.set(record);
-    }
-}
-
 } // namespace
 
 void CZorvEditorView::takeClipboardCommands() {
@@ -95,7 +77,9 @@ void CZorvEditorView::paste() {
     const fs::path folder = projectFolder();
     if (!sameFolder(taken->projectFolder, folder))
         for (WidgetNode& node : taken->widgets)
-            followPictures(node, taken->projectFolder, folder);
+            changePictureNames(node, [&](std::string& name) {
+                followPicture(name, taken->projectFolder, folder);
+            });
     CPage after = *currentPage_;
     const std::vector<int32_t> ids = pasteIntoPage(after, std::move(taken->widgets), kSnapStep);
     const int number = currentPage_->number();

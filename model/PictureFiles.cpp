@@ -48,6 +48,24 @@ std::vector<std::string> pictureNamesOf(const WidgetNode& node) {
     return names;
 }
 
+void changePictureNames(WidgetNode& node, const std::function<void(std::string&)>& change) {
+    if (node.kind == WidgetKind::Picture) {
+        PictureRecord record = node.get<PictureRecord>();
+        std::string name = record.pictureName();
+        change(name);
+        record.setPictureName(name);
+        node.set(record);
+    } else if (node.kind == WidgetKind::Led) {
+        LedRecord record = node.get<LedRecord>();
+        for (int logic = 0; logic < 2; ++logic) {
+            std::string name = record.pictureName(logic);
+            change(name);
+            record.setPictureName(logic, name);
+        }
+        node.set(record);
+    }
+}
+
 bool samePictureName(std::string_view a, std::string_view b) {
     return comparable(a) == comparable(b);
 }

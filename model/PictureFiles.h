@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -60,6 +61,10 @@ void fillLightPicture(LedRecord& record, int logic, const MonochromeBitmap& bitm
 // The picture names a widget's record keeps: a picture's one, a custom light's two; empty
 // names left out.
 std::vector<std::string> pictureNamesOf(const WidgetNode& node);
+
+// Hands each picture name the record keeps (empty ones too) to `change` and stores what it
+// leaves there.
+void changePictureNames(WidgetNode& node, const std::function<void(std::string&)>& change);
 
 // Whether two picture names name the same file: letter case and slash direction aside.
 bool samePictureName(std::string_view a, std::string_view b);
