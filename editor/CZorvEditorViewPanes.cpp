@@ -2,6 +2,7 @@
 // the page and the canvas.
 
 #include "editor/CZorvEditorView.h"
+#include "model/CZorvEditorDoc.h"
 #include "model/PagePropertiesRecord.h"
 #include "model/widgets/WidgetSync.h"
 #include "oonedraw/GRepaint.h"
@@ -28,6 +29,7 @@ void CZorvEditorView::updatePaneContext() {
     context.files = &services_.files;
     context.paths = &services_.paths;
     context.project = project_;
+    context.tags = &services_.document.tags();
     context.projectFolder = projectFolder();
     context.language = language_;
     if (project_) {

@@ -48,6 +48,10 @@ RegisterGroup::RegisterGroup(std::initializer_list<RegisterType> offered, const 
     addLabelled(grid, 0, 0, tr("Station No.:"), station());
     addLabelled(grid, row ? 0 : 1, row ? 2 : 0, tr("Type:"), type());
     addLabelled(grid, row ? 0 : 2, row ? 4 : 0, addressLabel, address());
+    if (row)
+        grid->addWidget(tagLabel(), 0, 6);
+    else
+        grid->addWidget(tagLabel(), 3, 1);
 }
 
 void showMessages(const PaneContext& context, const std::vector<std::string>& messages) {

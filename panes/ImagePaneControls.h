@@ -37,7 +37,7 @@ private:
     QLineEdit* y_;
 };
 
-// "Station No.:", "Type:" and the address of one register in a group.
+// "Station No.:", "Type:" and the address of one register in a group, with the register's tag.
 class RegisterGroup : public QGroupBox, public RegisterRefFields {
     Q_OBJECT
 public:

@@ -24,6 +24,7 @@ class FieldHint;
 class FileChooser;
 class Paths;
 class Prompt;
+class TagTable;
 
 // What the view tells every pane; set before the first record is loaded and again whenever a
 // project is opened or the language is switched. The pointers outlive the pane's use of them.
@@ -32,6 +33,7 @@ struct PaneContext {
     FileChooser* files = nullptr;        // every file chooser of a pane
     const Paths* paths = nullptr;        // program folder (icon2/) and work folder
     const CHCData* project = nullptr;    // the open project (read only)
+    const TagTable* tags = nullptr;      // the tags beside it: register fields take their names
     std::filesystem::path projectFolder; // the folder whose "pic" sub-folder holds pictures
     uint32_t passwordLevels = 0;         // the project's number of password levels
     bool registerSettingControl = false; // SystemFlags bit 2: register setting control allowed

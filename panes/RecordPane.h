@@ -12,6 +12,7 @@
 #include "panes/ImagePaneControls.h"
 #include "panes/PaneFields.h"
 #include "panes/PropertyPane.h"
+#include "panes/RegisterRefFields.h"
 
 namespace zorv {
 
@@ -36,7 +37,7 @@ public:
     // What the controls give now, corrected silently; the stored record when the rule refuses
     // or nothing was edited.
     std::vector<uint8_t> workingRecord() const override {
-        if (!edited())
+        if (!edited() || holdsRefusedName(*this))
             return {record_.bytes.begin(), record_.bytes.end()};
         const rules::ConfirmResult<R> result = confirm();
         const R& r = result.applied ? result.record : record_;
@@ -49,6 +50,9 @@ public:
     bool apply() override {
         if (!edited())
             return true;
+        // A register typed by its tag name shows its address before the fields are read.
+        if (!settleRegisterNames(*this, hint()))
+            return false;
         const std::vector<TypedText> typed = typedTexts(*this);
         const rules::ConfirmResult<R> result = confirm();
         showMessages(context(), result.messages);

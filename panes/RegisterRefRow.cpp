@@ -21,6 +21,7 @@ RegisterRefRow::RegisterRefRow(std::initializer_list<RegisterType> offered, cons
             row->addWidget(buddyLabel(text, field, this));
         row->addWidget(field);
     }
+    row->addWidget(tagLabel());
 }
 
 } // namespace zorv

@@ -1,6 +1,7 @@
 #pragma once
 // One register of a pane in a row: the station number with a spin box, the register letter out
-// of those the field offers, and the address (octal digits only while X or Y is chosen).
+// of those the field offers, and the address (octal digits only while X or Y is chosen, or a tag
+// name), with the tag of the register shown after them.
 
 #include <QWidget>
 #include <initializer_list>
