@@ -52,6 +52,8 @@ enum class CommandId {
     PageNew,
     PageCopy,
     PageDelete,
+    PageExportTemplate,
+    PageInsertTemplate,
     PageAlarmList,
     // Widget
     WidgetLight,

@@ -103,7 +103,13 @@ void MainFrameTest::menuEntries_data() {
                                                     "R&egisters|",
                                                     "Page &Map|"};
     QTest::newRow("Page") << "&Page"
-                          << QStringList{"&New Page|", "&Copy Page|", "&Delete Page|", "-",
+                          << QStringList{"&New Page|",
+                                         "&Copy Page|",
+                                         "&Delete Page|",
+                                         "-",
+                                         "E&xport Template...|",
+                                         "&Insert Template...|",
+                                         "-",
                                          "&Alarm List|"};
     QTest::newRow("Widget")
         << "&Widget"
