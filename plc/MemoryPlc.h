@@ -25,8 +25,10 @@ public:
 
     uint16_t value(uint8_t unit, ModbusObject object, uint16_t address) const;
     void setValue(uint8_t unit, ModbusObject object, uint16_t address, uint16_t value);
-    // Any request touching [first, last] of the object is refused with ILLEGAL DATA ADDRESS.
-    void refuse(uint8_t unit, ModbusObject object, uint16_t first, uint16_t last);
+    // Any request touching [first, last] of the object is refused with ILLEGAL DATA ADDRESS;
+    // with `writesOnly` only writes are (registers the device keeps read-only).
+    void refuse(uint8_t unit, ModbusObject object, uint16_t first, uint16_t last,
+                bool writesOnly = false);
     // A unit that never answers (times out).
     void silence(uint8_t unit, bool silent = true);
     // Down: connecting fails and every request finds the link down.
@@ -53,6 +55,7 @@ private:
         uint8_t unit;
         ModbusObject object;
         uint16_t first, last;
+        bool writesOnly;
     };
     // The reply before any values move: down, silent or refused.
     LinkReply check(const Request& request);

@@ -7,6 +7,8 @@
 //   apply()    puts the PLC's values into the machine's table, takes back a refused write, keeps
 //              the statistics and the reconnection delays, and lets the machine follow.
 // runCycle() does the three in turn. The caller waits settings().pacingMs between cycles.
+// attach() readies the machine's table before the first cycle: stations told apart and the
+// panel's writes journalled; detach() takes it back offline.
 
 #include <chrono>
 #include <cstdint>
@@ -19,6 +21,7 @@
 #include "panel/PanelMachine.h"
 #include "plc/PlcLink.h"
 #include "plc/PollPlanner.h"
+#include "plc/ProtocolTable.h"
 #include "plc/RegisterMap.h"
 
 namespace zorv::plc {
@@ -42,7 +45,8 @@ struct ReadTarget {
 struct WriteRequest {
     ModbusAddress at;
     std::vector<uint16_t> values;  // words, or bits as 0 and 1
-    std::vector<RegisterRef> from; // the panel registers written, one per value
+    std::vector<RegisterRef> from; // the panel registers written, one per value (none for a
+                                   // write of the protocol table)
     std::vector<uint16_t> before;  // their values before the panel wrote them
 };
 
@@ -56,6 +60,7 @@ struct CyclePlan {
 };
 
 struct RequestOutcome {
+    bool tried = false; // false when the link was down or the station silent before its turn
     LinkReply reply;
     std::vector<uint16_t> values; // what a read brought (words, or bits as 0 and 1)
     double roundTripMs = 0;
@@ -88,6 +93,9 @@ public:
     PlcSession(const panel::PanelImage& image, RegisterMap map, std::vector<ModbusRow> table = {},
                SessionSettings settings = {});
 
+    static void attach(panel::PanelMachine& machine);
+    static void detach(panel::PanelMachine& machine);
+
     CyclePlan plan(const panel::PanelMachine& machine,
                    SessionClock::time_point now = SessionClock::now()) const;
     static CycleResult exchange(PlcLink& link, const CyclePlan& plan);
@@ -113,7 +121,7 @@ public:
 private:
     const panel::PanelImage& image_;
     RegisterMap map_;
-    std::vector<ModbusRow> table_;
+    ProtocolTable table_;
     SessionSettings settings_;
     PollPlanner planner_;
     std::vector<bool> singleDone_; // per table row
