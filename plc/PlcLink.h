@@ -34,8 +34,9 @@ struct LinkSettings {
     int retries = 3;     // sendings again after a time-out
 };
 
-// False, with the reason in `error`, when the text is not one of the two forms above or a
-// number in it is out of its range.
+// False, with the reason in `error` and `out` as it was, when the text is not one of the two
+// forms above or a number in it is out of its range. The time-out and the retries are not part
+// of the text and stay as they were.
 bool parseLinkSettings(std::string_view text, LinkSettings& out, std::string& error);
 // The text form parseLinkSettings reads back.
 std::string linkSettingsText(const LinkSettings& settings);

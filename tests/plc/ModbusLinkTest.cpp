@@ -126,4 +126,20 @@ TEST_P(ModbusTcpLinkTest, AStoppedServerIsALinkDownAndIsConnectedAgainOnceItIsBa
 INSTANTIATE_TEST_SUITE_P(Lines, ModbusTcpLinkTest, testing::Values(false),
                          [](const auto&) { return "Tcp"; });
 
+// A serial line whose peer stops answering only times out; one whose adapter is gone is down.
+using ModbusRtuLinkTest = ModbusLinkTest;
+
+TEST_P(ModbusRtuLinkTest, APulledAdapterIsALinkDown) {
+    auto link = connected();
+    server_->pullCable();
+    std::vector<uint16_t> words;
+    const LinkReply reply = link->readWords(1, ModbusObject::HoldingRegister, 0, 1, words);
+    EXPECT_EQ(reply.status, Status::LinkDown);
+    EXPECT_NE(reply.error.find("Input/output error"), std::string::npos) << reply.error;
+    EXPECT_FALSE(link->connected());
+}
+
+INSTANTIATE_TEST_SUITE_P(Lines, ModbusRtuLinkTest, testing::Values(true),
+                         [](const auto&) { return "Rtu"; });
+
 } // namespace

@@ -172,6 +172,11 @@ std::string ModbusServer::linkText() const {
     return "rtu:" + device_.string() + ":9600,e,8,1";
 }
 
+void ModbusServer::pullCable() {
+    endGroup(socat_);
+    socat_ = -1;
+}
+
 std::string ModbusServer::command(const std::string& line) {
     const std::string text = line + "\n";
     std::string answer;

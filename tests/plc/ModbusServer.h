@@ -39,6 +39,9 @@ public:
     // "rtu:FOLDER/master:9600,e,8,1".
     std::string linkText() const;
 
+    // RTU: ends the pty pair, as a pulled serial adapter goes ("Input/output error").
+    void pullCable();
+
     // Sends one command line and returns its answer line ("ok", values, "error ...").
     std::string command(const std::string& line);
 
