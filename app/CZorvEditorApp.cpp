@@ -22,6 +22,7 @@
 #include "app/meter/CMemoryMeter.h"
 #include "comm/ProjectReport.h"
 #include "editor/CZorvEditorView.h"
+#include "editor/FindCommands.h"
 #include "editor/undo/EditHistory.h"
 #include "image/ImageCompiler.h"
 #include "image/Translator.h"
@@ -130,6 +131,12 @@ void CZorvEditorApp::connectOverviews() {
         preview_->imageCompiled(compiled);
     });
     connect(overviews_, &ProjectOverviews::widgetRequested, view_, &CZorvEditorView::showWidget);
+    new FindCommands(
+        *document_, actions_, *view_,
+        [this](QWidget* panel) {
+            return overviews_->addDock(*frame_, tr("Find"), "findDock", panel);
+        },
+        this);
     const std::pair<CommandId, QDockWidget*> docks[] = {
         {CommandId::ViewProblems, overviews_->problemsDock()},
         {CommandId::ViewRegisters, overviews_->registersDock()},

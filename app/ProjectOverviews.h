@@ -48,13 +48,15 @@ public:
     QDockWidget* registersDock() const { return registersDock_; }
     QDockWidget* pageMapDock() const { return mapDock_; }
 
+    // A dock of the frame for `content`, floating beside the frame until it is shown; hidden.
+    QDockWidget* addDock(QMainWindow& frame, const QString& title, const QString& name,
+                         QWidget* content);
+
 signals:
     // A double-click on a row that names a widget (0: the page itself).
     void widgetRequested(int page, int widgetId);
 
 private:
-    QDockWidget* addDock(QMainWindow& frame, const QString& title, const QString& name,
-                         QWidget* content);
     void showCounts(int errors, int warnings);
 
     const Paths& paths_;
