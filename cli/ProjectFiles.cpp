@@ -1,11 +1,16 @@
 #include "cli/ProjectFiles.h"
 
+#include <QFileInfo>
+
+#include "image/ImageCompiler.h"
+
 #include "model/CZorvEditorDoc.h"
 #include "model/FileOps.h"
 #include "model/OpenFailure.h"
 #include "model/ProjectCipher.h"
 #include "model/ProjectFileReader.h"
 #include "model/ProjectStream.h"
+#include "platform/Paths.h"
 
 namespace zorv::cli {
 
@@ -43,6 +48,18 @@ bool loadProject(const QString& path, CHCData& project, std::string& message) {
 
 bool saveProject(const QString& path, const CHCData& project) {
     return writeFileAtomically(path, encipherProject(projectStream(project)));
+}
+
+bool compiledImageBytes(const QString& path, std::vector<uint8_t>& bytes, std::string& message) {
+    if (QFileInfo(path).suffix().compare("hc", Qt::CaseInsensitive) == 0)
+        return readFileBytes(path, bytes, message);
+    CHCData project;
+    if (!loadProject(path, project, message))
+        return false;
+    CompileResult result = compileImage(project, SystemPaths(currentExecutable()));
+    message = result.message;
+    bytes = std::move(result.image);
+    return result.ok;
 }
 
 QString modbusFileBeside(const QString& project) {

@@ -1,18 +1,21 @@
 // zorv panel IN.zvd|IN.hc OUT.png [--page N] [--language 1|2] [--keys K1,K2,...]
 //            [--set REG=VALUE,...] [--scale S]
+//            [--plc tcp://HOST:PORT|rtu:PORT:BAUD,PARITY,DATA,STOP [--map FILE] [--cycles N]]
 // What the panel's display shows, from the download image (compiled first from a project):
 // registers set, then the language and the page chosen, then the keys pressed in turn. Writes
-// the display as a black and white PNG and prints the page then shown.
+// the display as a black and white PNG and prints the page then shown. With --plc the registers
+// are the PLC's: N cycles (1 by default) read them, and each key's writes go to the PLC in a
+// cycle of their own.
 
-#include <QFileInfo>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 #include "cli/Command.h"
+#include "cli/PlcOnline.h"
 #include "cli/ProjectFiles.h"
-#include "image/ImageCompiler.h"
 #include "panel/PanelMachine.h"
 #include "panel/ui/PanelPictureImage.h"
-#include "platform/Paths.h"
 
 namespace zorv::cli {
 
@@ -22,25 +25,13 @@ int runPanel(const QStringList& args);
 
 const Command kPanel{"panel",
                      "panel IN.zvd|IN.hc OUT.png [--page N] [--language 1|2] [--keys K1,K2,...] "
-                     "[--set REG=VALUE,...] [--scale S]",
+                     "[--set REG=VALUE,...] [--scale S] [--plc tcp://HOST:PORT|"
+                     "rtu:PORT:BAUD,PARITY,DATA,STOP [--map FILE] [--cycles N]]",
                      "show the panel's display after keys, from the download image", runPanel};
 const CommandRegistration registration{kPanel};
 
 constexpr int kMaxScale = 16;
-
-// The image bytes of a download image file, or of a project compiled in memory.
-bool imageBytes(const QString& path, std::vector<uint8_t>& bytes, std::string& message) {
-    if (QFileInfo(path).suffix().compare("hc", Qt::CaseInsensitive) == 0) {
-        return readFileBytes(path, bytes, message);
-    }
-    CHCData project;
-    if (!loadProject(path, project, message))
-        return false;
-    CompileResult result = compileImage(project, SystemPaths(currentExecutable()));
-    message = result.message;
-    bytes = std::move(result.image);
-    return result.ok;
-}
+constexpr int kMaxCycles = 100000;
 
 // "D100=250", "M20=1", "X17=1" (X and Y in octal); values outside 16 bits take two registers.
 bool setRegister(const QString& assignment, panel::PanelRegisters& registers) {
@@ -68,6 +59,8 @@ struct Options {
     int language = 0;
     QStringList keys, sets;
     int scale = 1;
+    QString plc, map;
+    int cycles = 1;
 };
 
 bool takeOption(QStringList& rest, const char* name, QString& value) {
@@ -82,10 +75,11 @@ bool takeOption(QStringList& rest, const char* name, QString& value) {
 }
 
 bool parseOptions(QStringList& rest, Options& o) {
-    QString page, language, keys, sets, scale;
+    QString page, language, keys, sets, scale, cycles;
     if (!takeOption(rest, "--page", page) || !takeOption(rest, "--language", language) ||
         !takeOption(rest, "--keys", keys) || !takeOption(rest, "--set", sets) ||
-        !takeOption(rest, "--scale", scale))
+        !takeOption(rest, "--scale", scale) || !takeOption(rest, "--plc", o.plc) ||
+        !takeOption(rest, "--map", o.map) || !takeOption(rest, "--cycles", cycles))
         return false;
     bool ok = true;
     if (!page.isEmpty()) {
@@ -102,9 +96,46 @@ bool parseOptions(QStringList& rest, Options& o) {
         if (!ok || o.scale < 1 || o.scale > kMaxScale)
             return false;
     }
+    if (!cycles.isEmpty()) {
+        o.cycles = cycles.toInt(&ok);
+        if (!ok || o.cycles < 1 || o.cycles > kMaxCycles)
+            return false;
+    }
+    // The map and the cycles belong to a PLC; the PLC holds the registers.
+    if (o.plc.isEmpty() ? !o.map.isEmpty() || !cycles.isEmpty() : !sets.isEmpty())
+        return false;
     o.keys = keys.isEmpty() ? QStringList() : keys.split(',');
     o.sets = sets.isEmpty() ? QStringList() : sets.split(',');
     return rest.size() == 2;
+}
+
+// The panel against the PLC: the cycles, then each key with a cycle that sends its writes and
+// reads what follows from them. False with the reason when the PLC cannot be reached.
+bool runOnline(const QString& project, const Options& o, const panel::PanelImage& image,
+               const std::vector<panel::Key>& keys, panel::PanelMachine& machine,
+               std::string& message) {
+    PlcSetup setup;
+    if (!openPlc(project, o.plc, o.map, setup, message))
+        return false;
+    plc::PlcSession session(image, setup.map, setup.table);
+    const auto cycle = [&](bool first) {
+        if (!first)
+            std::this_thread::sleep_for(std::chrono::milliseconds(session.settings().pacingMs));
+        session.runCycle(*setup.link, machine);
+    };
+    cycle(true);
+    if (!session.connected()) {
+        message = "cannot reach the PLC: " + session.state();
+        return false;
+    }
+    for (int k = 1; k < o.cycles; ++k)
+        cycle(false);
+    for (const panel::Key key : keys) {
+        machine.click(key);
+        cycle(false);
+    }
+    std::fprintf(stderr, "%s\n", session.statusLine().c_str());
+    return true;
 }
 
 int runPanel(const QStringList& args) {
@@ -114,12 +145,15 @@ int runPanel(const QStringList& args) {
         return usageError(kPanel);
     std::vector<uint8_t> bytes;
     std::string message;
-    if (!imageBytes(rest[0], bytes, message))
+    if (!compiledImageBytes(rest[0], bytes, message))
         return fail(message);
     panel::PanelImage image;
     if (!image.load(bytes, message))
         return fail("not a sound download image: " + message);
     panel::PanelMachine machine(image);
+    // The language and the page chosen are reported to the PLC as the panel reports them.
+    if (!o.plc.isEmpty())
+        plc::PlcSession::attach(machine);
     for (const QString& set : o.sets)
         if (!setRegister(set, machine.registers()))
             return fail("cannot set \"" + set.toStdString() + "\": expected REG=VALUE as D100=5");
@@ -131,13 +165,21 @@ int runPanel(const QStringList& args) {
             return fail("the image has no page " + std::to_string(*o.page));
         machine.showPageIndex(*index);
     }
+    std::vector<panel::Key> keys;
     for (const QString& name : o.keys) {
         const auto key = panel::keyFromName(name.trimmed().toStdString());
         if (!key)
             return fail("no key \"" + name.toStdString() +
                         "\" (F1..F4, UP, DOWN, LEFT, RIGHT, "
                         "ENT, ESC, SET, CLR, 0..9, +/-)");
-        machine.click(*key);
+        keys.push_back(*key);
+    }
+    if (!o.plc.isEmpty()) {
+        if (!runOnline(rest[0], o, image, keys, machine, message))
+            return fail(message);
+    } else {
+        for (const panel::Key key : keys)
+            machine.click(key);
     }
     panel::PanelPicture picture;
     machine.render(picture);
