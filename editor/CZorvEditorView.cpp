@@ -191,6 +191,7 @@ void CZorvEditorView::createPanes() {
             pagePane_ = qobject_cast<CPageProperty*>(pane);
         panes_.push_back(pane);
     }
+    createSeveralPane();
     shown_ = pagePane_;
 }
 
@@ -215,7 +216,10 @@ void CZorvEditorView::takeCommands() {
         if (command.id == CommandId::WidgetPicture)
             actions.handle(command.id, this, [this] { importPicture(); });
         else
-            actions.handle(command.id, this, [this, tool = command.tool] { chooseTool(tool); });
+            actions.handle(command.id, this, [this, tool = command.tool] {
+                chooseTool(tool);
+                beginKeyboardPlacement();
+            });
     }
     updateToolChecks();
 }
@@ -342,6 +346,7 @@ void CZorvEditorView::importPicture() {
     }
     pictureName_ = *name;
     chooseTool("Picture");
+    beginKeyboardPlacement();
 }
 
 // ---- pointer ---------------------------------------------------------------------------------

@@ -35,6 +35,7 @@ class PanelImage;
 class ActionRegistry;
 class CanvasTextEditor;
 class CHCData;
+class CMultiProperty;
 class CPage;
 class CPageProperty;
 class CPageTree;
@@ -52,6 +53,7 @@ class Prompt;
 class Registry;
 enum class CommandId;
 enum class Arrange;
+struct Extent;
 struct LayoutBox;
 
 // What the view works with; all of it outlives the view.
@@ -107,6 +109,7 @@ public:
 
     // Replaces how New Page and Copy Page ask (tests script them); the view keeps no ownership.
     void setPageDialogs(PageDialogs* dialogs) { pageDialogs_ = dialogs ? dialogs : &qtDialogs_; }
+    PageDialogs& pageDialogs() const { return *pageDialogs_; }
     // Replaces how the page tree's pop-up menu is shown (tests record it instead).
     void setPopupRunner(std::function<void(QMenu&, const QPoint&)> run) { popup_ = std::move(run); }
 
@@ -192,8 +195,14 @@ private:
         int32_t width = 0, height = 0;
     };
     SelectionBox selectionBox();
-    // The pane of the one selected widget, else the page's.
+    // The pane of the one selected widget, of several (CZorvEditorViewSeveral.cpp), else the
+    // page's.
     void showSelectionPane();
+    void createSeveralPane();
+    // False when fewer than two widgets are selected.
+    bool showSeveralPane();
+    // What the pane of several widgets set, stored as one edit.
+    void storeSeveral();
     void selectAll();
     oonedraw::GObject* objectAt(QPoint at);
     // Shift or Ctrl and a click: the widget there joins or leaves the selection.
@@ -241,9 +250,18 @@ private:
     void pageDescriptionChanged();
     void newPage();
     void copyPage();
+    void copyPageSet(const PageChoice& choice);
     void deletePage();
     bool confirmPlace(int number, PlaceMode mode);
     void chooseTool(const char* name);
+    // The keyboard's placing and walking (CZorvEditorViewKeys.cpp).
+    std::optional<Extent> toolExtent();
+    void beginKeyboardPlacement();
+    bool placing() const;
+    void movePlaceCursor(int key);
+    void placeByKeyboard();
+    void walkWidgets(bool forward);
+    void drawKeyboardFocus(QPainter& painter);
     void updateToolChecks();
     void setLanguage(int language);
     void importPicture();
@@ -330,6 +348,7 @@ private:
     std::shared_ptr<const panel::PanelImage> panelImage_;
 
     CPageProperty* pagePane_ = nullptr;
+    CMultiProperty* multiPane_ = nullptr;
     std::vector<PropertyPane*> panes_; // children of the view, the page pane first
     PropertyPane* shown_ = nullptr;
     std::vector<uint8_t> paneBaseline_; // the shown pane's record as it was shown
@@ -345,6 +364,7 @@ private:
     oonedraw::GPoint downPoint_;
     QPoint grabOffset_;
     std::string pictureName_;
+    std::optional<QPoint> placeCursor_; // where Enter places the current tool's widget
 
     QImage panelPicture_;
     QImage backing_; // the panel in view units, its top-left corner at panelRect_'s

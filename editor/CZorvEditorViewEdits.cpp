@@ -11,6 +11,7 @@
 #include "model/Bytes.h"
 #include "model/CHCData.h"
 #include "model/EditorViewRules.h"
+#include "panes/CMultiProperty.h"
 #include "panes/CPageProperty.h"
 
 namespace zorv {
@@ -81,21 +82,14 @@ void CZorvEditorView::showEdit(const EditPlace& place) {
     rebuildTree(page ? place.page : project_->page(0)->number());
     if (!currentPage_)
         return;
-    oonedraw::GObject* last = nullptr;
     for (oonedraw::GObject* object : canvas_.children) {
         if (std::find(place.widgets.begin(), place.widgets.end(), object->id) ==
             place.widgets.end())
             continue;
         canvas_.Select(object, oonedraw::kSelectAdd);
-        last = object;
     }
-    if (last && canvas_.GetSelection()->children.size() == 1) {
-        PropertyPane* pane = paneFor(last->name);
-        if (auto record = currentPage_->widgetRecord(last->id, last->name)) {
-            pane->loadRecord(*record, last->id);
-            showPane(pane);
-        }
-    }
+    if (firstSelected())
+        showSelectionPane();
     keySink_->setFocus();
     InvalidateArea(displayRect_);
 }
@@ -121,8 +115,11 @@ void CZorvEditorView::storePositions() {
         le::putU16(node->record.data() + 4, uint16_t(pixel.y));
     }
     changePage("Move", after);
+    // The pane of several widgets holds their records: it takes them as they are now.
+    if (shown_ == multiPane_)
+        showSeveralPane();
     // The pane shows the position that is now stored: it is no change of the pane's own.
-    if (shown_ && shown_ != pagePane_) {
+    else if (shown_ && shown_ != pagePane_) {
         const std::vector<uint8_t> shown = shown_->workingRecord();
         if (shown.size() >= 6 && paneBaseline_.size() == shown.size())
             std::copy(shown.begin() + 2, shown.begin() + 6, paneBaseline_.begin() + 2);

@@ -166,6 +166,7 @@ void CZorvEditorView::paintEvent(QPaintEvent* event) {
     painter.translate(-panelRect_.left, -panelRect_.top);
     drawFrames(painter);
     drawGuides(painter);
+    drawKeyboardFocus(painter);
 }
 
 // The lines a drag snapped to, across the whole display, one window pixel wide.

@@ -119,14 +119,9 @@ void CZorvEditorView::leftPress(QPoint at, uint32_t keys) {
     const SelectionKey previous = selectionKey();
     oonedraw::GPoint point{double(at.x()), double(at.y())};
     const std::string tool = currentToolName();
-    if (tool != "select") {
-        Extent picture;
-        if (tool == "Picture")
-            if (auto bitmap = loadMonochromeBitmap(picturePath(projectFolder(), pictureName_)))
-                picture = {bitmap->width, bitmap->height};
-        if (const std::optional<Extent> extent = placementExtent(tool, picture))
+    if (tool != "select")
+        if (const std::optional<Extent> extent = toolExtent())
             point = shiftInward(point, *extent, displayRect_);
-    }
     downPoint_ = point;
     if (oonedraw::GTool* current = tools_.Current())
         current->OnButtonDown({point.x, point.y, keys});
@@ -208,8 +203,7 @@ void CZorvEditorView::mouseMoveEvent(QMouseEvent* event) {
 void CZorvEditorView::mouseDoubleClickEvent(QMouseEvent* event) {
     QWidget::mouseDoubleClickEvent(event);
     if (event->button() == Qt::LeftButton && currentToolName() == "select" &&
-        objectAt(viewPointOf(event->position().toPoint())) && firstSelected() &&
-        !editTextInPlace())
+        objectAt(viewPointOf(event->position().toPoint())) && firstSelected() && !editTextInPlace())
         focusPane();
 }
 
@@ -329,6 +323,10 @@ bool CZorvEditorView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == keySink_ && event->type() == QEvent::KeyPress &&
         handleKey(static_cast<QKeyEvent*>(event)->key()))
         return true;
+    // The frame of what the keys act on shows while the display has the keyboard.
+    if (watched == keySink_ &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -347,11 +345,24 @@ bool CZorvEditorView::handleKey(int key) {
         return true;
     case Qt::Key_F2:
         return editTextInPlace();
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!placing())
+            return false;
+        placeByKeyboard();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        walkWidgets(key == Qt::Key_Tab);
+        return true;
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
     case Qt::Key_Down:
-        nudge(key);
+        if (placing())
+            movePlaceCursor(key);
+        else
+            nudge(key);
         return true;
     default:
         return false;

@@ -37,7 +37,7 @@ CZorvEditorView::SelectionBox CZorvEditorView::selectionBox() {
 }
 
 void CZorvEditorView::showSelectionPane() {
-    if (!currentPage_)
+    if (!currentPage_ || showSeveralPane())
         return;
     const auto& members = canvas_.GetSelection()->children;
     if (members.size() == 1) {
@@ -49,7 +49,7 @@ void CZorvEditorView::showSelectionPane() {
             return;
         }
     }
-    // Several widgets (or none) have no pane of their own: the page's stands in.
+    // No widget: the page's pane.
     showPane(pagePane_);
     showPageProperties();
 }
