@@ -146,7 +146,7 @@ QWidget* CReplaceDlg::registersTab() {
     from_ = new QLineEdit(tab);
     from_->setAccessibleName("Registers to move");
     from_->setPlaceholderText("D100-D119, M0-M15");
-    byRun_ = new QRadioButton("Move &to:", tab);
+    byRun_ = new QRadioButton("Move t&o:", tab);
     byRun_->setChecked(true);
     to_ = new QLineEdit(tab);
     to_->setAccessibleName("Registers to move to");
@@ -159,7 +159,7 @@ QWidget* CReplaceDlg::registersTab() {
     connect(byRun_, &QRadioButton::toggled, to_, &QWidget::setEnabled);
     connect(byOffset_, &QRadioButton::toggled, offset_, &QWidget::setEnabled);
     auto* form = new QFormLayout(tab);
-    form->addRow("&Registers:", from_);
+    form->addRow("&From:", from_);
     form->addRow(byRun_, to_);
     form->addRow(byOffset_, offset_);
     return tab;
