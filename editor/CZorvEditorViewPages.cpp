@@ -28,6 +28,7 @@
 #include "platform/Paths.h"
 #include "platform/Prompt.h"
 #include "platform/qt/FileChooser.h"
+#include "search/PageCopies.h"
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -253,7 +254,13 @@ void CZorvEditorView::copyPage() {
     const int proposed = proposedPageNumber(selected);
     const std::optional<PageChoice> choice =
         pageDialogs_->copyPage(this, selected.value_or(0), proposed);
-    if (!choice || !confirmPlace(choice->number, choice->mode))
+    if (!choice)
+        return;
+    if (!choice->plainCopy()) {
+        copyPageSet(*choice);
+        return;
+    }
+    if (!confirmPlace(choice->number, choice->mode))
         return;
     // A copy of the page shown, taken before a cover may replace it.
     const CPage source = *currentPage_;
@@ -266,6 +273,29 @@ void CZorvEditorView::copyPage() {
                                                  ProjectState::of(*project_, true), source.number(),
                                                  choice->number));
     rebuildTree(choice->number);
+}
+
+// The page shown and the pages beside it, copied as a set onto free numbers; a refusal names its
+// reason and changes nothing.
+void CZorvEditorView::copyPageSet(const PageChoice& choice) {
+    const int source = currentPage_->number();
+    PageCopyRequest request{choice.withPages, choice.copies, choice.number - source, choice.shifts};
+    request.pages.push_back(uint16_t(source));
+    ProjectState before = ProjectState::of(*project_, true);
+    std::vector<uint16_t> made;
+    std::string message;
+    // The copies only add pages: the page shown stays where it is until the edit takes over.
+    if (!zorv::copyPageSet(*project_, request, made, message)) {
+        services_.prompt.message(message);
+        return;
+    }
+    canvas_.ClearAll();
+    currentPage_ = nullptr;
+    pageShown_ = false;
+    pushEdit(std::make_unique<ReplaceProjectCmd>("Copy Page", *project_, std::move(before),
+                                                 ProjectState::of(*project_, true), source,
+                                                 made.front()));
+    rebuildTree(made.front());
 }
 
 void CZorvEditorView::deletePage() {

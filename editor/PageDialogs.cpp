@@ -1,7 +1,10 @@
 #include "editor/PageDialogs.h"
 
+#include <QInputDialog>
+
 #include "editor/CPageCopyDlg.h"
 #include "editor/CPageNewDlg.h"
+#include "platform/Prompt.h"
 
 namespace zorv {
 
@@ -16,7 +19,24 @@ std::optional<PageChoice> QtPageDialogs::copyPage(QWidget* owner, int source, in
     CPageCopyDlg dialog(source, proposed, prompt_, owner);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
-    return PageChoice{dialog.number(), dialog.mode(), {}};
+    return dialog.choice();
+}
+
+std::optional<std::vector<uint16_t>> QtPageDialogs::templatePages(QWidget* owner, int current) {
+    QString text = QString::number(current);
+    for (;;) {
+        bool ok = false;
+        text = QInputDialog::getText(owner, QObject::tr("Export Template"),
+                                     QObject::tr("Pages of the template (e.g. 10-12, 20):"),
+                                     QLineEdit::Normal, text, &ok);
+        if (!ok)
+            return std::nullopt;
+        std::vector<uint16_t> pages;
+        std::string message;
+        if (parsePageList(text.toStdString(), pages, message) && !pages.empty())
+            return pages;
+        prompt_.message(pages.empty() && message.empty() ? "Name at least one page." : message);
+    }
 }
 
 } // namespace zorv

@@ -7,6 +7,7 @@
 #include "comm/ui/DeviceServices.h"
 #include "commands/ActionRegistry.h"
 #include "editor/TagCommands.h"
+#include "editor/TemplateCommands.h"
 #include "editor/TextFileCommands.h"
 #include "editor/undo/EditHistory.h"
 #include "editor/undo/ReplaceProjectCmd.h"
@@ -51,6 +52,7 @@ ProjectCommands::ProjectCommands(const EditorServices& services, CZorvEditorView
         actions.handle(CommandId::ToolModbus, this, [this] { modbusTable(); });
     }
     new TextFileCommands(services_, view_);
+    new TemplateCommands(services_, view_);
     new TagCommands(services_, view_);
 }
 

@@ -123,6 +123,37 @@ bool copyPageSet(CHCData& project, const PageCopyRequest& request, std::vector<u
     return true;
 }
 
+bool parsePageList(std::string_view text, std::vector<uint16_t>& pages, std::string& message) {
+    std::vector<uint16_t> read;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t end = std::min(text.find_first_of(", ", at), text.size());
+        const std::string_view part = text.substr(at, end - at);
+        at = end + 1;
+        if (part.empty())
+            continue;
+        const std::size_t dash = part.find('-');
+        auto number = [](std::string_view digits) {
+            int n = digits.empty() || digits.size() > 5 ? -1 : 0;
+            for (char c : digits)
+                n = n < 0 || c < '0' || c > '9' ? -1 : n * 10 + (c - '0');
+            return n <= 0xFFFF ? n : -1;
+        };
+        const int first = number(part.substr(0, dash));
+        const int last = dash == std::string_view::npos ? first : number(part.substr(dash + 1));
+        if (first < 0 || last < first) {
+            message = "\"" + std::string(part) + "\" is no page number or run of pages.";
+            return false;
+        }
+        for (int n = first; n <= last; ++n)
+            read.push_back(uint16_t(n));
+    }
+    std::sort(read.begin(), read.end());
+    read.erase(std::unique(read.begin(), read.end()), read.end());
+    pages = std::move(read);
+    return true;
+}
+
 bool insertPageTemplate(CHCData& project, const PageTemplate& pages, const fs::path& projectFolder,
                         std::vector<uint16_t>& placed, std::string& message) {
     std::set<int> taken;

@@ -6,6 +6,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/CHCData.h"
@@ -31,6 +32,10 @@ struct PageCopyRequest {
 // 65535, or a shifted register leaves its family's range.
 bool copyPageSet(CHCData& project, const PageCopyRequest& request, std::vector<uint16_t>& made,
                  std::string& message);
+
+// "11, 12, 14-16": page numbers and runs of them, separated by commas or blanks, in ascending
+// order without repeats. False, with the reason, for anything else or a number above 65535.
+bool parsePageList(std::string_view text, std::vector<uint16_t>& pages, std::string& message);
 
 // Inserts the template's pages: a page whose number is taken moves to the first free number
 // above it (or, when there is none, below it), with the jumps of the set following; each
