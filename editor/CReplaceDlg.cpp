@@ -20,6 +20,7 @@
 #include "editor/CFindPanel.h"
 #include "model/CHCData.h"
 #include "model/RegisterName.h"
+#include "search/Find.h"
 
 namespace zorv {
 
@@ -122,6 +123,17 @@ CReplaceDlg::CReplaceDlg(const CHCData& project, RenumberScope selection, QWidge
     connect(offset_, &QSpinBox::valueChanged, this, &CReplaceDlg::updatePreview);
     connect(kinds_, &QTabWidget::currentChanged, this, &CReplaceDlg::updatePreview);
     updatePreview();
+}
+
+void CReplaceDlg::takeQuery(const QString& query) {
+    if (query.isEmpty())
+        return;
+    if (registerQuery(query.toStdString(), nullptr)) {
+        kinds_->setCurrentIndex(1);
+        from_->setText(query);
+    } else {
+        findText_->setText(query);
+    }
 }
 
 QWidget* CReplaceDlg::textsTab() {

@@ -41,6 +41,9 @@ public:
     // `selection`: the selected widgets of the shown page; none: the choice is not offered.
     CReplaceDlg(const CHCData& project, RenumberScope selection, QWidget* parent = nullptr);
 
+    // Starts from what the Find dock looks for: a register or a run as the registers to move,
+    // anything else as the text to find.
+    void takeQuery(const QString& query);
     const ReplacePlan& plan() const { return plan_; }
 
     QTabWidget* kinds() const { return kinds_; }

@@ -76,6 +76,7 @@ void FindCommands::replace() {
         for (const oonedraw::GObject* object : view_.canvas().GetSelection()->children)
             selection.widgets.emplace_back(page->number(), object->id);
     CReplaceDlg dialog(document_.project(), std::move(selection), view_.window());
+    dialog.takeQuery(panel_->query()->text().trimmed());
     if (runReplace_(dialog) && dialog.plan().storedCount() > 0)
         store(dialog.plan());
 }

@@ -133,10 +133,11 @@ void FindReplaceInEditorTest::findWalksAndShowsTheWidget() {
 }
 
 void FindReplaceInEditorTest::replacePreviewsAndUndoesInOneStep() {
+    search("D100-D119"); // Replace starts from what Find looks for
     replace(
         [](CReplaceDlg& d) {
-            d.kinds()->setCurrentIndex(1);
-            QTest::keyClicks(d.fromRegisters(), "D100-D119");
+            QCOMPARE(d.kinds()->currentIndex(), 1);
+            QCOMPARE(d.fromRegisters()->text(), QString("D100-D119"));
             QTest::keyClicks(d.toRegisters(), "D200-D219");
         },
         [this](CReplaceDlg& d) {
