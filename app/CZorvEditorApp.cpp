@@ -120,7 +120,8 @@ void CZorvEditorApp::connectOverviews() {
     overviews_ = new ProjectOverviews(
         *frame_, services_.paths, [this] { return document_->modbusWorkingCopy().string(); }, this);
     frame_->addMessagePane(overviews_->countButton());
-    preview_ = new PanelPreview(*view_, services_.paths, services_.prompt, this);
+    preview_ = new PanelPreview(*view_, *document_, services_.paths, services_.prompt,
+                                services_.registry, this);
     // The checks and the panel pixels follow each background compile.
     connect(meter_, &CMemoryMeter::statsShown, this, [this] {
         // The checks and the panel pixels need the image itself, compiled once here (a few

@@ -3,15 +3,17 @@
 #include "app/WindowPlacement.h"
 #include "editor/CZorvEditorView.h"
 #include "image/ImageCompiler.h"
+#include "model/CZorvEditorDoc.h"
 #include "panel/PanelImage.h"
 #include "panel/ui/PanelSimulatorWindow.h"
 #include "platform/Prompt.h"
 
 namespace zorv {
 
-PanelPreview::PanelPreview(CZorvEditorView& view, const Paths& paths, Prompt& prompt,
-                           QObject* parent)
-    : QObject(parent), view_(view), paths_(paths), prompt_(prompt) {}
+PanelPreview::PanelPreview(CZorvEditorView& view, const CZorvEditorDoc& document,
+                           const Paths& paths, Prompt& prompt, Registry& registry, QObject* parent)
+    : QObject(parent), view_(view), document_(document), paths_(paths), prompt_(prompt),
+      registry_(registry) {}
 
 PanelPreview::~PanelPreview() {
     delete simulator_;
@@ -28,9 +30,11 @@ void PanelPreview::simulate(const CHCData& project) {
         simulator_ = new panel::PanelSimulatorWindow;
         simulator_->setAttribute(Qt::WA_DeleteOnClose);
         simulator_->setWindowTitle(tr("Panel Simulator"));
+        simulator_->setPlcServices(registry_, prompt_);
         simulator_->adjustSize();
         simulator_->move(besideWindow(*view_.window(), simulator_->size()));
     }
+    describeProject();
     QString error;
     if (!simulator_->setImage(compiled.image, &error)) {
         prompt_.message(error.toStdString());
@@ -39,6 +43,14 @@ void PanelPreview::simulate(const CHCData& project) {
     simulator_->show();
     simulator_->raise();
     simulator_->activateWindow();
+}
+
+void PanelPreview::describeProject() {
+    // A working table that cannot be read leaves the panel without protocol rows.
+    std::vector<ModbusRow> rows;
+    if (!loadModbusTableFile(document_.modbusWorkingCopy(), rows))
+        rows.clear();
+    simulator_->setProject(document_.path(), document_.tags(), std::move(rows));
 }
 
 void PanelPreview::setPanelPixels(bool on, const CHCData& project) {
@@ -52,8 +64,10 @@ void PanelPreview::setPanelPixels(bool on, const CHCData& project) {
 void PanelPreview::imageCompiled(const CompileResult& compiled) {
     // An open simulator follows the edits; while the compiler refuses the project it keeps the
     // last image that compiled.
-    if (simulator_ && compiled.ok)
+    if (simulator_ && compiled.ok) {
+        describeProject();
         simulator_->followImage(compiled.image);
+    }
     if (!panelPixels_)
         return;
     // A project the compiler refuses shows as the editor draws it; the meter names the fault.

@@ -13,9 +13,11 @@ namespace zorv {
 
 class CHCData;
 struct CompileResult;
+class CZorvEditorDoc;
 class CZorvEditorView;
 class Paths;
 class Prompt;
+class Registry;
 
 namespace panel {
 class PanelImage;
@@ -24,8 +26,8 @@ class PanelImage;
 class PanelPreview : public QObject {
     Q_OBJECT
 public:
-    PanelPreview(CZorvEditorView& view, const Paths& paths, Prompt& prompt,
-                 QObject* parent = nullptr);
+    PanelPreview(CZorvEditorView& view, const CZorvEditorDoc& document, const Paths& paths,
+                 Prompt& prompt, Registry& registry, QObject* parent = nullptr);
     ~PanelPreview() override;
 
     // Compiles `project` and shows the offline panel on its image (one window, brought to the
@@ -40,9 +42,14 @@ public:
     void imageCompiled(const CompileResult& compiled);
 
 private:
+    // The simulator's project beside the image: file, tags, Modbus table.
+    void describeProject();
+
     CZorvEditorView& view_;
+    const CZorvEditorDoc& document_;
     const Paths& paths_;
     Prompt& prompt_;
+    Registry& registry_;
     QPointer<panel::PanelSimulatorWindow> simulator_;
     bool panelPixels_ = false;
 };

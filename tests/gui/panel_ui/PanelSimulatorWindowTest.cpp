@@ -152,7 +152,7 @@ private slots:
             QVERIFY2(!b->accessibleName().isEmpty(), qPrintable(b->toolTip()));
             ++buttons;
         }
-        QCOMPARE(buttons, 25); // every key of the panel picture
+        QCOMPARE(buttons, 25 + 2); // every key of the panel picture, Connect and Disconnect
         for (QWidget* c : std::initializer_list<QWidget*>{
                  w.findChild<QSpinBox*>(), w.findChild<QComboBox*>(), w.registerTable(), w.face()})
             QVERIFY(!c->accessibleName().isEmpty());
