@@ -51,6 +51,23 @@ private slots:
         QCOMPARE(fixture_->app.preview().simulator(), simulator);
     }
 
+    // The open simulator takes each edit, keeping the page it shows.
+    void theSimulatorFollowsTheEdits() {
+        trigger(CommandId::ToolSimulate);
+        panel::PanelSimulatorWindow* simulator = fixture_->app.preview().simulator();
+        QVERIFY(simulator);
+        QVERIFY(simulator->machine()->showPageIndex(1));
+        CZorvEditorView& view = fixture_->app.view();
+        const auto editorPage = simulator->image().pageOfNumber(view.currentPage()->number());
+        QVERIFY(editorPage);
+        const std::size_t widgets = simulator->image().page(*editorPage)->widgets.size();
+        trigger(CommandId::WidgetPassword);
+        const oonedraw::GIntRect& d = view.displayRect();
+        QTest::mouseClick(&view, Qt::LeftButton, {}, QPoint(d.left + 20, d.top + 100));
+        QTRY_COMPARE(simulator->image().page(*editorPage)->widgets.size(), widgets + 1);
+        QCOMPARE(simulator->machine()->page(), 1);
+    }
+
     void panelPixelsFollowTheSwitch() {
         CZorvEditorView& view = fixture_->app.view();
         QVERIFY(!view.showsPanelPixels());
