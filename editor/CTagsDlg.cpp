@@ -57,6 +57,7 @@ CTagsDlg::CTagsDlg(const TagTable& tags, Prompt& prompt, FileChooser& files, QWi
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setColumnWidth(NameColumn, 180);
     table_->setColumnWidth(RegisterColumn, 90);
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                             QAbstractItemView::AnyKeyPressed);

@@ -1,5 +1,6 @@
 #include "panes/RegisterRefFields.h"
 
+#include <QAbstractItemView>
 #include <QCompleter>
 #include <QLabel>
 #include <QRegularExpression>
@@ -78,6 +79,13 @@ RegisterRefFields::RegisterRefFields(std::initializer_list<RegisterType> offered
     tag_ = new QLabel(parent);
     tag_->setObjectName(QStringLiteral("registerTag"));
     tag_->setAccessibleName(QObject::tr("Tag"));
+    // Set apart from the labels of the fields around it: a name, not a caption.
+    QFont italic = tag_->font();
+    italic.setItalic(true);
+    tag_->setFont(italic);
+    QPalette colours = tag_->palette();
+    colours.setColor(QPalette::WindowText, QColor(0x10, 0x40, 0x90));
+    tag_->setPalette(colours);
     tag_->hide();
     QObject::connect(type_, &QComboBox::currentIndexChanged, type_, [this] {
         typeChosen();
@@ -154,8 +162,11 @@ QString RegisterRefFields::refusal() const {
 }
 
 void RegisterRefFields::settleName() {
-    if (holdsName() && refusal().isEmpty())
-        showForm(form());
+    if (!holdsName() || !refusal().isEmpty())
+        return;
+    showForm(form());
+    // The name is taken: its completions are done with.
+    address_->completer()->popup()->hide();
 }
 
 void RegisterRefFields::typeChosen() {
@@ -217,6 +228,11 @@ void RegisterRefFields::offerCompletions(const QString& typed) {
         for (const Tag* tag : table->completions(typed.trimmed().toStdString()))
             names << QString::fromStdString(tag->name);
     completions_->setStringList(names);
+    // The names whole, however narrow the address box.
+    int widest = 0;
+    for (const QString& name : names)
+        widest = std::max(widest, address_->fontMetrics().horizontalAdvance(name));
+    address_->completer()->popup()->setMinimumWidth(widest + 32);
 }
 
 namespace {
