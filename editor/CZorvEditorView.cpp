@@ -193,6 +193,11 @@ void CZorvEditorView::createPanes() {
     }
     createSeveralPane();
     shown_ = pagePane_;
+    for (const PropertyPane* pane : panes_)
+        paneHeight_ = std::max(paneHeight_, pane->minimumSizeHint().height());
+    // Docks below the view never squeeze the panes below what they need. The width is left
+    // free: a view narrower than the layout keeps the layout it had.
+    setMinimumHeight(leastViewSize(paneHeight_).height());
 }
 
 void CZorvEditorView::takeCommands() {
@@ -231,7 +236,7 @@ void CZorvEditorView::layoutChildren(bool centreDisplay) {
     if (!centreDisplay)
         scroll = QPoint(hScroll_->value(), vScroll_->value());
     layout_ = layoutView({size(), chosenStep_, QPoint(panelRect_.left, panelRect_.top), scroll,
-                          style()->pixelMetric(QStyle::PM_ScrollBarExtent)});
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent), paneHeight_});
     tree_->setGeometry(layout_.tree);
     for (PropertyPane* pane : panes_)
         pane->setGeometry(layout_.pane);

@@ -349,6 +349,7 @@ private:
 
     CPageProperty* pagePane_ = nullptr;
     CMultiProperty* multiPane_ = nullptr;
+    int paneHeight_ = 0;               // the least height every pane needs
     std::vector<PropertyPane*> panes_; // children of the view, the page pane first
     PropertyPane* shown_ = nullptr;
     std::vector<uint8_t> paneBaseline_; // the shown pane's record as it was shown

@@ -12,6 +12,8 @@ namespace {
 constexpr int kMargin = 10;
 constexpr int kGap = 5;
 constexpr int kTreeWidth = 200;
+// Beyond this the tree has no use for more width: the panel and the pane take it.
+constexpr int kTreeMaxWidth = 250;
 constexpr int kPaneWidth = 525;
 constexpr int kPaneHeight = 290;
 
@@ -33,7 +35,22 @@ bool fits(QSize content, QSize room) {
            content.height() + 2 * kGap <= room.height();
 }
 
+// The panes' height at the least: what they need, at most the layout's 290.
+int paneHeightFor(int needed) {
+    return needed > 0 ? std::min(needed, kPaneHeight) : kPaneHeight;
+}
+
+// Right below the panel at 100 %.
+int smallestPaneTop() {
+    return kMargin + ViewLayout::kPanel.height() + 2 * kGap + 2;
+}
+
 } // namespace
+
+QSize leastViewSize(int paneHeight) {
+    return {kMargin + kTreeWidth + kGap + kPaneWidth + kMargin,
+            smallestPaneTop() + paneHeightFor(paneHeight) + kMargin};
+}
 
 ViewLayout layoutView(const ViewLayoutRequest& request) {
     ViewLayout l;
@@ -42,9 +59,9 @@ ViewLayout layoutView(const ViewLayoutRequest& request) {
     const int w = request.window.width(), h = request.window.height();
     const int areaLeft = kMargin + kTreeWidth + kGap;
     // A window smaller than the layout at 100 % keeps that layout, cut at the right and bottom.
-    const int smallestPaneTop = kMargin + ViewLayout::kPanel.height() + 2 * kGap + 2;
+    const int paneHeight = paneHeightFor(request.paneHeight);
     l.pane = QRect(std::max(areaLeft, w - kMargin - kPaneWidth),
-                   std::max(smallestPaneTop, h - kMargin - kPaneHeight), kPaneWidth, kPaneHeight);
+                   std::max(smallestPaneTop(), h - kMargin - paneHeight), kPaneWidth, paneHeight);
     const QSize room(w - kGap - areaLeft, l.pane.top() - 2 - kMargin);
     while (l.fitStep < ViewLayout::kMaxStep &&
            fits(scaled(ViewLayout::kPanel.size(), l.fitStep + 1), room))
@@ -55,15 +72,21 @@ ViewLayout layoutView(const ViewLayoutRequest& request) {
 
     const QSize panel = scaled(ViewLayout::kPanel.size(), l.step);
     if (l.step <= l.fitStep) {
-        // The tree takes what the panel leaves of the width.
-        const int treeRight = std::max(kMargin + kTreeWidth, w - 3 * kGap - panel.width() - kGap);
+        // The tree takes what the panel leaves of the width, up to the width it has a use for.
+        const int treeRight = std::clamp(w - 3 * kGap - panel.width() - kGap, kMargin + kTreeWidth,
+                                         kMargin + kTreeMaxWidth);
         l.tree = QRect(QPoint(kMargin, kMargin), QPoint(treeRight - 1, h - kMargin - 1));
-        // The panes follow right below the panel; what is left of the height stays below them.
-        l.pane.moveTop(kMargin + panel.height() + 2 * kGap + 2);
-        l.area = QRect(QPoint(treeRight + kGap, kMargin), QPoint(w - kGap - 1, l.pane.top() - 3));
-        l.panelAt =
-            QPoint(std::max(l.area.left() + kGap, l.area.right() + 1 - kGap - panel.width()),
-                   l.area.top() + kGap);
+        // The panes follow right below the panel and take the rest of the width and height.
+        const int paneTop = kMargin + panel.height() + 2 * kGap + 2;
+        l.area = QRect(QPoint(treeRight + kGap, kMargin), QPoint(w - kGap - 1, paneTop - 3));
+        const int paneLeft = std::min(l.pane.left(), l.area.left());
+        l.pane = QRect(QPoint(paneLeft, paneTop),
+                       QPoint(std::max(paneLeft + kPaneWidth, w - kMargin) - 1,
+                              std::max(paneTop + paneHeight, h - kMargin) - 1));
+        // The panel in the middle of its part of the window, above the pane.
+        l.panelAt = QPoint(
+            std::max(l.area.left() + kGap, l.area.left() + (l.area.width() - panel.width()) / 2),
+            l.area.top() + kGap);
         return l;
     }
     l.tree = QRect(QPoint(kMargin, kMargin), QPoint(areaLeft - kGap - 1, h - kMargin - 1));

@@ -46,10 +46,15 @@ struct ViewLayoutRequest {
     // How far the panel is scrolled; nothing to centre the display.
     std::optional<QPoint> scroll;
     int scrollBarExtent = 0; // the width of a scroll bar
+    int paneHeight = 0;      // the least height the panes need; 0: the layout's 290
 };
 
-// Where the panel fits, it keeps to the top right and the tree takes the rest of the width;
-// where it does not, the tree keeps its width and the panel scrolls in what is left.
+// Where the panel fits, it takes the largest zoom step the window has room for above the panes;
+// the tree takes what the panel leaves of the width up to 250 pixels, the panes the rest of the
+// width and height below the panel. Where it does not fit, the tree keeps its width and the
+// panel scrolls in what is left.
 ViewLayout layoutView(const ViewLayoutRequest& request);
+// The smallest view that shows the tree, the panel at 100 % and panes of that height whole.
+QSize leastViewSize(int paneHeight);
 
 } // namespace zorv

@@ -2,13 +2,16 @@
 // against a shared field set on one widget only or as one undo step per widget, a kind's rule
 // skipped (a key's coil is an M bit, an address beyond 8499), a correction not named at the
 // field, Tab walking past the page's widgets or not taking the pane along, and a widget placed
-// by the keyboard on top of another.
+// by the keyboard on top of another, and extra window size given to the tree or docks squeezing
+// the panes.
 
 #include <QComboBox>
+#include <QDockWidget>
 #include <QSpinBox>
 #include <QTest>
 
 #include "PaneViewRig.h"
+#include "editor/CPageTree.h"
 #include "editor/undo/EditHistory.h"
 #include "model/rules/SharedFields.h"
 #include "panes/CMultiProperty.h"
@@ -34,6 +37,7 @@ private slots:
     void registerSetOnEveryWidgetAsOneEdit();
     void tabWalksTheWidgetsInReadingOrder();
     void keyboardPlacesBesideTheWidgetsThere();
+    void extraSizeGoesToThePanelAndThePane();
 
 private:
     CMultiProperty* severalPane() { return qobject_cast<CMultiProperty*>(&pane()); }
@@ -141,6 +145,32 @@ void SeveralAndKeyboardTest::keyboardPlacesBesideTheWidgetsThere() {
     QCOMPARE(y(), uint16_t(4));
     QTest::keyClick(keys(), Qt::Key_Left);
     QCOMPARE(x(), uint16_t(free + 3));
+}
+
+void SeveralAndKeyboardTest::extraSizeGoesToThePanelAndThePane() {
+    // A dock below the view leaves the panes the height they need.
+    auto* dock = fixture_->app.frame().findChild<QDockWidget*>();
+    QVERIFY(dock);
+    dock->setFloating(false);
+    dock->show();
+    QTest::qWait(20);
+    const QRect shown = view().shownPane()->geometry();
+    QVERIFY(shown.height() >= view().shownPane()->minimumSizeHint().height());
+    QVERIFY(shown.bottom() < view().height());
+
+    // A wider and taller view: the tree keeps to its width, the pane takes the rest, and once
+    // there is room above the pane the panel zooms a whole step.
+    view().resize(1024, 700);
+    QCOMPARE(view().pageTree()->width(), 250);
+    QCOMPARE(view().shownPane()->geometry(), QRect(QPoint(265, 280), QPoint(1013, 689)));
+    QCOMPARE(view().viewLayout().step, 2);
+    view().resize(1024, 800);
+    const ViewLayout& layout = view().viewLayout();
+    QCOMPARE(layout.step, 3);
+    QVERIFY(view().pageTree()->width() <= 250);
+    QVERIFY(view().shownPane()->geometry().top() >
+            layout.toWindow(QPoint(0, view().panelRect().bottom)).y());
+    QCOMPARE(view().shownPane()->geometry().bottom(), 800 - 10 - 1);
 }
 
 QTEST_MAIN(SeveralAndKeyboardTest)
