@@ -62,6 +62,9 @@ CReplaceDlg::CReplaceDlg(const CHCData& project, RenumberScope selection, QWidge
     : QDialog(parent), project_(project), selection_(std::move(selection)) {
     setWindowTitle("Replace");
     kinds_ = new QTabWidget(this);
+    kinds_->setAccessibleName("Replace what");
+    // Tab stops at the tab bar itself, not at the frame around the pages as well.
+    kinds_->setFocusPolicy(Qt::NoFocus);
     kinds_->addTab(textsTab(), "&Texts");
     kinds_->addTab(registersTab(), "Re&gisters");
 

@@ -1,10 +1,12 @@
-// Tab walks every property pane and the page, parameter, alarm and language dialogs in reading
-// order, so that a form can be filled in by keyboard without the focus jumping about.
+// Tab walks every property pane and the page, replace, parameter, alarm and language dialogs in
+// reading order, so that a form can be filled in by keyboard without the focus jumping about.
 
+#include <QTabWidget>
 #include <QTest>
 
 #include "editor/CPageCopyDlg.h"
 #include "editor/CPageNewDlg.h"
+#include "editor/CReplaceDlg.h"
 #include "image/ui/CAlarmPageDlg.h"
 #include "image/ui/CMultiLanDlg.h"
 #include "image/ui/CSettingDlg.h"
@@ -47,6 +49,11 @@ void TabOrderTest::panes() {
 }
 
 void TabOrderTest::dialogs() {
+    const CHCData project;
+    CReplaceDlg replace(project, {});
+    expectReadingOrder(replace);
+    replace.kinds()->setCurrentIndex(1);
+    expectReadingOrder(replace);
     CPageCopyDlg copy(1, 2, prompt_);
     expectReadingOrder(copy);
     ProjectHeader header = ProjectHeader::makeDefault();
