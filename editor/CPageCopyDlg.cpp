@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QVBoxLayout>
 
 #include "model/EditorViewRules.h"
 #include "model/RegisterType.h"
@@ -63,7 +64,10 @@ CPageCopyDlg::CPageCopyDlg(int source, int proposed, Prompt& prompt, QWidget* pa
     form()->addRow(shift_);
     summary_ = new QLabel(this);
     summary_->setWordWrap(true);
-    form()->addRow(summary_);
+    // Below the modes, just above OK: what the choice will make.
+    if (auto* rows = qobject_cast<QVBoxLayout*>(layout()))
+        rows->insertWidget(rows->count() - 1, summary_);
+    setMinimumWidth(420);
 
     connect(withPages_, &QLineEdit::textChanged, this, &CPageCopyDlg::update);
     connect(numberBox(), &QLineEdit::textChanged, this, &CPageCopyDlg::update);
@@ -123,7 +127,7 @@ void CPageCopyDlg::update() {
     set.insert(set.end(), c.withPages.begin(), c.withPages.end());
     std::sort(set.begin(), set.end());
     QStringList lines;
-    lines << tr("Pages %1, to free numbers:").arg(pageList(set));
+    lines << tr("Pages %1 become:").arg(pageList(set));
     const int offset = c.number - source_;
     for (int k = 1; k <= std::min(c.copies, kListedCopies); ++k) {
         std::vector<int> pages;
