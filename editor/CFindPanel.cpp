@@ -63,8 +63,8 @@ CFindPanel::CFindPanel(QWidget* parent) : QWidget(parent) {
             [this](QTreeWidgetItem* item) { emit hitActivated(list_->indexOfTopLevelItem(item)); });
 }
 
-void CFindPanel::setHits(const std::vector<FindHit>& hits, const CHCData& project) {
-    const int row = currentRow();
+void CFindPanel::setHits(const std::vector<FindHit>& hits, const CHCData& project, bool keepRow) {
+    const int row = keepRow ? currentRow() : -1;
     list_->clear();
     for (const FindHit& hit : hits) {
         auto* item = new QTreeWidgetItem(list_);

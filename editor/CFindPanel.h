@@ -24,9 +24,9 @@ class CFindPanel : public QWidget {
 public:
     explicit CFindPanel(QWidget* parent = nullptr);
 
-    // Lists the hits of the query in the project; the current row stays where it was, within
-    // the new list.
-    void setHits(const std::vector<FindHit>& hits, const CHCData& project);
+    // Lists the hits of the query in the project; with `keepRow` (the same query after an edit)
+    // the current row stays where it was, within the new list, else there is none.
+    void setHits(const std::vector<FindHit>& hits, const CHCData& project, bool keepRow);
     int hitCount() const;
     int currentRow() const;
     void setCurrentRow(int row);

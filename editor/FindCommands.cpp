@@ -22,10 +22,10 @@ FindCommands::FindCommands(CZorvEditorDoc& document, ActionRegistry& actions, CZ
     actions.handle(CommandId::EditFindNext, this, [this] { step(1); });
     actions.handle(CommandId::EditFindPrevious, this, [this] { step(-1); });
     actions.handle(CommandId::EditReplace, this, [this] { replace(); });
-    connect(panel_, &CFindPanel::queryChanged, this, &FindCommands::refresh);
+    connect(panel_, &CFindPanel::queryChanged, this, [this] { refresh(false); });
     connect(panel_, &CFindPanel::hitActivated, this, &FindCommands::showHit);
     // An edit, an undo and a new project all pass the history.
-    connect(&view_.history(), &EditHistory::changed, this, &FindCommands::refresh);
+    connect(&view_.history(), &EditHistory::changed, this, [this] { refresh(true); });
 }
 
 void FindCommands::find() {
@@ -36,11 +36,11 @@ void FindCommands::find() {
     panel_->query()->selectAll();
 }
 
-void FindCommands::refresh() {
+void FindCommands::refresh(bool keepRow) {
     const std::string query = panel_->query()->text().trimmed().toStdString();
     hits_ = query.empty() ? std::vector<FindHit>()
                           : findInProject(document_.project(), query, &document_.tags());
-    panel_->setHits(hits_, document_.project());
+    panel_->setHits(hits_, document_.project(), keepRow);
 }
 
 void FindCommands::step(int by) {

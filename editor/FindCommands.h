@@ -43,7 +43,8 @@ public:
     void replace();
 
 private:
-    void refresh();
+    // Runs the query again; `keepRow` after an edit, so that F3 goes on from where it was.
+    void refresh(bool keepRow);
     void showHit(int row);
     void store(const ReplacePlan& plan);
 

@@ -130,6 +130,10 @@ void FindReplaceInEditorTest::findWalksAndShowsTheWidget() {
     action(CommandId::EditDelete)->trigger();
     QCOMPARE(panel().hitCount(), 1);
     QCOMPARE(panel().list()->topLevelItem(0)->text(0), QString("1"));
+    QCOMPARE(panel().currentRow(), 0);
+    // Another query starts F3 from its first row.
+    search("pumpe");
+    QCOMPARE(panel().currentRow(), -1);
 }
 
 void FindReplaceInEditorTest::replacePreviewsAndUndoesInOneStep() {
