@@ -234,6 +234,10 @@ bool CReplaceDlg::readMoves(std::vector<RegisterMove>& moves, QString& fault) co
         }
         if (byOffset_->isChecked())
             move.offset = offset_->value();
+        if (move.offset == 0) {
+            fault = QString::fromStdString(from) + " stays where it is.";
+            return false;
+        }
         moves.push_back(move);
     }
     return true;

@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -151,6 +152,10 @@ void FindReplaceInEditorTest::replacePreviewsAndUndoesInOneStep() {
                          second->text(3) + " " + second->text(4),
                      QString("2 Register 2 register D119 D219"));
             QCOMPARE(found("D100-D119"), std::size_t(2)); // nothing stored yet
+            d.byOffset()->click();                        // by 0: nothing moves
+            QCOMPARE(d.preview()->topLevelItemCount(), 0);
+            QVERIFY(!d.replaceButton()->isEnabled());
+            d.byRun()->click();
             d.where()->setCurrentIndex(1);
             QTest::keyClicks(d.pages(), "9");
             QVERIFY(!d.replaceButton()->isEnabled());
