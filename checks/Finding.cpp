@@ -31,9 +31,13 @@ std::string findingLine(const Finding& finding) {
            finding.message;
 }
 
-int errorCount(const Findings& findings) {
+int severityCount(const Findings& findings, Severity severity) {
     return int(std::count_if(findings.begin(), findings.end(),
-                             [](const Finding& f) { return f.severity == Severity::Error; }));
+                             [severity](const Finding& f) { return f.severity == severity; }));
+}
+
+int errorCount(const Findings& findings) {
+    return severityCount(findings, Severity::Error);
 }
 
 } // namespace zorv

@@ -40,6 +40,8 @@ using Findings = std::vector<Finding>;
 std::string findingLine(const Finding& finding);
 // "page 3 Key 12 (40,48)", "page 4" or "project".
 std::string findingPlace(const Finding& finding);
+// The findings of one severity.
+int severityCount(const Findings& findings, Severity severity);
 int errorCount(const Findings& findings);
 
 } // namespace zorv

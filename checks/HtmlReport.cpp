@@ -53,7 +53,8 @@ std::vector<std::vector<std::string_view>> reportSections(std::string_view text)
 
 std::string figures(const HtmlReportInput& in) {
     const int errors = errorCount(in.findings);
-    const int warnings = int(in.findings.size()) - errors;
+    const int warnings = severityCount(in.findings, Severity::Warning);
+    const int notes = severityCount(in.findings, Severity::Information);
     std::string html = "<p class=\"figures\">";
     if (in.stats && in.stats->ok)
         html += "<span>Image: " + std::to_string(in.stats->imageBytes) + " of " +
@@ -66,6 +67,8 @@ std::string figures(const HtmlReportInput& in) {
             "</span>";
     html += "<span>Problems: " + std::to_string(errors) + " error" + (errors == 1 ? "" : "s") +
             ", " + std::to_string(warnings) + " warning" + (warnings == 1 ? "" : "s") +
+            (notes ? ", " + std::to_string(notes) + " information finding" + (notes == 1 ? "" : "s")
+                   : std::string()) +
             "</span></p>\n";
     return html;
 }

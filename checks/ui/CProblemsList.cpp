@@ -48,12 +48,15 @@ void CProblemsList::setFindings(const Findings& findings) {
     list_->clear();
     const QIcon errorIcon = style()->standardIcon(QStyle::SP_MessageBoxCritical);
     const QIcon warningIcon = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const QIcon informationIcon = style()->standardIcon(QStyle::SP_MessageBoxInformation);
     errors_ = errorCount(findings);
-    warnings_ = int(findings.size()) - errors_;
+    warnings_ = severityCount(findings, Severity::Warning);
+    const int notes = severityCount(findings, Severity::Information);
     for (const Finding& f : findings) {
         auto* item = new QTreeWidgetItem(list_);
-        const bool error = f.severity == Severity::Error;
-        item->setIcon(SeverityColumn, error ? errorIcon : warningIcon);
+        item->setIcon(SeverityColumn, f.severity == Severity::Error     ? errorIcon
+                                      : f.severity == Severity::Warning ? warningIcon
+                                                                        : informationIcon);
         item->setText(SeverityColumn, severityName(f.severity));
         item->setText(PlaceColumn, QString::fromStdString(findingPlace(f)));
         item->setText(MessageColumn, QString::fromStdString(f.message));
@@ -64,9 +67,11 @@ void CProblemsList::setFindings(const Findings& findings) {
         item->setData(SeverityColumn, kPageRole, f.page ? *f.page : -1);
         item->setData(SeverityColumn, kWidgetRole, f.widget ? f.widget->id : 0);
     }
-    summary_->setText(findings.empty()
-                          ? QString("No problems found.")
-                          : countText(errors_, "error") + ", " + countText(warnings_, "warning"));
+    summary_->setText(
+        findings.empty()
+            ? QString("No problems found.")
+            : countText(errors_, "error") + ", " + countText(warnings_, "warning") +
+                  (notes ? ", " + countText(notes, "information finding") : QString()));
     emit countsChanged(errors_, warnings_);
 }
 

@@ -93,6 +93,17 @@ private slots:
         QTest::keyClick(list, Qt::Key_Return);
         QCOMPARE(activated.last(), (QList<QVariant>{5, 0}));
 
+        // A finding for information is no warning.
+        problems.setFindings({{Severity::Information, "tag-register-unused", std::nullopt,
+                               std::nullopt, "the tag \"Pump\" names M1, which no widget uses"}});
+        QCOMPARE(counts.last(), (QList<QVariant>{0, 0}));
+        QLabel* summary = nullptr;
+        for (QLabel* label : problems.findChildren<QLabel*>())
+            if (label->accessibleName() == "Problem count")
+                summary = label;
+        QVERIFY(summary);
+        QCOMPARE(summary->text(), QString("0 errors, 0 warnings, 1 information finding"));
+
         problems.setFindings({});
         QCOMPARE(list->topLevelItemCount(), 0);
         QCOMPARE(counts.last(), (QList<QVariant>{0, 0}));
