@@ -51,12 +51,17 @@ std::vector<TextReplacement> planTextReplace(const CHCData& project, std::string
                     slots[k] + TextSlot::kSize > node.record.size())
                     continue;
                 const std::string before = cellTextOfBytes(slotAt(node.record, slots[k]).view());
-                if (before.find(find) == std::string::npos)
+                std::string after = replacedAll(before, find, replacement);
+                if (after == before)
                     continue;
-                TextReplacement change{page->number(), int(w),
-                                       node.id,        node.kind,
-                                       slots[k],       fieldName(k, slots.size()),
-                                       before,         replacedAll(before, find, replacement)};
+                TextReplacement change{.page = page->number(),
+                                       .widget = int(w),
+                                       .widgetId = node.id,
+                                       .kind = node.kind,
+                                       .slot = slots[k],
+                                       .field = fieldName(k, slots.size()),
+                                       .before = before,
+                                       .after = std::move(after)};
                 CellBytes cell = cellBytesOfText(change.after);
                 change.bytes = std::move(cell.bytes);
                 change.refusal = std::move(cell.reason);

@@ -35,7 +35,8 @@ struct TextReplacement {
 };
 
 // Every text in scope that holds `find` (UTF-8, letters compared as typed) with each occurrence
-// replaced by `replacement`, in page and widget order. Nothing for an empty `find`.
+// replaced by `replacement`, in page and widget order; a text that comes out the same is left
+// out. Nothing for an empty `find`.
 std::vector<TextReplacement> planTextReplace(const CHCData& project, std::string_view find,
                                              std::string_view replacement, unsigned languages,
                                              const RenumberScope& scope);

@@ -1,6 +1,7 @@
 // Guards text replacing: a replace that touches the other language, a widget outside its scope or
-// a double-byte character, leaves a later occurrence in a text, stores a text the panel cannot
-// hold (too long, a character GB2312 lacks), or changes the project while only planning.
+// a double-byte character, leaves a later occurrence in a text, lists a text that stays the same,
+// stores a text the panel cannot hold (too long, a character GB2312 lacks), or changes the project
+// while only planning.
 #include <gtest/gtest.h>
 
 #include "cli/json/ProjectJson.h"
@@ -51,6 +52,7 @@ TEST(TextReplaceTest, ReplacesEveryOccurrenceInTheChosenLanguageAndScope) {
     ASSERT_EQ(both.size(), 1u); // its language 2 text is "Kreisel Motor 1" now
     EXPECT_EQ(both[0].after, "泵 Fan");
     EXPECT_TRUE(planTextReplace(project, "", "x", ReplaceBothLanguages, {}).empty());
+    EXPECT_TRUE(planTextReplace(project, "Pump", "Pump", ReplaceBothLanguages, {}).empty());
 }
 
 TEST(TextReplaceTest, ATextThePanelCannotHoldIsRefusedAndNotStored) {
