@@ -317,6 +317,8 @@ void CZorvEditorView::zoomActual() {
 
 void CZorvEditorView::chooseTool(const char* name) {
     tools_.SelectTool(name);
+    if (tools_.currentName == "select")
+        endKeyboardPlacement();
     updateToolChecks();
 }
 

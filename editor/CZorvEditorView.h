@@ -257,6 +257,9 @@ private:
     // The keyboard's placing and walking (CZorvEditorViewKeys.cpp).
     std::optional<Extent> toolExtent();
     void beginKeyboardPlacement();
+    // The frame goes and the status bar's prompt with it.
+    void endKeyboardPlacement();
+    void sayInStatusBar(const QString& text);
     bool placing() const;
     void movePlaceCursor(int key);
     void placeByKeyboard();

@@ -4,9 +4,12 @@
 // reading order, the selection and its pane following. While the display has the keyboard, a
 // frame shows what the keys act on.
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPen>
+#include <QStatusTipEvent>
+#include <QTimer>
 #include <algorithm>
 
 #include "editor/CPageTree.h"
@@ -40,6 +43,25 @@ void CZorvEditorView::beginKeyboardPlacement() {
     placeCursor_ = QPoint(displayRect_.left + 2 * spot.x, displayRect_.top + 2 * spot.y);
     keySink_->setFocus(Qt::ShortcutFocusReason);
     update();
+    // After the menu that chose the tool has closed and taken its own prompt away.
+    QTimer::singleShot(0, this, [this] {
+        if (placing())
+            sayInStatusBar(tr("Arrow keys move the frame, Enter places the widget there, Esc "
+                              "cancels"));
+    });
+}
+
+void CZorvEditorView::endKeyboardPlacement() {
+    if (!placeCursor_)
+        return;
+    placeCursor_.reset();
+    sayInStatusBar(QString());
+    update();
+}
+
+void CZorvEditorView::sayInStatusBar(const QString& text) {
+    QStatusTipEvent tip(text);
+    QCoreApplication::sendEvent(this, &tip);
 }
 
 bool CZorvEditorView::placing() const {
@@ -71,9 +93,8 @@ void CZorvEditorView::placeByKeyboard() {
     pressedInDisplay_ = false;
     leftRelease(at, 0, true);
     endFeedback();
-    placeCursor_.reset();
+    endKeyboardPlacement();
     keySink_->setFocus(Qt::OtherFocusReason);
-    update();
 }
 
 void CZorvEditorView::walkWidgets(bool forward) {

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDockWidget>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTest>
 
 #include "PaneViewRig.h"
@@ -122,7 +123,10 @@ void SeveralAndKeyboardTest::tabWalksTheWidgetsInReadingOrder() {
 void SeveralAndKeyboardTest::keyboardPlacesBesideTheWidgetsThere() {
     trigger(CommandId::WidgetStaticText);
     QVERIFY(keys()->hasFocus());
+    QStatusBar* status = fixture_->app.frame().statusBar();
+    QTRY_VERIFY(status->currentMessage().contains(QStringLiteral("Enter places")));
     QTest::keyClick(keys(), Qt::Key_Return);
+    QVERIFY(status->currentMessage().isEmpty());
     QCOMPARE(page().widgets.size(), std::size_t(1));
     QCOMPARE(view().tools().currentName, std::string("select"));
     const WidgetNode first = page().widgets.back();
