@@ -1,5 +1,6 @@
 #include "editor/CPageCopyDlg.h"
 
+#include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -68,6 +69,17 @@ CPageCopyDlg::CPageCopyDlg(int source, int proposed, Prompt& prompt, QWidget* pa
     if (auto* rows = qobject_cast<QVBoxLayout*>(layout()))
         rows->insertWidget(rows->count() - 1, summary_);
     setMinimumWidth(420);
+
+    // Tab in reading order: the rows added here come between the number and the modes.
+    QList<QWidget*> order{numberBox(), withPages_, copies_, shift_};
+    for (QSpinBox* box : offsets_)
+        order << box;
+    order << insertButton() << coverButton();
+    if (auto* buttons = findChild<QDialogButtonBox*>())
+        for (QAbstractButton* button : buttons->buttons())
+            order << button;
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
 
     connect(withPages_, &QLineEdit::textChanged, this, &CPageCopyDlg::update);
     connect(numberBox(), &QLineEdit::textChanged, this, &CPageCopyDlg::update);
