@@ -18,6 +18,11 @@ std::string tagFileText(const TagTable& table) {
 }
 
 bool readTagText(std::string_view text, TagTable& table, std::string& faults) {
+    // What tagFileText writes for no tags.
+    if (text.empty()) {
+        table.clear();
+        return true;
+    }
     std::vector<std::string> lines;
     if (importTags(text, TagImportOptions{}, table, lines))
         return true;

@@ -14,8 +14,8 @@ std::filesystem::path tagFileOf(const std::filesystem::path& project);
 
 // The file's text for the table: empty for an empty table, which has no file.
 std::string tagFileText(const TagTable& table);
-// The tags of a tag file's text; false, with each faulty line named in `faults`, leaving
-// `table` as it was.
+// The tags of a tag file's text (none for an empty one); false, with each faulty line named in
+// `faults`, leaving `table` as it was.
 bool readTagText(std::string_view text, TagTable& table, std::string& faults);
 
 // The tags of the file; an empty table when there is no file. False, with `message` naming the

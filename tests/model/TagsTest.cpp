@@ -205,6 +205,14 @@ TEST_F(TagFileTest, RecoveryAndHistoryKeepTheTagsWithTheProject) {
     CZorvEditorDoc recovered(prompt, *paths);
     ASSERT_TRUE(recovered.openKept(snapshot->projectFile, file, {}, &*snapshot->tagFile));
     EXPECT_EQ(recovered.tags(), second);
+
+    // A project without tags carries an empty tag file, which is no fault.
+    doc.setTags({});
+    const RecoverySnapshot none = completeSnapshot(captureSnapshot(doc), 0, "test");
+    ASSERT_TRUE(none.tagFile);
+    CZorvEditorDoc untagged(prompt, *paths);
+    ASSERT_TRUE(untagged.openKept(none.projectFile, file, {}, &*none.tagFile));
+    EXPECT_TRUE(untagged.tags().empty());
     EXPECT_TRUE(prompt.texts.empty());
 }
 
