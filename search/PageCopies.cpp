@@ -75,7 +75,7 @@ bool copyPageSet(CHCData& project, const PageCopyRequest& request, std::vector<u
         }
     if (request.copies < 1 || request.copies > 0xFFFF || request.pageOffset == 0) {
         message = request.pageOffset == 0 ? "The copies need a page offset other than 0."
-                                          : "The number of copies must be 1 or more.";
+                                          : "The number of copies must be 1 to 65535.";
         return false;
     }
     const std::vector<RegisterMove> runs = registerRuns(project, set, request.shifts);
