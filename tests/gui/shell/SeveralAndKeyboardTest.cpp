@@ -1,9 +1,9 @@
 // The pane of several widgets and the keyboard on the page, through the real main window. Guards
 // against a shared field set on one widget only or as one undo step per widget, a kind's rule
 // skipped (a key's coil is an M bit, an address beyond 8499), a correction not named at the
-// field, Tab walking past the page's widgets or not taking the pane along, and a widget placed
-// by the keyboard on top of another, and extra window size given to the tree or docks squeezing
-// the panes.
+// field, a move by an offset taking the widgets off the display, Tab walking past the page's
+// widgets or not taking the pane along, and a widget placed by the keyboard on top of another, and
+// extra window size given to the tree or docks squeezing the panes.
 
 #include <QComboBox>
 #include <QDockWidget>
@@ -36,6 +36,7 @@ private slots:
     void cleanup() { fixture_.reset(); }
 
     void registerSetOnEveryWidgetAsOneEdit();
+    void moveByKeepsTheWidgetsOnTheDisplay();
     void tabWalksTheWidgetsInReadingOrder();
     void keyboardPlacesBesideTheWidgetsThere();
     void extraSizeGoesToThePanelAndThePane();
@@ -96,6 +97,27 @@ void SeveralAndKeyboardTest::registerSetOnEveryWidgetAsOneEdit() {
     view().undo();
     for (int32_t id : ids)
         QCOMPARE(valuesOf(*page().findWidget(id)).address, uint16_t(0));
+}
+
+void SeveralAndKeyboardTest::moveByKeepsTheWidgetsOnTheDisplay() {
+    const int32_t ids[] = {place(CommandId::WidgetLight, 0, 0),
+                           place(CommandId::WidgetLight, 40, 0),
+                           place(CommandId::WidgetLight, 80, 20)};
+    trigger(CommandId::EditSelectAll);
+    CMultiProperty* several = severalPane();
+    QVERIFY(several);
+    // Room to the right edge is all the display gives of 200.
+    const int room = 192 - 80 - int(objectOf(ids[2])->Width()) / 2;
+    typeInto(several->moveX(), QStringLiteral("200"));
+    const int xs[] = {0, 40, 80};
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(int(le::u16(page().findWidget(ids[i])->record.data() + 2)), xs[i] + room);
+    QCOMPARE(view().history().undoName(), QStringLiteral("Move"));
+    auto* hint = several->findChild<FieldHint*>(QStringLiteral("fieldHint"));
+    QVERIFY(hint && hint->isVisible());
+    QCOMPARE(hint->text(),
+             QStringLiteral("The widgets reach the edge of the display: moved by %1").arg(room));
+    QCOMPARE(several->moveX()->text(), QStringLiteral("0"));
 }
 
 void SeveralAndKeyboardTest::tabWalksTheWidgetsInReadingOrder() {
