@@ -53,7 +53,8 @@ PanelSimulatorWindow::PanelSimulatorWindow(QWidget* parent)
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setStretchLastSection(true);
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
-    table_->setMinimumSize(240, 200);
+    // Room for the link's status line and a dozen rows of live values.
+    table_->setMinimumSize(320, 320);
 
     auto* controls = new QFormLayout;
     controls->addRow(tr("Page:"), pageLabel_);

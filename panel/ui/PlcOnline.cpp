@@ -44,7 +44,7 @@ void PlcOnline::stop() {
 }
 
 void PlcOnline::hurry() {
-    if (!session_)
+    if (!session_ || machine_->registers().journal().empty())
         return;
     if (busy_)
         hurried_ = true;

@@ -40,7 +40,8 @@ public:
     void stop();
     bool running() const { return session_ != nullptr; }
     const plc::PlcSession* session() const { return session_.get(); }
-    // The next cycle now rather than after the pause, so that a write of the panel goes out.
+    // The next cycle now rather than after the pause when the panel wrote something, so that
+    // the write goes out at once.
     void hurry();
 
 signals:
