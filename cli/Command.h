@@ -26,5 +26,8 @@ const std::vector<Command>& commands();
 int fail(const std::string& text);
 // Writes the usage line of the command to standard error and returns 2.
 int usageError(const Command& command);
+// Takes "NAME VALUE" out of the arguments into `value` (left as it is when the option is not
+// given); false when the option is the last argument, with no value after it.
+bool takeOption(QStringList& args, const char* name, QString& value);
 
 } // namespace zorv::cli

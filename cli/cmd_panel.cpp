@@ -63,17 +63,6 @@ struct Options {
     int cycles = 1;
 };
 
-bool takeOption(QStringList& rest, const char* name, QString& value) {
-    const qsizetype at = rest.indexOf(name);
-    if (at < 0)
-        return true;
-    if (at + 1 >= rest.size())
-        return false;
-    value = rest[at + 1];
-    rest.remove(at, 2);
-    return true;
-}
-
 bool parseOptions(QStringList& rest, Options& o) {
     QString page, language, keys, sets, scale, cycles;
     if (!takeOption(rest, "--page", page) || !takeOption(rest, "--language", language) ||

@@ -26,23 +26,11 @@ const Command kPlcScan{"plc-scan",
                        runPlcScan};
 const CommandRegistration registration{kPlcScan};
 
-// The value after the option, removed with it; false when the option ends the line.
-bool takeValue(QStringList& rest, const char* name, QString& value) {
-    const qsizetype at = rest.indexOf(name);
-    if (at < 0)
-        return true;
-    if (at + 1 >= rest.size())
-        return false;
-    value = rest[at + 1];
-    rest.remove(at, 2);
-    return true;
-}
-
 int runPlcScan(const QStringList& args) {
     QStringList rest = args;
     QString link, map, page;
-    if (!takeValue(rest, "--plc", link) || !takeValue(rest, "--map", map) ||
-        !takeValue(rest, "--page", page) || link.isEmpty() || rest.size() != 1)
+    if (!takeOption(rest, "--plc", link) || !takeOption(rest, "--map", map) ||
+        !takeOption(rest, "--page", page) || link.isEmpty() || rest.size() != 1)
         return usageError(kPlcScan);
     std::vector<uint8_t> bytes;
     std::string message;

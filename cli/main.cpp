@@ -35,6 +35,17 @@ int usageError(const Command& command) {
     return 2;
 }
 
+bool takeOption(QStringList& args, const char* name, QString& value) {
+    const qsizetype at = args.indexOf(name);
+    if (at < 0)
+        return true;
+    if (at + 1 >= args.size())
+        return false;
+    value = args[at + 1];
+    args.remove(at, 2);
+    return true;
+}
+
 } // namespace zorv::cli
 
 namespace {
