@@ -69,14 +69,17 @@ std::vector<UsedRegister> finish(std::vector<UsedRegister> used, const PanelImag
           {sysflag::kReportPasswordLevel, ProjectHeader::kPasswordLevelRegOff}})
         if (h.flags() & flag)
             used.push_back({h.registerAt(off), false, 1});
-    // A bit family's coils are bits wherever they are read.
-    for (auto& u : used)
+    // A bit family's coils are bits wherever they are read; a word of them is 16 coils.
+    for (auto& u : used) {
+        u.cells = u.bit ? 1 : (isBitFamily(u.reg.type) ? 16 : 1) * u.words;
         u.bit = u.bit || isBitFamily(u.reg.type);
+    }
     const auto place = [stationsApart](const UsedRegister& u) {
         return std::tuple(u.reg.type, u.reg.address, stationsApart ? u.reg.station : 0);
     };
     std::sort(used.begin(), used.end(), [&](const UsedRegister& a, const UsedRegister& b) {
-        return place(a) < place(b) || (place(a) == place(b) && a.words > b.words);
+        return place(a) < place(b) ||
+               (place(a) == place(b) && std::tie(a.words, a.cells) > std::tie(b.words, b.cells));
     });
     used.erase(std::unique(used.begin(), used.end(),
                            [&](const UsedRegister& a, const UsedRegister& b) {

@@ -12,6 +12,9 @@ struct UsedRegister {
     RegisterRef reg;
     bool bit = false; // a coil rather than a word
     int words = 1;    // 2 for the 32-bit values of two registers
+    // The consecutive registers or coils the use covers: a word read from a bit family covers
+    // 16 coils (32 for two words).
+    int cells = 1;
     bool operator==(const UsedRegister&) const = default;
 };
 

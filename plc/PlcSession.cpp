@@ -169,8 +169,7 @@ CyclePlan PlcSession::plan(const panel::PanelMachine& machine, SessionClock::tim
     }
 
     for (const panel::UsedRegister& u : panel::pageRegisters(image_, machine.page())) {
-        const int cells = u.bit ? 1 : u.words;
-        for (int k = 0; k < cells; ++k) {
+        for (int k = 0; k < u.cells; ++k) {
             const RegisterRef reg{u.reg.station, u.reg.type, uint16_t(u.reg.address + k)};
             if (table_.holds(reg))
                 continue;

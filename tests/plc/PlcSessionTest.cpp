@@ -214,3 +214,25 @@ TEST_F(Session, OnceOnlyRowsRunAtEachConnectionAndCyclicRowsEveryCycle) {
 }
 
 } // namespace zorv::plc
+
+namespace zorv::plc {
+
+TEST(SessionWordOfCoils, AWordShownFromCoilsReadsAllSixteen) {
+    panel::PanelImage image;
+    std::string error;
+    ASSERT_TRUE(image.load(test::compiledJson(R"({"header": {"startPage": 1}, "pages": [
+      {"number": 1, "widgets": [
+        {"kind": "Register", "x": 0, "y": 0, "register": "M32", "digits": 5}]}]})"),
+                           error))
+        << error;
+    panel::PanelMachine machine(image);
+    PlcSession::attach(machine);
+    PlcSession session(image, RegisterMap(), {});
+    MemoryPlc plc;
+    plc.setValue(1, kCoil, 35, 1);
+    plc.setValue(1, kCoil, 47, 1);
+    ASSERT_TRUE(session.runCycle(plc, machine));
+    EXPECT_EQ(machine.registers().word({1, kM, 32}), (1u << 3) | (1u << 15));
+}
+
+} // namespace zorv::plc
