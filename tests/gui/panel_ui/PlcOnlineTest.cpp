@@ -1,8 +1,9 @@
 // The simulator against a PLC, driven offscreen. Guards against: a connect dialog that forgets
-// the line or does not keep the register map beside the project; an empty host let through; a
-// status line that hides a refused connection; a table that shows the panel's own values
-// instead of the PLC's; an edit in the table or a key of the panel that never reaches the PLC;
-// a tag not named beside its register; a window held while the line is down.
+// the line or does not keep the register map beside the project; an empty host or a family
+// mapped past the protocol's addresses let through; a status line that hides a refused
+// connection; a table that shows the panel's own values instead of the PLC's; an edit in the
+// table or a key of the panel that never reaches the PLC; a tag not named beside its register;
+// a window held while the line is down; a line found again that is not reconnected.
 
 #include <QComboBox>
 #include <QLabel>
@@ -97,6 +98,10 @@ private slots:
                 QCOMPARE(prompt_.texts.size(), std::size_t(1));
                 QTest::keyClicks(d.hostField(), "127.0.0.1");
                 d.portField()->setValue(port);
+                d.baseField(RegisterType::D)->setValue(65535); // D8499 past the protocol's end
+                d.accept();
+                QVERIFY(d.isVisible());
+                QCOMPARE(prompt_.texts.size(), std::size_t(2));
                 d.baseField(RegisterType::D)->setValue(1000);
                 d.objectChoice(RegisterType::M)->setCurrentIndex(1); // discrete inputs
                 d.accept();
@@ -107,7 +112,7 @@ private slots:
         QVERIFY(window_->online()->running());
         QVERIFY(!window_->connectButton()->isEnabled());
         QTRY_VERIFY(window_->plcStatus()->text().startsWith("Not connected: "));
-        QCOMPARE(prompt_.texts.size(), std::size_t(1)); // the line's faults stay in the status
+        QCOMPARE(prompt_.texts.size(), std::size_t(2)); // the line's faults stay in the status
 
         plc::RegisterMap kept;
         std::string message;
