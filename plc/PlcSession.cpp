@@ -356,11 +356,15 @@ void PlcSession::apply(const CycleResult& result, panel::PanelMachine& machine) 
     }
 
     cycleMs_ = std::chrono::duration<double, std::milli>(result.end - result.start).count();
-    const auto since = lastStart_ == SessionClock::time_point{} ? result.end - result.start
-                                                                : result.start - lastStart_;
-    const double seconds = std::chrono::duration<double>(since).count();
-    requestsPerSecond_ = seconds > 0 ? double(tried) / seconds : 0;
-    lastStart_ = result.start;
+    recent_.push_back({result.start, result.end, tried});
+    while (recent_.size() > 1 && result.end - recent_.front().start > std::chrono::seconds(2))
+        recent_.pop_front();
+    uint64_t requests = 0;
+    for (const CycleMark& mark : recent_)
+        requests += mark.requests;
+    const double seconds =
+        std::chrono::duration<double>(recent_.back().end - recent_.front().start).count();
+    requestsPerSecond_ = seconds > 0 ? double(requests) / seconds : 0;
     machine.sync();
 }
 

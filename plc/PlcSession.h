@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -130,7 +131,13 @@ private:
     std::string state_ = "Not connected";
     SessionClock::time_point nextConnect_{};
     int delayMs_ = 0;
-    SessionClock::time_point lastStart_{};
+    // The cycles of the last two seconds (start, end, requests tried), for the request rate: a
+    // rate over one short gap between two cycles run back to back would read far too high.
+    struct CycleMark {
+        SessionClock::time_point start, end;
+        uint64_t requests = 0;
+    };
+    std::deque<CycleMark> recent_;
     double cycleMs_ = 0, requestsPerSecond_ = 0;
 };
 

@@ -301,8 +301,8 @@ void PanelSimulatorWindow::updateTableValues() {
         QTableWidgetItem* item = table_->item(int(i), ValueColumn);
         if (u.bit) {
             item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-            item->setCheckState(r.bit(u.reg.type, u.reg.address) ? Qt::Checked : Qt::Unchecked);
-            item->setText(r.bit(u.reg.type, u.reg.address) ? tr("ON") : tr("OFF"));
+            item->setCheckState(r.bit(u.reg) ? Qt::Checked : Qt::Unchecked);
+            item->setText(r.bit(u.reg) ? tr("ON") : tr("OFF"));
         } else if (item != table_->currentItem() || !table_->isPersistentEditorOpen(item)) {
             item->setText(QString::number(r.value(u.reg, {u.words, true, false})));
         }
@@ -316,7 +316,7 @@ void PanelSimulatorWindow::tableEdited(int row, int column) {
     const UsedRegister& u = used_[std::size_t(row)];
     QTableWidgetItem* item = table_->item(row, column);
     if (u.bit) {
-        machine_->registers().setBit(u.reg.type, u.reg.address, item->checkState() == Qt::Checked);
+        machine_->registers().setBit(u.reg, item->checkState() == Qt::Checked);
     } else {
         bool ok = false;
         const qlonglong value = item->text().toLongLong(&ok);

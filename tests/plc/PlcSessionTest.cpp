@@ -186,6 +186,22 @@ TEST_F(Session, ReconnectsWithGrowingDelaysAfterTheLinkIsLost) {
     EXPECT_TRUE(machine->registers().bit({1, kM, 50}));
 }
 
+TEST_F(Session, TheRequestRateIsTakenOverTheLastCyclesNotOneShortGap) {
+    start();
+    const SessionClock::time_point t0 = SessionClock::now();
+    int perCycle = 0;
+    // Cycles of 10 ms each, 100 ms apart and then one right after the other.
+    for (const int startMs : {0, 110, 121}) {
+        CycleResult result = PlcSession::exchange(plc, session->plan(*machine, t0));
+        result.start = t0 + std::chrono::milliseconds(startMs);
+        result.end = result.start + std::chrono::milliseconds(10);
+        session->apply(result, *machine);
+        perCycle = int(sent().size());
+    }
+    ASSERT_GT(perCycle, 0);
+    EXPECT_NEAR(session->requestsPerSecond(), 3 * perCycle / 0.131, 1.0);
+}
+
 TEST_F(Session, OnceOnlyRowsRunAtEachConnectionAndCyclicRowsEveryCycle) {
     start({{1, 1, 300, 10}, {2, 1, 301, 11}, {3, 1, 320, 12}, {4, 1, 310, 13}, {5, 1, 40, 14}});
     machine->registers().takeWord({1, kD, 10}, 5);
