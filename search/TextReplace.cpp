@@ -54,18 +54,17 @@ std::vector<TextReplacement> planTextReplace(const CHCData& project, std::string
                 std::string after = replacedAll(before, find, replacement);
                 if (after == before)
                     continue;
-                TextReplacement change{.page = page->number(),
-                                       .widget = int(w),
-                                       .widgetId = node.id,
-                                       .kind = node.kind,
-                                       .slot = slots[k],
-                                       .field = fieldName(k, slots.size()),
-                                       .before = before,
-                                       .after = std::move(after)};
-                CellBytes cell = cellBytesOfText(change.after);
-                change.bytes = std::move(cell.bytes);
-                change.refusal = std::move(cell.reason);
-                plan.push_back(std::move(change));
+                CellBytes cell = cellBytesOfText(after);
+                plan.push_back({.page = page->number(),
+                                .widget = int(w),
+                                .widgetId = node.id,
+                                .kind = node.kind,
+                                .slot = slots[k],
+                                .field = fieldName(k, slots.size()),
+                                .before = before,
+                                .after = std::move(after),
+                                .bytes = std::move(cell.bytes),
+                                .refusal = std::move(cell.reason)});
             }
         }
     }
