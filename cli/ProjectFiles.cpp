@@ -50,16 +50,26 @@ bool saveProject(const QString& path, const CHCData& project) {
     return writeFileAtomically(path, encipherProject(projectStream(project)));
 }
 
-bool compiledImageBytes(const QString& path, std::vector<uint8_t>& bytes, std::string& message) {
-    if (QFileInfo(path).suffix().compare("hc", Qt::CaseInsensitive) == 0)
-        return readFileBytes(path, bytes, message);
-    CHCData project;
-    if (!loadProject(path, project, message))
-        return false;
-    CompileResult result = compileImage(project, SystemPaths(currentExecutable()));
-    message = result.message;
-    bytes = std::move(result.image);
-    return result.ok;
+bool loadPanelImage(const QString& path, panel::PanelImage& image, std::string& message) {
+    std::vector<uint8_t> bytes;
+    if (QFileInfo(path).suffix().compare("hc", Qt::CaseInsensitive) == 0) {
+        if (!readFileBytes(path, bytes, message))
+            return false;
+    } else {
+        CHCData project;
+        if (!loadProject(path, project, message))
+            return false;
+        CompileResult result = compileImage(project, SystemPaths(currentExecutable()));
+        if (!result.ok) {
+            message = result.message;
+            return false;
+        }
+        bytes = std::move(result.image);
+    }
+    if (image.load(bytes, message))
+        return true;
+    message = "not a sound download image: " + message;
+    return false;
 }
 
 QString modbusFileBeside(const QString& project) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/CHCData.h"
+#include "panel/PanelImage.h"
 
 namespace zorv::cli {
 
@@ -19,8 +20,8 @@ bool writeFileAtomically(const QString& path, std::span<const uint8_t> bytes);
 // Deciphers and reads a project file; on failure `message` is the system's message ("Failed to
 // open file!" or "File format error, open failed!") followed by the file and the reason.
 bool loadProject(const QString& path, CHCData& project, std::string& message);
-// The bytes of a download image file (".hc"), or of a project compiled in memory.
-bool compiledImageBytes(const QString& path, std::vector<uint8_t>& bytes, std::string& message);
+// The download image of a ".hc" file, or of a project compiled in memory, loaded for the panel.
+bool loadPanelImage(const QString& path, panel::PanelImage& image, std::string& message);
 // Writes the plain stream enciphered; false when the target cannot be written.
 bool saveProject(const QString& path, const CHCData& project);
 // The Modbus table beside a project: its path with the extension (from the last ".") replaced

@@ -132,13 +132,10 @@ int runPanel(const QStringList& args) {
     Options o;
     if (!parseOptions(rest, o))
         return usageError(kPanel);
-    std::vector<uint8_t> bytes;
     std::string message;
-    if (!compiledImageBytes(rest[0], bytes, message))
-        return fail(message);
     panel::PanelImage image;
-    if (!image.load(bytes, message))
-        return fail("not a sound download image: " + message);
+    if (!loadPanelImage(rest[0], image, message))
+        return fail(message);
     panel::PanelMachine machine(image);
     // The language and the page chosen are reported to the PLC as the panel reports them.
     if (!o.plc.isEmpty())

@@ -32,13 +32,10 @@ int runPlcScan(const QStringList& args) {
     if (!takeOption(rest, "--plc", link) || !takeOption(rest, "--map", map) ||
         !takeOption(rest, "--page", page) || link.isEmpty() || rest.size() != 1)
         return usageError(kPlcScan);
-    std::vector<uint8_t> bytes;
     std::string message;
-    if (!compiledImageBytes(rest[0], bytes, message))
-        return fail(message);
     panel::PanelImage image;
-    if (!image.load(bytes, message))
-        return fail("not a sound download image: " + message);
+    if (!loadPanelImage(rest[0], image, message))
+        return fail(message);
     PlcSetup setup;
     if (!openPlc(rest[0], link, map, setup, message))
         return fail(message);

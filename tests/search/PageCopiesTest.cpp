@@ -13,8 +13,11 @@
 #include "model/FileOps.h"
 #include "model/PictureFiles.h"
 #include "search/PageCopies.h"
+#include "tests/search/JsonProject.h"
 
 using namespace zorv;
+using test::formOf;
+using test::projectOf;
 namespace fs = std::filesystem;
 
 namespace {
@@ -33,17 +36,6 @@ constexpr const char* kStation = R"({"pages": [
  {"number": 11, "widgets": [
   {"kind": "Key", "x": 0, "y": 48, "action": "setCoil", "register": "Y3", "value": 0},
   {"kind": "Password", "x": 0, "y": 0, "successPage": 10, "failurePage": 1}]}]})";
-
-CHCData projectOf(const char* json) {
-    CHCData project;
-    std::string error;
-    EXPECT_TRUE(json::importProjectJson(json, project, error)) << error;
-    return project;
-}
-
-nlohmann::json formOf(const CHCData& project) {
-    return nlohmann::json::parse(json::exportProjectJson(project));
-}
 
 nlohmann::json pageForm(const CHCData& project, int number) {
     const nlohmann::json form = formOf(project);

@@ -10,8 +10,11 @@
 #include "cli/json/ProjectJson.h"
 #include "search/Find.h"
 #include "search/Renumber.h"
+#include "tests/search/JsonProject.h"
 
 using namespace zorv;
+using test::formOf;
+using test::projectOf;
 
 namespace {
 
@@ -31,17 +34,6 @@ constexpr const char* kProject = R"({"pages": [
   {"kind": "Alarm", "x": 100, "y": 0, "register": "M0",
    "entries": [{"text1": "ok"}, {"text1": "hot"}, {"text1": "low"}]},
   {"kind": "Led", "x": 0, "y": 20, "register": "M15"}]}]})";
-
-CHCData projectOf(const char* json) {
-    CHCData project;
-    std::string error;
-    EXPECT_TRUE(json::importProjectJson(json, project, error)) << error;
-    return project;
-}
-
-nlohmann::json formOf(const CHCData& project) {
-    return nlohmann::json::parse(json::exportProjectJson(project));
-}
 
 // Every field of every widget whose value differs between two forms: "page.widget.field".
 std::vector<std::string> changedFields(const nlohmann::json& before, const nlohmann::json& after) {

@@ -7,8 +7,10 @@
 #include "cli/json/ProjectJson.h"
 #include "model/WidgetRecords.h"
 #include "search/TextReplace.h"
+#include "tests/search/JsonProject.h"
 
 using namespace zorv;
+using test::projectOf;
 
 namespace {
 
@@ -18,13 +20,6 @@ constexpr const char* kProject = R"({"pages": [
   {"kind": "StaticText", "x": 0, "y": 16, "text1": "泵 Pump", "text2": "Kreisel Pumpe 1"}]},
  {"number": 2, "widgets": [
   {"kind": "StaticText", "x": 0, "y": 0, "text1": "Pump", "text2": "Pumpe"}]}]})";
-
-CHCData projectOf(const char* json) {
-    CHCData project;
-    std::string error;
-    EXPECT_TRUE(json::importProjectJson(json, project, error)) << error;
-    return project;
-}
 
 std::string textOf(const CHCData& project, uint16_t page, std::size_t widget, int language) {
     return project.pageByNumber(page)->widgets[widget].get<StaticTextRecord>().text(language).str();
