@@ -2,9 +2,10 @@
 // a placement frame on the first free spot of the display, the arrow keys move it a text cell
 // half at a time and Enter places the widget there; Tab and Shift+Tab walk the page's widgets in
 // reading order, the selection and its pane following. While the display has the keyboard, a
-// frame shows what the keys act on.
+// frame shows what the keys act on. Delete, Esc, F2 and the arrows act on the selection.
 
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPen>
@@ -19,6 +20,7 @@
 #include "model/EditorViewRules.h"
 #include "model/PictureFiles.h"
 #include "oonedraw/GRepaint.h"
+#include "panes/CPageProperty.h"
 
 namespace zorv {
 
@@ -148,6 +150,119 @@ void CZorvEditorView::drawKeyboardFocus(QPainter& painter) {
     pen.setCosmetic(true); // two window pixels at every zoom
     painter.setPen(pen);
     painter.drawRect(frame.adjusted(0, 0, -1, -1));
+}
+
+bool CZorvEditorView::eventFilter(QObject* watched, QEvent* event) {
+    // The read-only field would take the clipboard, undo and select-all keys for its own text;
+    // on the page they belong to the Edit menu's commands.
+    if (watched == keySink_ && event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        for (QKeySequence::StandardKey k :
+             {QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste, QKeySequence::Undo,
+              QKeySequence::Redo, QKeySequence::SelectAll}) {
+            if (key->matches(k)) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    // The read-only field has no use for these keys; taken here they do not reach the view
+    // a second time as keys the field ignored.
+    if (watched == keySink_ && event->type() == QEvent::KeyPress &&
+        handleKey(static_cast<QKeyEvent*>(event)->key()))
+        return true;
+    // The frame of what the keys act on shows while the display has the keyboard.
+    if (watched == keySink_ &&
+        (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut))
+        update();
+    return QWidget::eventFilter(watched, event);
+}
+
+void CZorvEditorView::keyPressEvent(QKeyEvent* event) {
+    if (!handleKey(event->key()))
+        QWidget::keyPressEvent(event);
+}
+
+bool CZorvEditorView::handleKey(int key) {
+    switch (key) {
+    case Qt::Key_Delete:
+        deleteSelection();
+        return true;
+    case Qt::Key_Escape:
+        escape();
+        return true;
+    case Qt::Key_F2:
+        return editTextInPlace();
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!placing())
+            return false;
+        placeByKeyboard();
+        return true;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        walkWidgets(key == Qt::Key_Tab);
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        if (placing())
+            movePlaceCursor(key);
+        else
+            nudge(key);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CZorvEditorView::deleteSelection(const char* editName) {
+    if (!firstSelected() || !currentPage_ || !project_ || pressedInDisplay_)
+        return;
+    // The pane's last edits reach the record first: a picture's file goes by the name it holds.
+    if (!commitProperties())
+        return;
+    CPage after = *currentPage_;
+    for (oonedraw::GObject* object : canvas_.GetSelection()->children)
+        after.removeWidget(object->id);
+    changePage(editName, after);
+    canvas_.DeleteSelection();
+    InvalidateArea(displayRect_);
+    showPane(pagePane_);
+    showPageProperties();
+}
+
+void CZorvEditorView::escape() {
+    chooseTool("select");
+    if (shown_ != pagePane_) {
+        // The widget's pane keeps the position of nudges: it reaches the record first.
+        if (!commitProperties())
+            return;
+        showPane(pagePane_);
+        showPageProperties();
+    }
+    canvas_.Select(nullptr, oonedraw::kSelectReplace);
+    InvalidateArea(displayRect_);
+}
+
+void CZorvEditorView::nudge(int key) {
+    const auto members = canvas_.GetSelection()->children;
+    if (members.empty() || pressedInDisplay_)
+        return;
+    const Nudge side = key == Qt::Key_Left    ? Nudge::Left
+                       : key == Qt::Key_Right ? Nudge::Right
+                       : key == Qt::Key_Up    ? Nudge::Up
+                                              : Nudge::Down;
+    const SelectionBox box = selectionBox();
+    const std::optional<oonedraw::GPoint> step =
+        nudgeStep(side, box.topLeft, Extent{box.width, box.height}, displayRect_);
+    if (!step)
+        return;
+    for (oonedraw::GObject* object : members)
+        oonedraw::ChangeAndRepaint(*object, [&] { object->Move(step->x, step->y); });
+    postPosition({box.topLeft.x + step->x, box.topLeft.y + step->y});
+    storePositions();
 }
 
 } // namespace zorv
